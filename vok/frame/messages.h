@@ -1,0 +1,15 @@
+// Fatal and non-fatal messages: PrintError ends the program after telling
+// the user; s_OOMError reports exhausted memory; AlertMessage shows an alert.
+#pragma once
+#include <cstddef>
+#include <cstdio>
+
+[[noreturn]] void PrintError(const char* format, ...) __attribute__((format(printf, 1, 2)));
+[[noreturn]] void s_OOMError();
+void AlertMessage(const char* message, short kind);
+void* CheckCalloc(size_t count, size_t size);
+void PrintOSType(unsigned int type);
+void DebugWriteFile(const char* text);
+
+extern FILE* s_debugFile;
+extern unsigned char s_OOMMessage[256];
