@@ -34,6 +34,9 @@ enum : OSErr {
   permErr = -54,
   dirNFErr = -120,
   resNotFound = -192,
+  rfNumErr = -51,    // bad file reference number
+  posErr = -40,      // position before the start of a file
+  nsvErr = -35,      // no such volume
 };
 
 // Builds an OSType from four characters: FOUR_CC('T','E','X','T').
