@@ -1,0 +1,120 @@
+// Whole-file writes are all or nothing: a failing write leaves the old file.
+#include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "platform/file/file.h"
+#include "tests/support/paths.h"
+
+namespace {
+int countEntries(const std::string& dir) {
+  int n = 0;
+  for (auto& e : std::filesystem::directory_iterator(dir)) (void)e, ++n;
+  return n;
+}
+
+// A small tmpfs of our own (root only); false when it cannot be mounted.
+bool mountTmpfs(const std::string& dir, const char* size) {
+  std::string opts = std::string("size=") + size;
+  return ::mount("tmpfs", dir.c_str(), "tmpfs", 0, opts.c_str()) == 0;
+}
+}  // namespace
+
+TEST(AtomicWrite, ReplacesContentAndKeepsPermissions) {
+  std::string dir = vtest::scratchDir("atomic-ok");
+  std::string path = dir + "/params.txt";
+  vtest::writeFile(path, "old");
+  ::chmod(path.c_str(), 0640);
+  std::string err;
+  ASSERT_TRUE(VokWriteFileAtomic(path, "new content", 11, FourCC('T', 'E', 'X', 'T'), 0, &err)) << err;
+  EXPECT_EQ(vtest::readFile(path), "new content");
+  struct stat st;
+  ASSERT_EQ(::stat(path.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0640u);
+  EXPECT_EQ(countEntries(dir), 1);  // no temporary file left behind
+
+  // The stream form, and an abort that leaves everything as it was.
+  VokAtomicFile* f = VokAtomicOpen(path, &err);
+  ASSERT_NE(f, nullptr);
+  std::fputs("streamed", VokAtomicStream(f));
+  VokAtomicAbort(f);
+  EXPECT_EQ(vtest::readFile(path), "new content");
+  f = VokAtomicOpen(path, &err);
+  std::fputs("streamed", VokAtomicStream(f));
+  ASSERT_TRUE(VokAtomicCommit(f, 0, 0, &err));
+  EXPECT_EQ(vtest::readFile(path), "streamed");
+  EXPECT_EQ(countEntries(dir), 1);
+}
+
+TEST(AtomicWrite, UnusableTargetsFailWithAReason) {
+  std::string dir = vtest::scratchDir("atomic-bad");
+  std::string err;
+  EXPECT_FALSE(VokWriteFileAtomic(dir + "/missing/x.txt", "a", 1, 0, 0, &err));
+  EXPECT_NE(err.find("No such file or directory"), std::string::npos) << err;
+  EXPECT_FALSE(VokWriteFileAtomic(dir, "a", 1, 0, 0, &err));  // a folder
+  EXPECT_NE(err.find("Is a directory"), std::string::npos) << err;
+  FSSpec spec;
+  ASSERT_TRUE(VokPathToSpec(dir + "/missing/y", &spec));
+  EXPECT_EQ(FSpWriteFileAtomic(&spec, "a", 1, 0, 0), fnfErr);
+  EXPECT_NE(std::string(VokFileErrorText()).find("missing/y"), std::string::npos);
+}
+
+TEST(AtomicWrite, UnwritableFolderLeavesTheOldFile) {
+  std::string dir = vtest::scratchDir("atomic-ro");
+  bool mounted = false;
+  if (::geteuid() == 0) {
+    // Root writes anywhere: make the folder a read-only file system instead.
+    if (!mountTmpfs(dir, "256k")) GTEST_SKIP() << "cannot mount a tmpfs";
+    mounted = true;
+  }
+  std::string path = dir + "/graph.eps";
+  vtest::writeFile(path, "old drawing");
+  if (mounted) {
+    ASSERT_EQ(::mount(nullptr, dir.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0);
+  } else {
+    ::chmod(dir.c_str(), 0555);
+  }
+  std::string err;
+  bool ok = VokWriteFileAtomic(path, "new", 3, 0, 0, &err);
+  std::string after = vtest::readFile(path);
+  if (mounted) ::umount(dir.c_str());
+  else ::chmod(dir.c_str(), 0755);
+  EXPECT_FALSE(ok);
+  EXPECT_EQ(after, "old drawing");
+  EXPECT_TRUE(err.find("Read-only file system") != std::string::npos ||
+              err.find("Permission denied") != std::string::npos)
+      << err;
+}
+
+TEST(AtomicWrite, FullDiskLeavesTheOldFileAndNoTemporary) {
+  if (::geteuid() != 0) GTEST_SKIP() << "mounting a small tmpfs needs root";
+  std::string dir = vtest::scratchDir("atomic-full");
+  if (!mountTmpfs(dir, "64k")) GTEST_SKIP() << "cannot mount a tmpfs";
+  std::string path = dir + "/data.txt";
+  vtest::writeFile(path, "precious");
+  std::string big(1 << 20, 'x');
+  std::string err;
+  bool ok = VokWriteFileAtomic(path, big.data(), big.size(), 0, 0, &err);
+  // The File Manager path reports the full disk too, with the count written.
+  FSSpec spec;
+  ASSERT_TRUE(VokPathToSpec(dir + "/other", &spec));
+  ASSERT_EQ(FSpCreate(&spec, 0, 0, smSystemScript), noErr);
+  short ref;
+  ASSERT_EQ(FSpOpenDF(&spec, fsWrPerm, &ref), noErr);
+  long n = long(big.size());
+  OSErr werr = FSWrite(ref, &n, big.data());
+  FSClose(ref);
+  FSpDelete(&spec);
+  std::string after = vtest::readFile(path);
+  int entries = countEntries(dir);
+  ::umount(dir.c_str());
+  EXPECT_FALSE(ok);
+  EXPECT_NE(err.find("No space left on device"), std::string::npos) << err;
+  EXPECT_EQ(after, "precious");
+  EXPECT_EQ(entries, 1);
+  EXPECT_EQ(werr, dskFulErr);
+  EXPECT_LT(n, long(big.size()));
+}

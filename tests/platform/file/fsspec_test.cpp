@@ -1,0 +1,156 @@
+// File specifications and the File Manager calls over real files.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+
+#include <cstring>
+
+#include "platform/file/file.h"
+#include "platform/file/fsspec_bridge.h"
+#include "tests/support/paths.h"
+
+namespace {
+std::string specPath(const FSSpec& s) {
+  std::string p;
+  EXPECT_TRUE(VokSpecToPath(&s, &p));
+  return p;
+}
+
+bool haveXattrs(const std::string& dir) {
+  std::string f = dir + "/probe";
+  vtest::writeFile(f, "");
+  bool ok = ::setxattr(f.c_str(), "user.vok.probe", "x", 1, 0) == 0;
+  ::unlink(f.c_str());
+  return ok;
+}
+}  // namespace
+
+TEST(FSSpec, PathsRoundTripIncludingRelativeAndLongNames) {
+  std::string dir = vtest::scratchDir("fsspec-roundtrip");
+  FSSpec a, b, c;
+  ASSERT_TRUE(VokPathToSpec(dir + "/sub/../data.tsv", &a));
+  EXPECT_EQ(specPath(a), dir + "/data.tsv");
+  EXPECT_EQ(a.name[0], 8);
+  EXPECT_NE(a.parID, 0);
+
+  // Relative paths are taken against the working directory.
+  char cwd[4096];
+  ASSERT_TRUE(::getcwd(cwd, sizeof cwd));
+  ASSERT_EQ(::chdir(dir.c_str()), 0);
+  ASSERT_TRUE(VokPathToSpec("rel.txt", &b));
+  ASSERT_EQ(::chdir(cwd), 0);
+  EXPECT_EQ(specPath(b), dir + "/rel.txt");
+
+  // Two long names sharing their first 63 bytes stay distinct.
+  std::string long1 = std::string(70, 'x') + "-one", long2 = std::string(70, 'x') + "-two";
+  ASSERT_TRUE(VokPathToSpec(dir + "/" + long1, &a));
+  ASSERT_TRUE(VokPathToSpec(dir + "/" + long2, &c));
+  EXPECT_LE(a.name[0], 63);
+  EXPECT_EQ(specPath(a), dir + "/" + long1);
+  EXPECT_EQ(specPath(c), dir + "/" + long2);
+  EXPECT_EQ(VokSpecName(&c), long2);
+}
+
+TEST(FSSpec, UnusableSpecsAndNamesAreRefused) {
+  FSSpec zero;
+  std::memset(&zero, 0, sizeof zero);
+  std::string p;
+  EXPECT_FALSE(VokSpecToPath(&zero, &p));
+  FSSpec s;
+  ASSERT_TRUE(VokPathToSpec("/tmp/x", &s));
+  FSSpec t;
+  EXPECT_FALSE(VokSpecWithName(&s, "a/b", &t));
+  EXPECT_FALSE(VokSpecWithName(&s, std::string("a\0b", 3), &t));
+  EXPECT_FALSE(VokSpecWithName(&s, "..", &t));
+  EXPECT_TRUE(VokSpecWithName(&s, "0", &t));
+  EXPECT_EQ(specPath(t), "/tmp/0");
+  // A name written straight into the spec (as the toolkit does) is checked too.
+  s.name[0] = 3;
+  std::memcpy(s.name + 1, "a/b", 3);
+  EXPECT_FALSE(VokSpecToPath(&s, &p));
+  short ref;
+  EXPECT_EQ(FSpOpenDF(&s, fsRdPerm, &ref), bdNamErr);
+  EXPECT_FALSE(VokPathToSpec("", &s));
+}
+
+TEST(FSSpec, BridgeAndRefsGiveThePath) {
+  std::string dir = vtest::scratchDir("fsspec-bridge");
+  std::string path = dir + "/doc.tsv";
+  vtest::writeFile(path, "a\tb\n");
+  unsigned char raw[70];
+  ASSERT_TRUE(VokPathToFSSpec(path.c_str(), raw));
+  char back[1024];
+  ASSERT_TRUE(VokFSSpecToPath(raw, back, sizeof back));
+  EXPECT_EQ(std::string(back), path);
+  EXPECT_FALSE(VokFSSpecToPath(raw, back, 5));
+
+  FSSpec spec;
+  std::memcpy(&spec, raw, 70);
+  FSRef ref;
+  ASSERT_EQ(FSpMakeFSRef(&spec, &ref), noErr);
+  uint8_t out[1024];
+  ASSERT_EQ(FSRefMakePath(&ref, out, sizeof out), noErr);
+  EXPECT_EQ(std::string(reinterpret_cast<char*>(out)), path);
+  EXPECT_EQ(FSRefMakePath(&ref, out, 4), paramErr);
+  FSSpec missing;
+  ASSERT_TRUE(VokPathToSpec(dir + "/none", &missing));
+  EXPECT_EQ(FSpMakeFSRef(&missing, &ref), fnfErr);
+  Str255 name;
+  CopyCToPascal("doc.tsv", name);
+  FSSpec made;
+  EXPECT_EQ(FSMakeFSSpec(0, spec.parID, name, &made), noErr);
+  EXPECT_EQ(std::memcmp(&made, &spec, 70), 0);
+}
+
+TEST(FileManager, CreateWriteReadPositionAndDelete) {
+  std::string dir = vtest::scratchDir("fsspec-io");
+  FSSpec spec;
+  ASSERT_TRUE(VokPathToSpec(dir + "/picture", &spec));
+  ASSERT_EQ(FSpCreate(&spec, FourCC('B', 'O', 'B', 'O'), FourCC('P', 'I', 'C', 'T'), smSystemScript), noErr);
+  EXPECT_EQ(FSpCreate(&spec, 0, 0, smSystemScript), dupFNErr);
+  if (haveXattrs(dir)) {
+    FInfo info;
+    ASSERT_EQ(FSpGetFInfo(&spec, &info), noErr);
+    EXPECT_EQ(info.fdType, FourCC('P', 'I', 'C', 'T'));
+    EXPECT_EQ(info.fdCreator, FourCC('B', 'O', 'B', 'O'));
+  }
+  short ref = 0;
+  ASSERT_EQ(FSpOpenDF(&spec, fsRdWrPerm, &ref), noErr);
+  long n = 5;
+  ASSERT_EQ(FSWrite(ref, &n, "hello"), noErr);
+  EXPECT_EQ(n, 5);
+  ASSERT_EQ(SetFPos(ref, fsFromStart, 512), eofErr);  // pinned at the end
+  long pos = 0, eof = 0;
+  GetFPos(ref, &pos);
+  EXPECT_EQ(pos, 5);
+  ASSERT_EQ(SetFPos(ref, fsFromStart, 1), noErr);
+  char buf[16] = {0};
+  n = 10;
+  EXPECT_EQ(FSRead(ref, &n, buf), eofErr);
+  EXPECT_EQ(n, 4);
+  EXPECT_STREQ(buf, "ello");
+  EXPECT_EQ(SetFPos(ref, fsFromMark, -100), posErr);
+  ASSERT_EQ(GetEOF(ref, &eof), noErr);
+  EXPECT_EQ(eof, 5);
+  ASSERT_EQ(SetEOF(ref, 2), noErr);
+  EXPECT_EQ(FSClose(ref), noErr);
+  EXPECT_EQ(FSClose(ref), rfNumErr);  // closing twice is harmless
+  EXPECT_EQ(FlushVol(nullptr, kVokVolume), noErr);
+  EXPECT_EQ(vtest::readFile(dir + "/picture"), "he");
+  EXPECT_EQ(FSpDelete(&spec), noErr);
+  EXPECT_EQ(FSpDelete(&spec), fnfErr);
+  EXPECT_EQ(FSpOpenDF(&spec, fsRdPerm, &ref), fnfErr);
+  EXPECT_NE(std::string(VokFileErrorText()).find("No such file"), std::string::npos);
+}
+
+TEST(FileManager, TypesAreGuessedFromExtensionsWithoutAttributes) {
+  OSType type = 1, creator = 1;
+  VokGetFileTypes("/nonexistent/a.TSV", &type, &creator);
+  EXPECT_EQ(type, FourCC('T', 'E', 'X', 'T'));
+  EXPECT_EQ(creator, 0u);
+  VokGetFileTypes("/nonexistent/a.pict", &type, nullptr);
+  EXPECT_EQ(type, FourCC('P', 'I', 'C', 'T'));
+  VokGetFileTypes("/nonexistent.d/data", &type, nullptr);
+  EXPECT_EQ(type, 0u);
+}
