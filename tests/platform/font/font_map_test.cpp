@@ -1,0 +1,103 @@
+// Font numbers and family names: the fixed classic numbers, names that come
+// back as the classic names (PostScript relies on them), other installed
+// families, and the fallbacks when fontconfig has nothing for a name.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/font/font.h"
+#include "tests/support/paths.h"
+
+namespace {
+short fnum(const char* name) {
+  Str255 p;
+  CopyCToPascal(name, p);
+  short id = -1;
+  GetFNum(p, &id);
+  return id;
+}
+
+std::string familyName(short id) {
+  Str255 p;
+  char c[256];
+  OSStatus st = FMGetFontFamilyName(id, p);
+  CopyPascalToC(p, c);
+  return st == noErr ? std::string(c) : "<" + std::to_string(st) + ">";
+}
+}  // namespace
+
+TEST(FontMap, ClassicFamiliesHaveFixedNumbersAndKeepTheirNames) {
+  const struct {
+    const char* name;
+    short id;
+  } classic[] = {{"Geneva", 3}, {"Monaco", 4}, {"Times", 20}, {"Helvetica", 21}, {"Courier", 22}, {"Symbol", 23}};
+  for (auto& c : classic) {
+    VokFontClearError();
+    EXPECT_EQ(fnum(c.name), c.id) << c.name;
+    EXPECT_EQ(familyName(c.id), c.name);
+    EXPECT_STREQ(VokFontLastError(), "") << c.name << " should be installed (scripts/deps)";
+  }
+  EXPECT_EQ(fnum("times"), 20);  // names are matched without regard to case
+  EXPECT_EQ(familyName(systemFont), "Geneva");
+  EXPECT_EQ(familyName(applFont), "Geneva");
+}
+
+TEST(FontMap, OtherInstalledFamiliesGetStableNumbers) {
+  short serif = fnum("DejaVu Serif");
+  ASSERT_GE(serif, 1024);
+  EXPECT_EQ(fnum("dejavu serif"), serif);
+  EXPECT_EQ(familyName(serif), "DejaVu Serif");
+  EXPECT_NE(fnum("Nimbus Sans Narrow"), serif);
+}
+
+// fontconfig answers every query with some font; a name it has no family for
+// must not get a number of its own.
+TEST(FontMap, UnknownNamesGiveTheSystemFontAndSayWhy) {
+  VokFontClearError();
+  EXPECT_EQ(fnum("No Such Family Xq"), systemFont);
+  EXPECT_NE(std::string(VokFontLastError()).find("\"No Such Family Xq\""), std::string::npos) << VokFontLastError();
+  EXPECT_EQ(fnum(""), systemFont);
+  GetFNum(nullptr, nullptr);  // must not crash
+  short id = -1;
+  GetFNum(nullptr, &id);
+  EXPECT_EQ(id, systemFont);
+  EXPECT_EQ(familyName(777), "<" + std::to_string(kFMInvalidFontFamilyErr) + ">");
+  EXPECT_EQ(FMGetFontFamilyName(20, nullptr), paramErr);
+}
+
+namespace {
+// Runs the fallback program with a fontconfig setup that knows only `fontDir`.
+std::string runWithFonts(const std::string& fontDir, const std::string& families) {
+  std::string dir = vtest::scratchDir("font-fallback");
+  std::string conf = dir + "/fonts.conf";
+  vtest::writeFile(conf, "<?xml version=\"1.0\"?>\n<fontconfig>\n" +
+                             (fontDir.empty() ? std::string() : "  <dir>" + fontDir + "</dir>\n") + "  <cachedir>" +
+                             dir + "/cache</cachedir>\n</fontconfig>\n");
+  auto r = vtest::run("FONTCONFIG_FILE=" + conf + " " + vtest::progPath("font_fallback_prog") + " " + families);
+  EXPECT_EQ(r.status, 0) << r.err;
+  return r.out;
+}
+
+std::string dejavuDir() {
+  auto r = vtest::run("fc-match -f '%{file}' 'DejaVu Sans'");
+  std::string file = r.out;
+  return file.substr(0, file.rfind('/'));
+}
+}  // namespace
+
+// Without the URW fonts, Times keeps its number (PostScript still names it)
+// but is drawn in the system font, and the message says what to install.
+TEST(FontMap, MissingFreeFontNamesTheFamilyAndThePackage) {
+  std::string out = runWithFonts(dejavuDir(), "Times Monaco");
+  EXPECT_NE(out.find("Times\t20\tTimes\tFont \"Times\" is not installed"), std::string::npos) << out;
+  EXPECT_NE(out.find("fonts-urw-base35"), std::string::npos) << out;
+  EXPECT_NE(out.find("Monaco\t4\tMonaco\t\n"), std::string::npos) << out;
+}
+
+TEST(FontMap, NoFontsAtAllIsReportedNotFatal) {
+  std::string out = runWithFonts("", "Times Foo");
+  EXPECT_NE(out.find("Times\t20\tTimes\t"), std::string::npos) << out;
+  EXPECT_NE(out.find("Font \"Times\" is not installed"), std::string::npos) << out;
+  EXPECT_NE(out.find("no font is installed at all"), std::string::npos) << out;
+  EXPECT_NE(out.find("Foo\t0\tGeneva\t"), std::string::npos) << out;
+}
