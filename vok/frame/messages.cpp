@@ -1,37 +1,98 @@
-// Fatal and non-fatal messages. Until the windows exist, messages go to
-// standard error; the process ends with a non-zero status on fatal errors.
+// Fatal and non-fatal messages. A fatal error is shown in the text window
+// and an alert, also written to standard error, and ends the process with a
+// non-zero status, so that scripted and unattended runs see the failure.
 #include "vok/frame/messages.h"
 
 #include <cstdarg>
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/font/font.h"
+#include "platform/wm/dialog.h"
+#include "vok/console/text.h"
+#include "vok/frame/draw_link.h"
+#include "vok/frame/events.h"
+#include "vok/frame/launch.h"
+
 FILE* s_debugFile = nullptr;
 unsigned char s_OOMMessage[256] = "\016Out of Memory!";
 
+namespace {
+bool g_dying = false;  // a fatal report is under way: a second one only ends the process
+
+void toStderr(const char* message) {
+  std::fputs(message, stderr);
+  size_t n = std::strlen(message);
+  if (n == 0 || message[n - 1] != '\n') std::fputc('\n', stderr);
+  std::fflush(stderr);
+}
+}  // namespace
+
 void PrintError(const char* format, ...) {
-  char message[256];
+  static char message[256];
   va_list ap;
   va_start(ap, format);
-  std::vsnprintf(message, sizeof message, format, ap);  // cut safely at 255 characters
+  int n = std::vsnprintf(message, sizeof message, format, ap);  // cuts at 255 characters
   va_end(ap);
-  std::fputs(message, stderr);
-  if (!*message || message[std::strlen(message) - 1] != '\n') std::fputc('\n', stderr);
-  std::exit(1);
-}
-
-void s_OOMError() {
-  std::fputs("Out of Memory!\n", stderr);
-  std::exit(1);
+  if (n < 0) std::strcpy(message, "Error: unprintable error message");
+  toStderr(message);
+  if (g_dying) s_ExitWithStatus(1);
+  g_dying = true;
+  if (s_textWindow) {
+    s_printf("%s", message);
+    AlertMessage(message, 3);
+  }
+  s_ExitWithStatus(1);
 }
 
 void AlertMessage(const char* message, short kind) {
   if (kind < 0 || kind > 3) return;
-  std::fprintf(stderr, "%s\n", message);
+  Str255 text;
+  CopyCToPascal(message ? message : "", text);  // bounded to 255 characters
+  ParamText(text, (ConstStr255Param) "", (ConstStr255Param) "", (ConstStr255Param) "");
+  enum : short { kAlertID = 129 };
+  switch (kind) {
+    case 0: Alert(kAlertID, nullptr); break;
+    case 1: NoteAlert(kAlertID, nullptr); break;
+    case 2: CautionAlert(kAlertID, nullptr); break;
+    default: StopAlert(kAlertID, nullptr); break;
+  }
+}
+
+namespace {
+// The message next to the last drawing and at the top-left corner.
+void drawOOMMessage(CGrafPtr port, GDHandle device) {
+  SetGWorld(port, device);
+  Move(0, 12);
+  DrawString(s_OOMMessage);
+  MoveTo(0, 12);
+  DrawString(s_OOMMessage);
+}
+
+// A click or a key ends the wait; so does a quit.
+void waitClickOrKey() {
+  FlushEvents(everyEvent, 0);
+  EventRecord ev;
+  for (;;) {
+    s_TakeAppleEvent();
+    if (WaitNextEvent(mDownMask | keyDownMask, &ev, 10, nullptr)) return;
+  }
+}
+}  // namespace
+
+void s_OOMError() {
+  toStderr("Out of Memory!");
+  if (g_dying) s_ExitWithStatus(1);
+  g_dying = true;
+  if (s_displayWindow) drawOOMMessage(GetWindowPort(s_displayWindow), s_display);
+  if (s_textWindow) drawOOMMessage(GetWindowPort(s_textWindow), nullptr);
+  if (s_displayWindow || s_textWindow) waitClickOrKey();
+  s_ExitWithStatus(1);
 }
 
 void* CheckCalloc(size_t count, size_t size) {
   if (count == 0) count = 1;
+  if (size == 0) size = 1;  // calloc may answer a zero-size request with null
   void* p = std::calloc(count, size);
   if (!p) s_OOMError();
   return p;
@@ -39,11 +100,11 @@ void* CheckCalloc(size_t count, size_t size) {
 
 void PrintOSType(unsigned int type) {
   char s[5] = {char(type >> 24), char(type >> 16), char(type >> 8), char(type), 0};
-  std::printf("%s\n", s);
+  s_printf("%s\n", s);
 }
 
 void DebugWriteFile(const char* text) {
-  if (!s_debugFile) return;
+  if (!s_debugFile || !text) return;
   std::fputs(text, s_debugFile);
   std::fflush(s_debugFile);
 }

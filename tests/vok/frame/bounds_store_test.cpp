@@ -1,0 +1,89 @@
+// The remembered window rectangles: kept per record ID in a text file under
+// $HOME, surviving rewrites of other records; bad lines are skipped.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "tests/support/paths.h"
+#include "vok/frame/bounds.h"
+
+namespace {
+class BoundsStore : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const char* old = std::getenv("HOME");
+    oldHome_ = old ? old : "";
+    home_ = vtest::scratchDir("bounds-store");
+    setenv("HOME", home_.c_str(), 1);
+  }
+  void TearDown() override { setenv("HOME", oldHome_.c_str(), 1); }
+  std::string home_, oldHome_;
+};
+
+bool same(const Rect& a, const Rect& b) {
+  return a.top == b.top && a.left == b.left && a.bottom == b.bottom && a.right == b.right;
+}
+}  // namespace
+
+TEST_F(BoundsStore, PathFollowsHomeAndProgram) {
+  std::string path = s_WindowBoundsPath();
+  EXPECT_EQ(path, home_ + "/Library/Preferences/" + program_invocation_short_name + "-windowBounds.txt");
+}
+
+TEST_F(BoundsStore, RecordsRoundTripAndKeepEachOther) {
+  Rect r;
+  EXPECT_FALSE(s_ReadWindowBounds(kTextBoundsID, &r));  // first run: nothing remembered
+  const Rect text = {23, 0, 767, 250}, drawing = {-5, 250, 767, 1023};
+  ASSERT_TRUE(s_WriteWindowBounds(kTextBoundsID, text, "VOK Text Bounds"));
+  ASSERT_TRUE(s_WriteWindowBounds(kDrawingBoundsID, drawing, "VOK Drawing Bounds"));
+  const Rect moved = {30, 0, 700, 300};
+  ASSERT_TRUE(s_WriteWindowBounds(kTextBoundsID, moved, "VOK Text Bounds"));
+  ASSERT_TRUE(s_ReadWindowBounds(kTextBoundsID, &r));
+  EXPECT_TRUE(same(r, moved));
+  ASSERT_TRUE(s_ReadWindowBounds(kDrawingBoundsID, &r));
+  EXPECT_TRUE(same(r, drawing));
+  EXPECT_FALSE(s_ReadWindowBounds(kInputBoundsID, &r));
+}
+
+TEST_F(BoundsStore, DamagedLinesAreSkippedNotTrusted) {
+  ASSERT_TRUE(s_WriteWindowBounds(kTextBoundsID, {23, 0, 767, 250}, "VOK Text Bounds"));
+  std::string path = s_WindowBoundsPath();
+  vtest::writeFile(path, vtest::readFile(path) +
+                             "129 40 0 55\n"                   // too few values
+                             "130 10 10 5 100 upside down\n"   // empty rectangle
+                             "131 0 0 99999 10 too large\n"    // out of 16-bit range
+                             "garbage line\n");
+  Rect r = {1, 2, 3, 4};
+  EXPECT_FALSE(s_ReadWindowBounds(kInputBoundsID, &r));
+  EXPECT_FALSE(s_ReadWindowBounds(kDrawingBoundsID, &r));
+  EXPECT_FALSE(s_ReadWindowBounds(131, &r));
+  EXPECT_TRUE(same(r, {1, 2, 3, 4}));  // untouched by failed reads
+  EXPECT_TRUE(s_ReadWindowBounds(kTextBoundsID, &r));
+}
+
+TEST_F(BoundsStore, UnwritableFolderFailsAndLeavesTheOldFile) {
+  ASSERT_TRUE(s_WriteWindowBounds(kTextBoundsID, {23, 0, 767, 250}, "VOK Text Bounds"));
+  std::string path = s_WindowBoundsPath();
+  std::string before = vtest::readFile(path);
+  std::string folder = home_ + "/Library/Preferences";
+  ASSERT_EQ(std::system(("chmod a-w '" + folder + "'").c_str()), 0);
+  bool ok = s_WriteWindowBounds(kTextBoundsID, {0, 0, 10, 10}, "VOK Text Bounds");
+  EXPECT_EQ(std::system(("chmod u+w '" + folder + "'").c_str()), 0);
+  if (geteuid() != 0) {
+    EXPECT_FALSE(ok);  // root writes anyway
+  }
+  if (!ok) {
+    EXPECT_EQ(vtest::readFile(path), before);
+  }
+}
+
+TEST_F(BoundsStore, NoHomeMeansNoMemory) {
+  unsetenv("HOME");
+  Rect r;
+  EXPECT_EQ(s_WindowBoundsPath(), nullptr);
+  EXPECT_FALSE(s_ReadWindowBounds(kTextBoundsID, &r));
+  EXPECT_FALSE(s_WriteWindowBounds(kTextBoundsID, {0, 0, 10, 10}, "x"));
+}
