@@ -1,0 +1,87 @@
+// Numerical helpers at their edges: zero, negative, NaN, infinities, huge.
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <climits>
+#include <cmath>
+
+#include "tests/support/paths.h"
+#include "vok/util/arrays.h"
+#include "vok/util/numerics.h"
+
+TEST(Numerics, BinomialSmallAndDegenerate) {
+  EXPECT_EQ(Binomial(5, 2), 10.0);
+  EXPECT_EQ(Binomial(5, 3), 10.0);
+  EXPECT_EQ(Binomial(7, 0), 1.0);
+  EXPECT_EQ(Binomial(7, 7), 1.0);
+  EXPECT_EQ(Binomial(3, 5), 1.0);  // k > n: 1.0 by definition of the loop
+  EXPECT_EQ(Binomial(-4, 2), 1.0);
+  EXPECT_EQ(Binomial(10, -1), 1.0);
+  EXPECT_NEAR(Binomial(50, 25), 126410606437752.0, 126410606437752.0 * 1e-13);
+  EXPECT_NEAR(Binomial(60, 30), 118264581564861424.0, 118264581564861424.0 * 1e-13);
+}
+
+// Arguments where n - k overflows a 32-bit int, and results beyond double.
+TEST(Numerics, BinomialExtremeArgumentsNeitherOverflowNorHang) {
+  EXPECT_EQ(Binomial(INT_MAX, -1), 1.0);
+  EXPECT_EQ(Binomial(INT_MIN, 1), 1.0);
+  EXPECT_EQ(Binomial(INT_MAX, 1), double(INT_MAX));
+  EXPECT_TRUE(std::isinf(Binomial(2000000000, 1000000000)));
+}
+
+TEST(Numerics, MultiplyMatrixAllowsTheResultToAliasAnOperand) {
+  double** a = MakeArrayDouble2(2, 2);
+  double** b = MakeArrayDouble2(2, 2);
+  a[0][0] = a[1][1] = 1;
+  b[0][0] = 1, b[0][1] = 2, b[1][0] = 3, b[1][1] = 4;
+  MultiplyMatrix(2, a, b, a);
+  EXPECT_EQ(a[0][0], 1);
+  EXPECT_EQ(a[0][1], 2);
+  EXPECT_EQ(a[1][0], 3);
+  EXPECT_EQ(a[1][1], 4);
+  MultiplyMatrix(2, a, b, b);  // b = b * b
+  EXPECT_EQ(b[0][0], 7);
+  EXPECT_EQ(b[0][1], 10);
+  EXPECT_EQ(b[1][0], 15);
+  EXPECT_EQ(b[1][1], 22);
+  MultiplyMatrix(0, nullptr, nullptr, nullptr);
+  FreeArrayDouble2(a, 2, 2);
+  FreeArrayDouble2(b, 2, 2);
+}
+
+TEST(Numerics, MaxEigenValue2) {
+  EXPECT_EQ(MaxEigenValue2(2, 0, 0, 3), 3.0);
+  EXPECT_DOUBLE_EQ(MaxEigenValue2(1, 2, 3, 4), 0.5 * (5 + std::sqrt(33.0)));
+  EXPECT_TRUE(std::isnan(MaxEigenValue2(0, -1, 1, 0)));  // rotation: complex pair
+  EXPECT_TRUE(std::isnan(MaxEigenValue2(NAN, 0, 0, 1)));
+}
+
+TEST(Numerics, NotADoubleIsExactlyNaN) {
+  EXPECT_EQ(NotADouble(NAN), 1);
+  volatile double zero = 0.0;
+  EXPECT_EQ(NotADouble(zero / zero), 1);
+  for (double x : {0.0, -0.0, 1.0, -1.0, DBL_MAX, -DBL_MAX, DBL_MIN / 4, double(INFINITY), -double(INFINITY)})
+    EXPECT_EQ(NotADouble(x), 0) << x;
+}
+
+TEST(Numerics, SafeLogOfPositiveValues) {
+  EXPECT_EQ(SafeLog(1.0), 0.0);
+  EXPECT_DOUBLE_EQ(SafeLog(std::exp(2.0)), 2.0);
+  EXPECT_NEAR(SafeLog(DBL_MAX), 709.78, 0.01);
+  EXPECT_NEAR(SafeLog(DBL_MIN / 4), -709.78, 0.01);  // subnormal
+  EXPECT_TRUE(std::isinf(SafeLog(INFINITY)));
+  EXPECT_TRUE(std::isnan(SafeLog(NAN)));
+}
+
+// Non-positive values print the message on the console and give 0. Run in a
+// child so that the console output can be compared byte for byte.
+TEST(Numerics, SafeLogOfNonPositiveValuesPrintsTheMessage) {
+  auto r = vtest::run(vtest::progPath("safelog_prog"));
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out,
+            "Error in SafeLog: 0.000000 is not positive\n"
+            "Error in SafeLog: -1.000000 is not positive\n"
+            "Error in SafeLog: -0.000000 is not positive\n"
+            "Error in SafeLog: -inf is not positive\n");
+  EXPECT_EQ(r.err, "0 0 0 0\n");
+}
