@@ -215,6 +215,9 @@ struct GrafPort {
   void* rgnSave;             // open region recording, if any
   WindowRecord* window;      // owning window, if any
   Point origin;              // SetOrigin offset of local coordinates
+  // Kept by the drawing layer:
+  uint32_t* ownedPixels;     // raster allocated by OpenPortOn (freed by ClosePort)
+  PixMapPtr pixMapMaster;    // &portPixMap, so that &pixMapMaster is a PixMapHandle
 };
 typedef GrafPort* GrafPtr;
 typedef GrafPort* CGrafPtr;
@@ -358,8 +361,12 @@ void MapRgn(RgnHandle rgn, const Rect* src, const Rect* dst);
 // ---- run-length packing of one row ------------------------------------------
 // Packs srcBytes bytes from *src to *dst, advancing both; returns nothing.
 void PackBits(Ptr* src, Ptr* dst, short srcBytes);
-// Unpacks until dstBytes bytes are produced, advancing both pointers.
+// Unpacks until dstBytes bytes are produced, advancing both pointers. A run
+// that would overshoot dstBytes is cut there.
 void UnpackBits(Ptr* src, Ptr* dst, short dstBytes);
+// The same over untrusted data: reads at most srcLen bytes, writes exactly
+// dstLen bytes; returns the bytes consumed, or -1 when src ran out first.
+long VokUnpackBitsBounded(const uint8_t* src, long srcLen, uint8_t* dst, long dstLen);
 
 // ---- the standard bottlenecks ----------------------------------------------
 void StdText(short byteCount, const void* textBuf, Point numer, Point denom);

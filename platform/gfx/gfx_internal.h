@@ -1,0 +1,115 @@
+// Shared inside of the drawing layer: colour conversion, the standard
+// bottleneck table, the effective clip of a port, inks (what a transfer mode
+// and pattern do to a pixel) and the Painter, the one span filler every
+// filled shape, line, frame and region ends in.
+#pragma once
+#include <cstdint>
+#include <cstring>
+
+#include "platform/gfx/gfx.h"
+#include "platform/gfx/picture.h"
+#include "platform/gfx/region_impl.h"
+
+namespace vokgfx {
+
+inline uint32_t toPixel(const RGBColor& c) {
+  return 0xFF000000u | uint32_t(c.red >> 8) << 16 | uint32_t(c.green >> 8) << 8 | uint32_t(c.blue >> 8);
+}
+inline RGBColor fromPixel(uint32_t p) {
+  auto up = [](uint32_t v) { return uint16_t(v << 8 | v); };
+  return RGBColor{up(p >> 16 & 0xFF), up(p >> 8 & 0xFF), up(p & 0xFF)};
+}
+constexpr uint32_t kWhitePixel = 0xFFFFFFFFu;
+constexpr uint32_t kBlackPixel = 0xFF000000u;
+constexpr uint32_t kRGBMask = 0x00FFFFFFu;
+
+// The standard procedures (filled on first use); ports without a table use it.
+CQDProcs* stdProcs();
+inline CQDProcs* procsOf(GrafPort* port) { return port->grafProcs ? port->grafProcs : stdProcs(); }
+
+// Clipping of one port: clipRgn ∩ visRgn ∩ the raster's bounds, computed once
+// and cached until one of them changes.
+struct ClipState {
+  bool empty;
+  bool isRect;  // then the box below is the whole clip
+  int32_t left, top, right, bottom;
+  const OpaqueRgn* rgn;  // the clip as a region (also when isRect)
+};
+const ClipState& portClip(GrafPort* port);
+
+// What a transfer mode with a pattern does, reduced to the cases that differ.
+enum class InkKind : uint8_t { None, Solid, Invert, PatCopy, PatOr, PatXor, PatBic };
+struct Ink {
+  InkKind kind = InkKind::None;
+  uint32_t fg = kBlackPixel, bg = kWhitePixel;
+  uint8_t pat[8] = {};
+};
+// mode: 0..15; source modes 0..7 act as their pattern modes 8..15.
+Ink makeInk(short mode, const Pattern& pat, uint32_t fg, uint32_t bg);
+// The ink a shape verb draws with in port (frame and paint: pen; erase:
+// background pattern; fill: fill pattern; invert). None when nothing shows.
+Ink inkForVerb(GrafPort* port, GrafVerb verb);
+
+// Fills clipped spans of one port with one ink. Built once per primitive.
+class Painter {
+ public:
+  Painter(GrafPort* port, const Ink& ink);
+  bool idle() const { return idle_; }
+  // Local pixels x0 <= x < x1 of row y.
+  inline void span(int y, int x0, int x1) {
+    if (idle_ || y < clip_->top || y >= clip_->bottom) return;
+    if (clip_->isRect) {
+      if (x0 < clip_->left) x0 = clip_->left;
+      if (x1 > clip_->right) x1 = clip_->right;
+      if (x0 < x1) fill(y, x0, x1);
+    } else {
+      spanInRegion(y, x0, x1);
+    }
+  }
+  // Rows y0 <= y < y1 of the same span.
+  void rows(int y0, int y1, int x0, int x1);
+  // Applies the ink to an already clipped span (used by the region path and glyphs).
+  void fill(int y, int x0, int x1);
+  uint32_t* pixel(int x, int y) const { return base_ + ptrdiff_t(y - top_) * stride_ + (x - left_); }
+  const ClipState& clip() const { return *clip_; }
+
+ private:
+  void spanInRegion(int y, int x0, int x1);
+  uint32_t* base_;
+  ptrdiff_t stride_;
+  int left_, top_;
+  const ClipState* clip_;
+  Ink ink_;
+  bool idle_;
+  size_t band_ = 0;  // band cursor into a region clip: shapes go top to bottom
+};
+
+// Finds the band of a region holding row y, moving a cursor (kept between
+// calls) so that top-to-bottom walks cost O(1) per row.
+const OpaqueRgn::Band* findBand(const OpaqueRgn& rgn, int y, size_t* cursor);
+
+// Region being recorded by OpenRgn: lines give edges, frames xor their area.
+struct RgnRecording {
+  struct Edge {
+    int x0, y0, x1, y1;
+  };
+  std::vector<Edge> edges;
+  OpaqueRgn area;
+};
+inline RgnRecording* recordingOf(GrafPort* port) { return static_cast<RgnRecording*>(port->rgnSave); }
+void recordAreaXor(GrafPort* port, const OpaqueRgn& area);
+void recordEdge(GrafPort* port, int x0, int y0, int x1, int y1);
+
+// Polygon recording of OpenPoly: adds a line's end points.
+void polyRecordLine(GrafPort* port, Point from, Point to);
+
+// Copies pixels (scaled by nearest neighbour) from src into dst with a
+// transfer mode, within clip (dst's local coordinates; null: dst's bounds)
+// and, if given, the mask region. bg is the colour srcBic paints.
+void copyPixels(const PixMap& src, const Rect& srcRect, PixMap* dst, const Rect& dstRect, short mode,
+                const OpaqueRgn* clip, RgnHandle mask, uint32_t bg);
+
+// Pen rectangle size of a port, or false when lines and frames draw nothing.
+inline bool penShows(const GrafPort* port) { return port->pnVis >= 0 && port->pnSize.h > 0 && port->pnSize.v > 0; }
+
+}  // namespace vokgfx

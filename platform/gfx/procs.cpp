@@ -1,0 +1,63 @@
+// The bottleneck table: the standard procedures, and installing a port's own
+// table. A table installed with SetPortGrafProcs has its empty slots filled
+// with the standard procedures, so no caller ever checks a slot for null.
+#include "platform/gfx/gfx_internal.h"
+
+void SetStdCProcs(CQDProcs* procs) {
+  if (!procs) return;
+  procs->textProc = StdText;  // glyphs and measuring live with the fonts
+  procs->lineProc = StdLine;
+  procs->rectProc = StdRect;
+  procs->rRectProc = StdRRect;
+  procs->ovalProc = StdOval;
+  procs->arcProc = StdArc;
+  procs->polyProc = StdPoly;
+  procs->rgnProc = StdRgn;
+  procs->bitsProc = StdBits;
+  procs->commentProc = StdComment;
+  procs->txMeasProc = StdTxMeas;
+}
+
+namespace vokgfx {
+CQDProcs* stdProcs() {
+  static CQDProcs procs = [] {
+    CQDProcs p{};
+    SetStdCProcs(&p);
+    return p;
+  }();
+  return &procs;
+}
+}  // namespace vokgfx
+
+void SetPortGrafProcs(CGrafPtr port, CQDProcs* procs) {
+  if (!port) return;
+  if (procs) {
+    const CQDProcs& s = *vokgfx::stdProcs();
+    if (!procs->textProc) procs->textProc = s.textProc;
+    if (!procs->lineProc) procs->lineProc = s.lineProc;
+    if (!procs->rectProc) procs->rectProc = s.rectProc;
+    if (!procs->rRectProc) procs->rRectProc = s.rRectProc;
+    if (!procs->ovalProc) procs->ovalProc = s.ovalProc;
+    if (!procs->arcProc) procs->arcProc = s.arcProc;
+    if (!procs->polyProc) procs->polyProc = s.polyProc;
+    if (!procs->rgnProc) procs->rgnProc = s.rgnProc;
+    if (!procs->bitsProc) procs->bitsProc = s.bitsProc;
+    if (!procs->commentProc) procs->commentProc = s.commentProc;
+    if (!procs->txMeasProc) procs->txMeasProc = s.txMeasProc;
+  }
+  port->grafProcs = procs;
+}
+
+CQDProcs* GetPortGrafProcs(CGrafPtr port) { return port ? port->grafProcs : nullptr; }
+
+void StdComment(short kind, short dataSize, Handle dataHandle) {
+  GrafPort* port = GetQDPort();
+  if (port->picSave) port->picSave->comment(port, kind, dataSize, dataHandle);
+}
+
+// Stand-ins until the font code is linked in: its definitions replace these.
+__attribute__((weak)) void StdText(short byteCount, const void* textBuf, Point numer, Point denom) {
+  GrafPort* port = GetQDPort();
+  if (port->picSave && byteCount > 0 && textBuf) port->picSave->text(port, byteCount, textBuf, numer, denom);
+}
+__attribute__((weak)) short StdTxMeas(short, const void*, Point*, Point*, void*) { return 0; }
