@@ -3,6 +3,9 @@
 // Kept free of file.h so the event layer does not depend on it.
 #pragma once
 
+// Size in bytes of an FSSpec (platform/file/file.h checks it).
+enum : long { kVokFSSpecSize = 70 };
+
 // Fills the 70-byte FSSpec at fsspecOut for path (relative paths against the
 // working directory); false for an empty or unusable path.
 bool VokPathToFSSpec(const char* path, void* fsspecOut);

@@ -116,6 +116,26 @@ typedef ModalFilterProcPtr ModalFilterUPP;
 #define NewModalFilterUPP(p) (p)
 void ModalDialog(ModalFilterUPP filter, short* itemHit);
 
+// ---- dialogs built in code --------------------------------------------------------
+// One item of a dialog made by VokNewDialog (text: a title or a text; box in
+// the dialog's local coordinates).
+struct VokItemSpec {
+  short kind;
+  Rect box;
+  const char* text;
+};
+// A hidden dialog with these items, its content rectangle `bounds` in
+// global coordinates; procID as for windows (noGrowDocProc has a title).
+DialogRef VokNewDialog(const Rect* bounds, const char* title, short procID, const VokItemSpec* items, short count,
+                       WindowRef behind);
+// A user item is drawn by its procedure (called with the dialog's port current).
+typedef void (*VokUserItemProc)(DialogRef d, short item);
+void VokSetUserItemProc(DialogRef d, short item, VokUserItemProc draw);
+// Redraws one item now.
+void VokDrawDialogItem(DialogRef d, short item);
+// Centres a rect of width x height on the main screen's available area, a third of the way down.
+Rect VokCentredRect(short width, short height);
+
 // ---- alerts --------------------------------------------------------------------
 // ^0..^3 in static texts are replaced by these (null leaves a parameter empty).
 void ParamText(ConstStr255Param p0, ConstStr255Param p1, ConstStr255Param p2, ConstStr255Param p3);
