@@ -112,8 +112,8 @@ long roundDiv(long num, long den) { return den > 0 ? (num >= 0 ? (num + den / 2)
 
 class FtSizedFont : public SizedFont {
  public:
-  FtSizedFont(FaceEntry* entry, const ResolvedFace& rf, int px, bool aa)
-      : entry_(entry), px_(px), aa_(aa), fakeBold_(rf.fakeBold), fakeItalic_(rf.fakeItalic) {
+  FtSizedFont(FaceEntry* entry, int px, bool aa, bool fakeBold, bool fakeItalic)
+      : entry_(entry), aa_(aa), fakeBold_(fakeBold), fakeItalic_(fakeItalic) {
     FT_Face face = entry->face;
     if (FT_New_Size(face, &size_) != 0) size_ = nullptr;
     if (size_ && (FT_Activate_Size(size_) != 0 || FT_Set_Pixel_Sizes(face, 0, FT_UInt(px)) != 0)) {
@@ -152,7 +152,6 @@ class FtSizedFont : public SizedFont {
 
   FaceEntry* entry_;
   FT_Size size_ = nullptr;
-  int px_;
   bool aa_, fakeBold_, fakeItalic_;
   int boldPx_ = 0;
   std::array<Glyph, 256> glyphs_;
@@ -219,6 +218,32 @@ class NullSizedFont : public SizedFont {
   std::array<Glyph, 256> glyphs_;
 };
 
+// Ink of a few stems, to tell whether a bold file looks bold at a size.
+long stemInk(SizedFont& f) {
+  long sum = 0;
+  for (uint8_t c : {'l', 'I', 'H', 'n'})
+    for (uint8_t v : f.glyph(c).coverage) sum += v;
+  return sum;
+}
+
+std::unique_ptr<SizedFont> makeFont(int familyID, int style, int px, bool aa) {
+  const ResolvedFace& rf = resolveFace(familyID, style);
+  FaceEntry* entry = openFace(rf);
+  if (!entry) return std::make_unique<NullSizedFont>(px);
+  auto f = std::make_unique<FtSizedFont>(entry, px, aa, rf.fakeBold, rf.fakeItalic);
+  // Hinted to whole-pixel stems, a bold file can come out exactly like the
+  // plain one at small sizes; then the plain face widened by a pixel reads
+  // as bold where the bold file does not.
+  if ((style & kStyleBold) && !rf.fakeBold && !aa) {
+    const ResolvedFace& plain = resolveFace(familyID, style & ~kStyleBold);
+    if (FaceEntry* pe = openFace(plain)) {
+      FtSizedFont probe(pe, px, aa, false, plain.fakeItalic);
+      if (stemInk(*f) * 8 <= stemInk(probe) * 9) f = std::make_unique<FtSizedFont>(pe, px, aa, true, plain.fakeItalic);
+    }
+  }
+  return f;
+}
+
 constexpr size_t kMaxSizedFonts = 256;
 constexpr size_t kMaxGlyphBytes = size_t(64) << 20;
 
@@ -250,14 +275,7 @@ SizedFont* sizedFont(int familyID, int txSize, int txFace, bool antialias) {
   if (it == g_sized.end()) {
     // Bounded memory: a program cycling through many sizes starts afresh.
     if (g_sized.size() >= kMaxSizedFonts || glyphBytes() > kMaxGlyphBytes) g_sized.clear();
-    const ResolvedFace& rf = resolveFace(familyID, style);
-    FaceEntry* entry = openFace(rf);
-    std::unique_ptr<SizedFont> f;
-    if (entry)
-      f = std::make_unique<FtSizedFont>(entry, rf, px, antialias);
-    else
-      f = std::make_unique<NullSizedFont>(px);
-    it = g_sized.emplace(key, std::move(f)).first;
+    it = g_sized.emplace(key, makeFont(familyID, style, px, antialias)).first;
   }
   g_lastKey = key;
   g_last = it->second.get();

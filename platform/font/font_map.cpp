@@ -64,6 +64,7 @@ struct FcAnswer {
   std::string family;  // fontconfig's spelling of the matched family
   std::string path;
   int index = 0, weight = FC_WEIGHT_REGULAR, slant = FC_SLANT_ROMAN;
+  bool embolden = false, sheared = false;  // fontconfig's own synthesis advice
 };
 
 // Asks fontconfig for family at the given weight and slant. An empty family
@@ -99,6 +100,10 @@ FcAnswer fcMatch(const std::string& family, bool bold, bool italic) {
   FcPatternGetInteger(m, FC_INDEX, 0, &a.index);
   FcPatternGetInteger(m, FC_WEIGHT, 0, &a.weight);
   FcPatternGetInteger(m, FC_SLANT, 0, &a.slant);
+  FcBool b = FcFalse;
+  if (FcPatternGetBool(m, FC_EMBOLDEN, 0, &b) == FcResultMatch) a.embolden = b;
+  FcMatrix* mat = nullptr;
+  if (FcPatternGetMatrix(m, FC_MATRIX, 0, &mat) == FcResultMatch && mat) a.sheared = mat->xy != 0;
   FcPatternDestroy(m);
   if (family.empty()) a.familyMatches = !a.path.empty();
   return a;
@@ -122,8 +127,10 @@ ResolvedFace fromAnswer(const FcAnswer& a, int style, bool symbol) {
   ResolvedFace r;
   r.path = a.path;
   r.index = a.index;
-  r.fakeBold = (style & kStyleBold) && a.weight < FC_WEIGHT_DEMIBOLD;
-  r.fakeItalic = (style & kStyleItalic) && a.slant == FC_SLANT_ROMAN;
+  // With its stock setup fontconfig reports the weight and slant asked for
+  // and marks the synthesis it advises; without it, the file's own values.
+  r.fakeBold = (style & kStyleBold) && (a.embolden || a.weight < FC_WEIGHT_DEMIBOLD);
+  r.fakeItalic = (style & kStyleItalic) && (a.sheared || a.slant == FC_SLANT_ROMAN);
   r.symbolEncoded = symbol;
   return r;
 }

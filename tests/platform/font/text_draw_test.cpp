@@ -1,0 +1,398 @@
+// Text drawn into offscreen ports: widths against the inked pixels, pen
+// advance, faces, clipping, transfer modes, the text bottleneck, and input
+// that must not crash.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "platform/font/font.h"
+#include "tests/support/paths.h"
+
+namespace {
+
+constexpr uint32_t kWhite = 0xFFFFFFFF, kBlack = 0xFF000000;
+
+// An offscreen port made current for one test.
+struct Canvas {
+  GrafPort port;
+  explicit Canvas(int w = 400, int h = 60) {
+    OpenPortOn(&port, w, h);
+    SetPort(&port);
+  }
+  ~Canvas() { ClosePort(&port); }
+  uint32_t at(int h, int v) const { return port.portPixMap.baseAddr[v * port.portPixMap.rowPixels + h]; }
+  std::vector<uint32_t> pixels() const {
+    const PixMap& pm = port.portPixMap;
+    return std::vector<uint32_t>(pm.baseAddr, pm.baseAddr + size_t(pm.rowPixels) * size_t(pm.bounds.bottom));
+  }
+  // Bounding box of the pixels that differ from `bg` (empty when none).
+  Rect inkBox(uint32_t bg = kWhite) const {
+    Rect r{32767, 32767, -32768, -32768};
+    for (int v = 0; v < port.portPixMap.bounds.bottom; ++v)
+      for (int h = 0; h < port.portPixMap.bounds.right; ++h)
+        if (at(h, v) != bg) {
+          r.left = std::min<short>(r.left, h), r.right = std::max<short>(r.right, h + 1);
+          r.top = std::min<short>(r.top, v), r.bottom = std::max<short>(r.bottom, v + 1);
+        }
+    return r.right < r.left ? Rect{0, 0, 0, 0} : r;
+  }
+  // Leftmost pixel of row v that differs from white, or -1.
+  int leftmost(int v) const {
+    for (int h = 0; h < port.portPixMap.bounds.right; ++h)
+      if (at(h, v) != kWhite) return h;
+    return -1;
+  }
+  int count(uint32_t colour) const {
+    int n = 0;
+    for (uint32_t p : pixels()) n += p == colour;
+    return n;
+  }
+};
+
+short fnum(const char* name) {
+  Str255 p;
+  CopyCToPascal(name, p);
+  short id = 0;
+  GetFNum(p, &id);
+  return id;
+}
+
+void setText(const char* family, short size, short face = normal) {
+  TextFont(fnum(family));
+  TextSize(size);
+  TextFace(face);
+}
+
+void draw(const std::string& s, short h, short v) {
+  Str255 p;
+  CopyCToPascal(s.c_str(), p);
+  MoveTo(h, v);
+  DrawString(p);
+}
+
+short width(const std::string& s) { return TextWidth(s.data(), 0, short(s.size())); }
+
+const char* const kFamilies[] = {"Times", "Helvetica", "Courier", "Symbol", "Monaco", "Geneva"};
+
+}  // namespace
+
+// The measured width must be where the ink ends: labels are centred and
+// right-aligned by it. H has side bearings of about a pixel in every family.
+TEST(TextDraw, WidthsMatchTheInkAndDifferBetweenFamilies) {
+  for (const char* family : kFamilies) {
+    for (short size : {9, 12, 18, 24}) {
+      Canvas c(400, 60);
+      setText(family, size);
+      draw("HxH", 20, 40);
+      Rect ink = c.inkBox();
+      short w = width("HxH");
+      EXPECT_NEAR(ink.left, 20, 1 + size / 10) << family << " " << size;
+      EXPECT_NEAR(ink.right, 20 + w, 1 + size / 10) << family << " " << size;
+      Point pen;
+      GetPen(&pen);
+      EXPECT_EQ(pen.h, 20 + w);
+      EXPECT_EQ(pen.v, 40);
+      FontInfo fi;
+      GetFontInfo(&fi);
+      EXPECT_LE(40 - fi.ascent, ink.top) << family << " " << size;  // H stands on the baseline, below the ascent
+      EXPECT_EQ(ink.bottom, 40) << family << " " << size;
+    }
+  }
+  setText("Times", 12);
+  short times = width("Hello, world");
+  setText("Helvetica", 12);
+  short helvetica = width("Hello, world");
+  setText("Courier", 12);
+  short courier = width("Hello, world");
+  EXPECT_NE(times, helvetica);
+  EXPECT_NE(times, courier);
+  EXPECT_NE(helvetica, courier);
+  EXPECT_EQ(width("iiii"), width("MMMM"));  // Courier is monospaced
+  setText("Times", 12);
+  EXPECT_LT(width("iiii"), width("MMMM"));
+}
+
+// Styled labels are drawn a character at a time and measured as strings.
+TEST(TextDraw, CharByCharEndsWhereTheStringEnds) {
+  Canvas c;
+  const std::string text = "Axis (mV) \xB5 = 12.5, fi\xA7";
+  for (const char* family : kFamilies)
+    for (short size : {0, 9, 10, 12, 14, 17, 24})
+      for (short face : {normal, bold, italic, short(bold | italic), underline}) {
+        setText(family, size, face);
+        SpaceExtra(size == 14 ? 0x28000 : 0);  // 2.5 px more per space
+        draw(text, 5, 30);
+        Point whole;
+        GetPen(&whole);
+        MoveTo(5, 50);
+        for (char ch : text) DrawChar(ch);
+        Point bytewise;
+        GetPen(&bytewise);
+        EXPECT_EQ(whole.h, bytewise.h) << family << " " << size << " face " << face;
+        EXPECT_EQ(whole.h - 5, width(text));
+        short sum = 0;
+        for (char ch : text) sum += CharWidth(ch);
+        EXPECT_EQ(sum, width(text));
+        EXPECT_EQ(TextWidth(text.data(), 5, 4), width(text.substr(5, 4)));
+      }
+  SpaceExtra(0);
+  setText("Times", 0);
+  short at0 = width("size");
+  setText("Times", 12);
+  EXPECT_EQ(at0, width("size"));  // size 0 is the default 12
+  short space = CharWidth(' ');
+  SpaceExtra(3 << 16);
+  EXPECT_EQ(CharWidth(' '), space + 3);
+  EXPECT_EQ(width("a b c"), width("abc") + 2 * (space + 3));
+  SpaceExtra(0);
+}
+
+TEST(TextDraw, BoldIsDarkerAndItalicLeans) {
+  for (const char* family : kFamilies) {
+    for (short size : {9, 12, 20}) {
+      Canvas plain, bolder, slanted;
+      SetPort(&plain.port);
+      setText(family, size);
+      draw("Hill", 10, 40);
+      SetPort(&bolder.port);
+      setText(family, size, bold);
+      draw("Hill", 10, 40);
+      SetPort(&slanted.port);
+      setText(family, size, italic);
+      draw("Hill", 10, 40);
+      EXPECT_GT(bolder.count(kBlack), plain.count(kBlack) * 11 / 10) << family << " " << size;
+      EXPECT_GE(bolder.inkBox().right, plain.inkBox().right) << family << " " << size;
+      EXPECT_NE(slanted.pixels(), plain.pixels()) << family << " " << size;
+      // The H's left stem leans right: its top row starts right of its bottom row.
+      Rect ink = slanted.inkBox();
+      EXPECT_GT(slanted.leftmost(ink.top), slanted.leftmost(ink.bottom - 1)) << family << " " << size;
+    }
+  }
+  setText("Times", 12);
+  short plainW = width("Hill");
+  TextFace(bold);
+  EXPECT_GT(width("Hill"), plainW);  // Times Bold is wider
+}
+
+TEST(TextDraw, UnderlineRunsUnderTheWholeText) {
+  Canvas c;
+  setText("Helvetica", 12, underline);
+  draw("a b", 10, 30);
+  short w = width("a b");
+  bool found = false;
+  for (int v = 31; v < 35 && !found; ++v) {
+    bool full = true;
+    for (int h = 10; h < 10 + w; ++h) full = full && c.at(h, v) == kBlack;
+    found = full;
+  }
+  EXPECT_TRUE(found) << "no row below the baseline is black across the text";
+}
+
+TEST(TextDraw, TextHonoursTheClipAndTheForeColour) {
+  Canvas whole, clipped;
+  SetPort(&whole.port);
+  setText("Times", 18);
+  draw("Clipped text", 10, 40);
+  SetPort(&clipped.port);
+  setText("Times", 18);
+  Rect clip;
+  SetRect(&clip, 0, 0, 50, 60);
+  ClipRect(&clip);
+  draw("Clipped text", 10, 40);
+  for (int v = 0; v < 60; ++v)
+    for (int h = 0; h < 400; ++h) ASSERT_EQ(clipped.at(h, v), h < 50 ? whole.at(h, v) : kWhite) << h << "," << v;
+  Point pen;
+  GetPen(&pen);
+  EXPECT_EQ(pen.h, 10 + width("Clipped text"));  // the pen moves on regardless
+
+  Canvas red;
+  RGBColor r{0xFFFF, 0, 0};
+  RGBForeColor(&r);
+  setText("Helvetica", 12);
+  draw("red", 10, 30);
+  EXPECT_GT(red.count(0xFFFF0000), 10);
+  EXPECT_EQ(red.count(kBlack), 0);
+}
+
+// Text modes over a background that is half black, half white.
+TEST(TextDraw, TransferModes) {
+  Canvas c;
+  Rect black;
+  SetRect(&black, 0, 0, 200, 60);
+  PaintRect(&black);
+  setText("Helvetica", 14);
+  const auto before = c.pixels();
+
+  TextMode(srcXor);
+  draw("XOR twice", 150, 35);
+  EXPECT_NE(c.pixels(), before);
+  EXPECT_GT(c.count(kWhite), 0);
+  draw("XOR twice", 150, 35);
+  EXPECT_EQ(c.pixels(), before);  // drawing twice restores every pixel
+
+  TextMode(srcOr);
+  draw("or", 20, 35);
+  EXPECT_EQ(c.pixels(), before);  // black on black changes nothing
+
+  TextMode(srcBic);
+  draw("bic", 20, 35);
+  Rect ink = c.inkBox(kBlack);
+  EXPECT_LT(ink.left, 200);  // the glyphs were cleared to white on the black half
+  EXPECT_GE(ink.left, 19);
+
+  Canvas copy;
+  SetRect(&black, 0, 0, 400, 60);
+  PaintRect(&black);
+  setText("Helvetica", 14);
+  TextMode(srcCopy);
+  draw("copy", 20, 35);
+  FontInfo fi;
+  GetFontInfo(&fi);
+  // srcCopy paints the background of the text's cells and the glyphs over it.
+  EXPECT_EQ(copy.at(20, 35 - fi.ascent), kWhite);
+  EXPECT_EQ(copy.at(19, 35), kBlack);
+  EXPECT_EQ(copy.at(20 + width("copy"), 35), kBlack);
+  EXPECT_GT(copy.count(kWhite), 30);
+  int glyphPixels = 0;
+  for (int v = 35 - fi.ascent; v < 35 + fi.descent; ++v)
+    for (int h = 20; h < 20 + width("copy"); ++h) glyphPixels += copy.at(h, v) == kBlack;
+  EXPECT_GT(glyphPixels, 20);
+}
+
+namespace {
+std::vector<std::string> g_recorded;
+Point g_penAtCall;
+void recordText(short byteCount, const void* textBuf, Point numer, Point denom) {
+  g_recorded.emplace_back(static_cast<const char*>(textBuf), size_t(byteCount));
+  GetPen(&g_penAtCall);
+  EXPECT_EQ(numer.h, denom.h);
+  EXPECT_EQ(numer.v, denom.v);
+}
+void recordAndDraw(short byteCount, const void* textBuf, Point numer, Point denom) {
+  recordText(byteCount, textBuf, numer, denom);
+  StdText(byteCount, textBuf, numer, denom);
+}
+}  // namespace
+
+// Recorders (redraw buffer, PostScript, pictures) replace the text
+// bottleneck; every way of drawing text must reach it, with its bytes.
+TEST(TextDraw, EveryTextCallGoesThroughTheBottleneck) {
+  Canvas c;
+  CQDProcs procs;
+  SetStdCProcs(&procs);
+  procs.textProc = recordText;
+  SetPortGrafProcs(&c.port, &procs);
+  g_recorded.clear();
+  MoveTo(7, 30);
+  draw("abc", 7, 30);
+  DrawChar('x');
+  DrawText("hello", 1, 3);
+  const unsigned char high[] = {2, 0xA5, 0x29};
+  DrawString(high);
+  ASSERT_EQ(g_recorded.size(), 4u);
+  EXPECT_EQ(g_recorded[0], "abc");
+  EXPECT_EQ(g_recorded[1], "x");
+  EXPECT_EQ(g_recorded[2], "ell");
+  EXPECT_EQ(g_recorded[3], "\xA5)");
+  EXPECT_EQ(c.count(kWhite), 400 * 60);  // the replacement drew nothing
+  EXPECT_EQ(g_penAtCall.h, 7);
+
+  procs.textProc = recordAndDraw;
+  g_recorded.clear();
+  draw("drawn", 7, 30);
+  ASSERT_EQ(g_recorded.size(), 1u);
+  EXPECT_GT(c.count(kBlack), 10);
+  Point pen;
+  GetPen(&pen);
+  EXPECT_EQ(pen.h, 7 + width("drawn"));
+  SetPortGrafProcs(&c.port, nullptr);
+}
+
+TEST(TextDraw, HiddenPenMovesButDrawsNothing) {
+  Canvas c;
+  setText("Times", 12);
+  HidePen();
+  draw("hidden", 10, 30);
+  ShowPen();
+  EXPECT_EQ(c.count(kWhite), 400 * 60);
+  Point pen;
+  GetPen(&pen);
+  EXPECT_EQ(pen.h, 10 + width("hidden"));
+}
+
+TEST(TextDraw, AntialiasingBlendsEdgesAndKeepsWidths) {
+  Canvas mono, smooth;
+  SetPort(&mono.port);
+  setText("Times", 14, italic);
+  draw("Smooth", 10, 30);
+  short w = width("Smooth");
+  VokSetTextAntialias(true);
+  SetPort(&smooth.port);
+  setText("Times", 14, italic);
+  draw("Smooth", 10, 30);
+  EXPECT_EQ(width("Smooth"), w);
+  VokSetTextAntialias(false);
+  int grey = 0;
+  for (uint32_t p : smooth.pixels()) grey += p != kWhite && p != kBlack;
+  EXPECT_GT(grey, 20);
+  int monoGrey = 0;
+  for (uint32_t p : mono.pixels()) monoGrey += p != kWhite && p != kBlack;
+  EXPECT_EQ(monoGrey, 0);
+}
+
+// Nothing a program can pass may crash or write outside the raster.
+TEST(TextDraw, BadInputIsHarmless) {
+  Canvas c(50, 20);
+  setText("Times", 12);
+  DrawText(nullptr, 0, 5);
+  DrawText("abc", 0, -1);
+  DrawText("abc", -3, 2);
+  DrawString(nullptr);
+  EXPECT_EQ(TextWidth(nullptr, 0, 3), 0);
+  EXPECT_EQ(StringWidth(nullptr), 0);
+  GetFontInfo(nullptr);
+  TextFont(12345);  // no such font: the system font
+  draw("ok", 5, 15);
+  EXPECT_GT(c.count(kBlack), 0);
+  EXPECT_GT(width("ok"), 0);
+  TextFont(0);
+  std::string control = "\t\r\n\x01\x7F";
+  EXPECT_EQ(width(control), 0);  // control bytes have no glyph and no width
+  TextSize(-4);
+  short negative = width("x");
+  TextSize(12);
+  EXPECT_EQ(negative, width("x"));
+  TextSize(32000);  // clamped, drawn mostly outside the port
+  std::string longText(255, 'W');
+  draw(longText, -100, 15);
+  EXPECT_EQ(c.inkBox().left, 0);
+  TextSize(12);
+  MoveTo(32700, 10);
+  draw(longText, 32700, 10);
+  Point pen;
+  GetPen(&pen);
+  EXPECT_EQ(pen.h, 32767);  // clamped, not wrapped round to negative
+  MoveTo(-32700, 10);
+  DrawString(reinterpret_cast<const unsigned char*>("\x05Hello"));
+}
+
+// Labels are drawn thousands of times per graph; the glyph cache must make
+// that cheap (a generous bound that only a cache miss per call would break).
+TEST(TextDraw, ManyLabelsAreFast) {
+  Canvas c(800, 600);
+  setText("Helvetica", 10);
+  auto t0 = std::chrono::steady_clock::now();
+  char label[16];
+  for (int i = 0; i < 20000; ++i) {
+    std::snprintf(label, sizeof label, "%.2f", i * 0.37);
+    MoveTo(short(i % 700), short(20 + i % 560));
+    DrawText(label, 0, short(std::strlen(label)));
+  }
+  double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
+  EXPECT_LT(ms, 2000.0);
+}
