@@ -1,6 +1,7 @@
 // Text throughput: short numeric labels (as on graph axes) drawn through the
 // text bottleneck into an offscreen port, and measured, in ns per label.
 #include <chrono>
+#include <initializer_list>
 #include <cstdio>
 #include <cstring>
 

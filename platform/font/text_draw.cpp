@@ -9,6 +9,7 @@
 
 #include "platform/font/font.h"
 #include "platform/font/font_internal.h"
+#include "platform/gfx/picture.h"
 #include "platform/gfx/raster.h"
 
 namespace {
@@ -89,10 +90,9 @@ void sendText(short byteCount, const void* bytes) {
 
 // Scaling by numer/denom is not applied: every caller here draws 1:1.
 void StdText(short byteCount, const void* textBuf, Point numer, Point denom) {
-  (void)numer;
-  (void)denom;
   if (byteCount <= 0 || !textBuf) return;
   GrafPort* port = GetQDPort();
+  if (port->picSave) port->picSave->text(port, byteCount, textBuf, numer, denom);
   vokfont::SizedFont* f = vokfont::portFont(port);
   const auto* s = static_cast<const uint8_t*>(textBuf);
   const int extra = vokfont::spaceExtraPixels(port->spExtra);

@@ -55,9 +55,3 @@ void StdComment(short kind, short dataSize, Handle dataHandle) {
   if (port->picSave) port->picSave->comment(port, kind, dataSize, dataHandle);
 }
 
-// Stand-ins until the font code is linked in: its definitions replace these.
-__attribute__((weak)) void StdText(short byteCount, const void* textBuf, Point numer, Point denom) {
-  GrafPort* port = GetQDPort();
-  if (port->picSave && byteCount > 0 && textBuf) port->picSave->text(port, byteCount, textBuf, numer, denom);
-}
-__attribute__((weak)) short StdTxMeas(short, const void*, Point*, Point*, void*) { return 0; }

@@ -92,6 +92,8 @@ TEST(FontMap, MissingFreeFontNamesTheFamilyAndThePackage) {
   EXPECT_NE(out.find("Times\t20\tTimes\tFont \"Times\" is not installed"), std::string::npos) << out;
   EXPECT_NE(out.find("fonts-urw-base35"), std::string::npos) << out;
   EXPECT_NE(out.find("Monaco\t4\tMonaco\t\n"), std::string::npos) << out;
+  EXPECT_EQ(out.find("drawn\tTimes\t0"), std::string::npos) << out;  // drawn, in the system font
+  EXPECT_EQ(out.find("\t0\n"), std::string::npos) << out;
 }
 
 TEST(FontMap, NoFontsAtAllIsReportedNotFatal) {
@@ -100,4 +102,6 @@ TEST(FontMap, NoFontsAtAllIsReportedNotFatal) {
   EXPECT_NE(out.find("Font \"Times\" is not installed"), std::string::npos) << out;
   EXPECT_NE(out.find("no font is installed at all"), std::string::npos) << out;
   EXPECT_NE(out.find("Foo\t0\tGeneva\t"), std::string::npos) << out;
+  // Without fonts text still has a width (layout goes on) and inks nothing.
+  EXPECT_NE(out.find("drawn\tTimes\t30\t0\n"), std::string::npos) << out;
 }
