@@ -1,5 +1,6 @@
-// Pen, text and colour state of the current port. Every change is reported
-// to an open picture, so that recordings replay with the same state.
+// Pen and colour state of the current port (the text state lives with the
+// fonts). Every change is reported to an open picture, so that recordings
+// replay with the same state.
 #include "platform/gfx/gfx_internal.h"
 
 namespace {
@@ -8,9 +9,6 @@ void penChanged(GrafPort* port) {
 }
 void colorChanged(GrafPort* port) {
   if (port->picSave) port->picSave->colorChanged(port);
-}
-void textChanged(GrafPort* port) {
-  if (port->picSave) port->picSave->textChanged(port);
 }
 void dropPixPat(PixPatHandle* pp) {
   DisposePixPat(*pp);
@@ -141,30 +139,4 @@ void GetForeColor(RGBColor* c) {
 }
 void GetBackColor(RGBColor* c) {
   if (c) *c = GetQDPort()->rgbBkColor;
-}
-
-void TextFont(short font) {
-  GrafPort* port = GetQDPort();
-  port->txFont = font;
-  textChanged(port);
-}
-void TextFace(short face) {
-  GrafPort* port = GetQDPort();
-  port->txFace = face;
-  textChanged(port);
-}
-void TextSize(short size) {
-  GrafPort* port = GetQDPort();
-  port->txSize = size;
-  textChanged(port);
-}
-void TextMode(short mode) {
-  GrafPort* port = GetQDPort();
-  port->txMode = mode;
-  textChanged(port);
-}
-void SpaceExtra(Fixed extra) {
-  GrafPort* port = GetQDPort();
-  port->spExtra = extra;
-  textChanged(port);
 }
