@@ -222,53 +222,69 @@ inline void addEdge(std::vector<IEdge>& edges, int x0, int y0, int x1, int y1) {
   edges.push_back({x0, y0, x1, y1});
 }
 
+// The Bresenham path from (0, 0) to (dh, dv), dv > 0, as one run per row:
+// calls run(i, lo, hi) for rows i = 0..dv in order, lo <= hi the run's h
+// offsets (both included). Points are the exact line rounded half up.
+template <class Run>
+void pathRuns(int dh, int dv, Run run) {
+  int adh = std::abs(dh), step = dh < 0 ? -1 : 1;
+  if (adh <= dv) {  // one point per row: h = round(i * adh / dv)
+    int64_t twoDv = 2 * int64_t(dv), rem = dv;
+    int q = 0;
+    for (int i = 0; i <= dv; ++i) {
+      run(i, step * q, step * q);
+      for (rem += 2 * int64_t(adh); rem >= twoDv; rem -= twoDv) ++q;
+    }
+    return;
+  }
+  // Several points per row: v = round(k * dv / adh) for k = 0..adh.
+  int64_t twoAdh = 2 * int64_t(adh), rem = adh;
+  int row = 0, first = 0;
+  for (int k = 0; k <= adh; ++k) {
+    rem += 2 * int64_t(dv);
+    bool rowEnds = k == adh || rem >= twoAdh;
+    if (!rowEnds) continue;
+    int a = step * first, b = step * k;
+    run(row, std::min(a, b), std::max(a, b));
+    rem -= twoAdh;
+    ++row;
+    first = k + 1;
+  }
+}
+
 // A line from (h0, v0) to (h1, v1), both ends included, drawn with a pw x ph
-// pen hanging below and right of each point of the Bresenham path. Each row
-// of the result is one span: the path is monotone, so the pens that reach a
-// row form one run.
+// pen hanging below and right of each point of the path. Each row of the
+// result is one span: the path is monotone, so the pens reaching a row form
+// one run.
 template <class Sink>
 void rasterLine(Sink& s, int h0, int v0, int h1, int v1, int pw, int ph) {
   if (pw <= 0 || ph <= 0) return;
   if (v1 < v0 || (v1 == v0 && h1 < h0)) std::swap(h0, h1), std::swap(v0, v1);
-  int dv = v1 - v0, dh = h1 - h0, adh = std::abs(dh), step = dh < 0 ? -1 : 1;
+  int dv = v1 - v0, dh = h1 - h0;
   if (dv == 0) {
-    s.rows(v0, v0 + ph, std::min(h0, h1), std::max(h0, h1) + pw);
+    s.rows(v0, v0 + ph, h0, h1 + pw);
     return;
   }
   if (dh == 0) {
     s.rows(v0, v1 + ph, h0, h0 + pw);
     return;
   }
-  // Runs of the path per row v: [lo, hi] (inclusive), from rounding the exact line.
-  auto runOf = [&](int i, int* lo, int* hi) {  // i = v - v0
-    if (adh <= dv) {
-      *lo = *hi = h0 + step * int((2 * int64_t(i) * adh + dv) / (2 * int64_t(dv)));
-      return;
-    }
-    // Path points k with round(k * dv / adh) == i.
-    int64_t kFirst = i == 0 ? 0 : (int64_t(2 * i - 1) * adh + 2 * int64_t(dv) - 1) / (2 * int64_t(dv));
-    int64_t kLast = i == dv ? adh : (int64_t(2 * i + 1) * adh) / (2 * int64_t(dv));
-    if ((int64_t(2 * i + 1) * adh) % (2 * int64_t(dv)) == 0 && i != dv) --kLast;
-    int a = h0 + step * int(kFirst), b = h0 + step * int(kLast);
-    *lo = std::min(a, b);
-    *hi = std::max(a, b);
-  };
   if (ph == 1) {
-    for (int i = 0; i <= dv; ++i) {
-      int lo, hi;
-      runOf(i, &lo, &hi);
-      s.span(v0 + i, lo, hi + pw);
-    }
+    pathRuns(dh, dv, [&](int i, int lo, int hi) { s.span(v0 + i, h0 + lo, h0 + hi + pw); });
     return;
   }
-  // Taller pens: row y gathers the runs of rows y - ph + 1 .. y; the
-  // leftmost and rightmost of them are at the window's ends.
+  // Taller pens: row y gathers the runs of rows y - ph + 1 .. y, whose
+  // leftmost and rightmost points are at the two ends of that window.
+  static std::vector<int> runs;
+  runs.resize(2 * size_t(dv + 1));
+  pathRuns(dh, dv, [&](int i, int lo, int hi) {
+    runs[2 * size_t(i)] = lo;
+    runs[2 * size_t(i) + 1] = hi;
+  });
   for (int y = v0; y < v1 + ph; ++y) {
-    int first = std::max(0, y - ph + 1 - v0), last = std::min(dv, y - v0);
-    int lo0, hi0, lo1, hi1;
-    runOf(first, &lo0, &hi0);
-    runOf(last, &lo1, &hi1);
-    s.span(y, std::min(lo0, lo1), std::max(hi0, hi1) + pw);
+    size_t first = size_t(std::max(0, y - ph + 1 - v0)), last = size_t(std::min(dv, y - v0));
+    int lo = std::min(runs[2 * first], runs[2 * last]), hi = std::max(runs[2 * first + 1], runs[2 * last + 1]);
+    s.span(y, h0 + lo, h0 + hi + pw);
   }
 }
 

@@ -1,0 +1,195 @@
+// Patterns and transfer modes: the system list, alignment of patterns to the
+// port's local origin, what each pen mode does to fore and back colours, and
+// xor drawing undoing itself for every kind of shape.
+#include <set>
+
+#include "tests/platform/gfx/canvas.h"
+
+using namespace gfxtest;
+
+namespace {
+Pattern pattern(short index) {
+  Pattern p;
+  GetIndPattern(&p, 0, index);
+  return p;
+}
+bool patBit(const Pattern& p, int x, int y) { return (p.pat[y & 7] >> (7 - (x & 7))) & 1; }
+uint64_t key(const Pattern& p) {
+  uint64_t k = 0;
+  for (int i = 0; i < 8; ++i) k = k << 8 | p.pat[i];
+  return k;
+}
+}  // namespace
+
+TEST(Patterns, TheSystemListHas38DistinctPatternsAndFallsBackToBlack) {
+  std::set<uint64_t> seen;
+  for (short i = 1; i <= 38; ++i) seen.insert(key(pattern(i)));
+  EXPECT_EQ(seen.size(), 38u);
+  Pattern black;
+  GetQDGlobalsBlack(&black);
+  for (short bad : {short(0), short(39), short(-1), short(1000)}) EXPECT_EQ(key(pattern(bad)), key(black)) << bad;
+  Pattern other;
+  GetIndPattern(&other, 5, 3);
+  EXPECT_EQ(key(other), key(black));
+  // The two shading fills differ and both leave most of the area light, so
+  // drawing and labels over them stay readable.
+  Pattern a = pattern(23), b = pattern(26);
+  EXPECT_NE(key(a), key(b));
+  for (const Pattern& p : {a, b}) {
+    int ones = 0;
+    for (int y = 0; y < 8; ++y)
+      for (int x = 0; x < 8; ++x) ones += patBit(p, x, y);
+    EXPECT_GE(ones, 8);
+    EXPECT_LE(ones, 24);
+  }
+}
+
+TEST(Patterns, FillsAreAlignedToTheLocalOrigin) {
+  Canvas c(20, 12);
+  Pattern p = pattern(24);
+  Rect r = rect(3, 2, 19, 11);
+  FillRect(&r, &p);
+  for (int y = 2; y < 11; ++y)
+    for (int x = 3; x < 19; ++x) ASSERT_EQ(c.at(x, y), patBit(p, x, y) ? kBlack : kWhite) << x << "," << y;
+  // After moving the origin by (3, 1) the same pixels hold the pattern
+  // at their new local coordinates.
+  SetOrigin(3, 1);
+  Rect all = rect(3, 1, 23, 13);
+  FillRect(&all, &p);
+  for (int y = 0; y < 12; ++y)
+    for (int x = 0; x < 20; ++x) ASSERT_EQ(c.at(x, y), patBit(p, x + 3, y + 1) ? kBlack : kWhite) << x << "," << y;
+}
+
+// Fore colour red, back colour blue, grey pattern over a white left half and
+// a black right half: every mode against a table worked out by hand.
+TEST(Patterns, PenModesCombinePatternColoursAndDestinationAsDocumented) {
+  const uint32_t red = 0xFFFF0000u, blue = 0xFF0000FFu, white = kWhite, black = kBlack;
+  struct Case {
+    short mode;
+    uint32_t setOnWhite, setOnBlack, clearOnWhite, clearOnBlack;
+  };
+  const Case cases[] = {
+      {patCopy, red, red, blue, blue},       {patOr, red, red, white, black},
+      {patXor, black, white, white, black},  {patBic, blue, blue, white, black},
+      {notPatCopy, blue, blue, red, red},    {notPatOr, white, black, red, red},
+      {notPatXor, white, black, black, white}, {notPatBic, white, black, blue, blue},
+  };
+  Pattern gray = pattern(3);
+  for (const Case& k : cases) {
+    for (short mode : {k.mode, short(k.mode - 8)}) {  // source modes act as pattern modes
+      Canvas c(4, 2);
+      Rect right = rect(2, 0, 4, 2), all = rect(0, 0, 4, 2);
+      PaintRect(&right);
+      ForeColor(redColor);
+      BackColor(blueColor);
+      PenMode(mode);
+      PenPat(&gray);
+      PaintRect(&all);
+      // Grey has its bit set at (0, 0) and (2, 0), clear at (1, 0) and (3, 0).
+      EXPECT_EQ(c.at(0, 0), k.setOnWhite) << "mode " << mode;
+      EXPECT_EQ(c.at(2, 0), k.setOnBlack) << "mode " << mode;
+      EXPECT_EQ(c.at(1, 0), k.clearOnWhite) << "mode " << mode;
+      EXPECT_EQ(c.at(3, 0), k.clearOnBlack) << "mode " << mode;
+    }
+  }
+}
+
+TEST(Patterns, EraseUsesTheBackgroundAndFillIgnoresThePenMode) {
+  Canvas c(6, 2);
+  Rect r = rect(0, 0, 6, 2);
+  PaintRect(&r);
+  RGBColor sand{0xFFFF, 0xEEEE, 0x8888};
+  RGBBackColor(&sand);
+  PenMode(patXor);
+  EraseRect(&r);
+  EXPECT_EQ(c.at(3, 1), 0xFFFFEE88u);
+  Pattern p = pattern(11);  // vertical lines every 2nd column
+  FillRect(&r, &p);
+  EXPECT_EQ(c.at(0, 0), kBlack);
+  EXPECT_EQ(c.at(1, 0), 0xFFFFEE88u);
+  // A pixel pattern fill draws its own pattern and leaves it as the port's fill pattern.
+  PixPatHandle pp = NewPixPat();
+  (*pp)->pat1Data = pattern(7);  // white
+  FillCRect(&r, pp);
+  DisposePixPat(pp);
+  EXPECT_EQ(c.count(0xFFFFEE88u), 12);
+  PixPatHandle got = NewPixPat();
+  GetPortFillPixPat(c.port(), got);
+  EXPECT_EQ(key((*got)->pat1Data), key(pattern(7)));
+  DisposePixPat(got);
+}
+
+TEST(Patterns, XorDrawingTwiceRestoresTheDestination) {
+  Canvas c(48, 40);
+  // A busy background: stripes of colours and a pattern.
+  for (int y = 0; y < 40; ++y)
+    for (int x = 0; x < 48; ++x) c.set(x, y, 0xFF000000u | uint32_t(x * 5) << 16 | uint32_t(y * 6) << 8 | 0x40);
+  std::vector<uint32_t> before = c.pixels();
+  Rect r = rect(3, 4, 41, 33);
+  RgnHandle rgn = NewRgn(), hole = NewRgn();
+  RectRgn(rgn, &r);
+  SetRectRgn(hole, 10, 10, 20, 20);
+  DiffRgn(rgn, hole, rgn);
+  PolyHandle poly = OpenPoly();
+  MoveTo(5, 5);
+  LineTo(40, 12);
+  LineTo(20, 35);
+  LineTo(5, 5);
+  ClosePoly();
+  Pattern p = pattern(21);
+  auto drawAll = [&] {
+    MoveTo(1, 1);
+    LineTo(46, 38);
+    LineTo(2, 30);
+    FrameRect(&r);
+    PaintRect(&r);
+    FrameOval(&r);
+    PaintOval(&r);
+    FrameRoundRect(&r, 12, 9);
+    PaintRoundRect(&r, 12, 9);
+    FrameArc(&r, 30, 200);
+    PaintArc(&r, -40, 300);
+    FramePoly(poly);
+    PaintPoly(poly);
+    FrameRgn(rgn);
+    PaintRgn(rgn);
+    InvertRect(&r);
+    InvertOval(&r);
+  };
+  for (short size = 1; size <= 3; ++size) {
+    PenSize(size, size);
+    for (short mode : {patXor, srcXor, notPatXor}) {
+      PenMode(mode);
+      PenPat(&p);
+      drawAll();
+      EXPECT_NE(c.pixels(), before);
+      drawAll();
+      EXPECT_EQ(c.pixels(), before) << "pen " << size << " mode " << mode;
+    }
+  }
+  KillPoly(poly);
+  DisposeRgn(rgn);
+  DisposeRgn(hole);
+}
+
+TEST(Patterns, ColoursAreSixteenBitOverEightBitPixels) {
+  Canvas c(2, 1);
+  RGBColor col{0x1234, 0xABCD, 0xFF00};
+  RGBForeColor(&col);
+  Rect r = rect(0, 0, 1, 1);
+  PaintRect(&r);
+  EXPECT_EQ(c.at(0, 0), 0xFF12ABFFu);
+  RGBColor back;
+  GetCPixel(0, 0, &back);
+  EXPECT_EQ(back.red, 0x1212);
+  EXPECT_EQ(back.green, 0xABAB);
+  EXPECT_EQ(back.blue, 0xFFFF);
+  ForeColor(yellowColor);
+  GetForeColor(&col);
+  EXPECT_EQ(col.red, 0xFFFF);
+  EXPECT_EQ(col.green, 0xFFFF);
+  EXPECT_EQ(col.blue, 0);
+  EXPECT_TRUE(GetPixel(0, 0));
+  EXPECT_FALSE(GetPixel(1, 0));
+  EXPECT_FALSE(GetPixel(5, 5));  // outside reads as white
+}

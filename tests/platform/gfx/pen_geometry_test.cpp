@@ -1,0 +1,234 @@
+// Where the pen puts pixels: frames inside their rectangle, lines as the pen
+// rectangle swept below and right of the path with both ends included, and
+// rectangles exclusive at bottom and right. Pictures are checked by hand.
+#include "tests/platform/gfx/canvas.h"
+
+using namespace gfxtest;
+
+TEST(PenGeometry, FramesLieInsideTheirRectangleAtPenSizes1To3) {
+  {
+    Canvas c(8, 6);
+    Rect r = rect(1, 1, 7, 5);
+    FrameRect(&r);
+    EXPECT_TRUE(looksLike(c, R"(
+      ........
+      .######.
+      .#....#.
+      .#....#.
+      .######.
+      ........)", "frame1"));
+  }
+  {
+    Canvas c(8, 6);
+    PenSize(2, 2);
+    Rect r = rect(0, 0, 8, 6);
+    FrameRect(&r);
+    EXPECT_TRUE(looksLike(c, R"(
+      ########
+      ########
+      ##....##
+      ##....##
+      ########
+      ########)", "frame2"));
+  }
+  {
+    // A pen of 3 x 1: thick sides, thin top and bottom.
+    Canvas c(9, 5);
+    PenSize(3, 1);
+    Rect r = rect(0, 0, 9, 5);
+    FrameRect(&r);
+    EXPECT_TRUE(looksLike(c, R"(
+      #########
+      ###...###
+      ###...###
+      ###...###
+      #########)", "frame3x1"));
+  }
+  {
+    // A pen too big for the rectangle paints all of it.
+    Canvas c(6, 6);
+    PenSize(3, 3);
+    Rect r = rect(1, 1, 5, 5);
+    FrameRect(&r);
+    EXPECT_EQ(c.count(kBlack), 16);
+  }
+}
+
+TEST(PenGeometry, RectanglesAreExclusiveAtBottomAndRight) {
+  Canvas c(7, 5);
+  Rect r = rect(2, 1, 5, 3);
+  PaintRect(&r);
+  EXPECT_TRUE(looksLike(c, R"(
+    .......
+    ..###..
+    ..###..
+    .......
+    .......)", "paintrect"));
+}
+
+TEST(PenGeometry, LinesSweepThePenBelowAndRightOfThePath) {
+  {
+    Canvas c(8, 5);
+    MoveTo(1, 1);
+    LineTo(6, 3);
+    EXPECT_TRUE(looksLike(c, R"(
+      ........
+      .##.....
+      ...##...
+      .....##.
+      ........)", "line1"));
+  }
+  {
+    Canvas c(9, 6);
+    PenSize(2, 2);
+    MoveTo(1, 1);
+    LineTo(6, 3);
+    EXPECT_TRUE(looksLike(c, R"(
+      .........
+      .###.....
+      .#####...
+      ...#####.
+      .....###.
+      .........)", "line2"));
+  }
+  {
+    // Steep line with a 3 x 3 pen.
+    Canvas c(8, 9);
+    PenSize(3, 3);
+    MoveTo(1, 1);
+    LineTo(3, 5);
+    EXPECT_TRUE(looksLike(c, R"(
+      ........
+      .###....
+      .####...
+      .####...
+      ..####..
+      ..####..
+      ...###..
+      ...###..
+      ........)", "line3"));
+  }
+}
+
+TEST(PenGeometry, LineEndsAreIncludedAndThePenMovesToTheEnd) {
+  Canvas c(6, 4);
+  MoveTo(2, 1);
+  LineTo(2, 1);
+  EXPECT_EQ(c.count(kBlack), 1);
+  EXPECT_EQ(c.at(2, 1), kBlack);
+  Line(3, 2);
+  Point p;
+  GetPen(&p);
+  EXPECT_EQ(p.h, 5);
+  EXPECT_EQ(p.v, 3);
+  EXPECT_EQ(c.at(5, 3), kBlack);
+}
+
+TEST(PenGeometry, ALineDrawnBackwardsCoversTheSamePixels) {
+  for (int k = 0; k < 40; ++k) {
+    int h0 = k * 7 % 23, v0 = k * 11 % 19, h1 = k * 5 % 29, v1 = k * 3 % 17;
+    short pen = short(1 + k % 3);
+    std::vector<uint32_t> forward, backward;
+    {
+      Canvas c(40, 30);
+      PenSize(pen, pen);
+      MoveTo(short(h0), short(v0));
+      LineTo(short(h1), short(v1));
+      forward = c.pixels();
+    }
+    {
+      Canvas c(40, 30);
+      PenSize(pen, pen);
+      MoveTo(short(h1), short(v1));
+      LineTo(short(h0), short(v0));
+      backward = c.pixels();
+    }
+    EXPECT_EQ(forward, backward) << h0 << "," << v0 << " -> " << h1 << "," << v1;
+  }
+}
+
+TEST(PenGeometry, HiddenOrEmptyPensDrawNoLinesOrFramesButPaintsStillShow) {
+  Canvas c(10, 10);
+  Rect r = rect(1, 1, 9, 9);
+  HidePen();
+  MoveTo(0, 0);
+  LineTo(9, 9);
+  FrameRect(&r);
+  FrameOval(&r);
+  EXPECT_EQ(c.count(kBlack), 0);
+  Point p;
+  GetPen(&p);
+  EXPECT_EQ(p.h, 9);  // the pen still moves
+  PaintRect(&r);
+  EXPECT_EQ(c.count(kBlack), 64);
+  ShowPen();
+  EraseRect(&r);
+  PenSize(0, 3);
+  LineTo(0, 0);
+  FrameRect(&r);
+  EXPECT_EQ(c.count(kBlack), 0);
+}
+
+TEST(PenGeometry, OvalsAndRoundRectsStayInsideTheirRectangleAndAreSymmetric) {
+  for (int w = 1; w <= 13; w += 3) {
+    for (int h = 1; h <= 11; h += 2) {
+      Canvas c(16, 14);
+      Rect r = rect(1, 1, 1 + w, 1 + h);
+      PaintOval(&r);
+      for (int y = 0; y < 14; ++y)
+        for (int x = 0; x < 16; ++x) {
+          bool inside = x >= 1 && x < 1 + w && y >= 1 && y < 1 + h;
+          if (!inside) {
+            EXPECT_EQ(c.at(x, y), kWhite) << w << "x" << h << " at " << x << "," << y;
+            continue;
+          }
+          EXPECT_EQ(c.at(x, y), c.at(w + 1 - x, y)) << "mirror x";
+          EXPECT_EQ(c.at(x, y), c.at(x, h + 1 - y)) << "mirror y";
+        }
+      // The widest row and column span the whole rectangle.
+      EXPECT_EQ(c.at(1, 1 + h / 2), kBlack);
+      EXPECT_EQ(c.at(w, 1 + h / 2), kBlack);
+    }
+  }
+}
+
+TEST(PenGeometry, OvalFrameAndPaintMatchForAPenOfOne) {
+  Canvas c(12, 9);
+  Rect r = rect(0, 0, 12, 9);
+  FrameOval(&r);
+  EXPECT_TRUE(looksLike(c, R"(
+    ...######...
+    ..#......#..
+    .#........#.
+    #..........#
+    #..........#
+    #..........#
+    .#........#.
+    ..#......#..
+    ...######...)", "ovalframe"));
+  PaintOval(&r);
+  EXPECT_TRUE(looksLike(c, R"(
+    ...######...
+    ..########..
+    .##########.
+    ############
+    ############
+    ############
+    .##########.
+    ..########..
+    ...######...)", "ovalpaint"));
+}
+
+TEST(PenGeometry, RoundRectCornersAreClippedToTheRectangle) {
+  Canvas a(10, 8), b(10, 8);
+  SetGWorld(a.port(), nullptr);
+  Rect r = rect(0, 0, 10, 8);
+  PaintRoundRect(&r, 400, 400);  // corners as large as the rectangle: an oval
+  SetGWorld(b.port(), nullptr);
+  PaintOval(&r);
+  EXPECT_EQ(a.pixels(), b.pixels());
+  SetGWorld(a.port(), nullptr);
+  EraseRect(&r);
+  PaintRoundRect(&r, 0, 6);  // no corner width: square corners
+  EXPECT_EQ(a.count(kBlack), 80);
+}

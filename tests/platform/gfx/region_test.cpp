@@ -1,0 +1,236 @@
+// Regions against brute-force pixel sets: set operations, insetting, moving
+// and mapping on small random cases, canonical form (equal sets compare
+// equal), and regions recorded from lines and frames.
+#include <functional>
+#include <random>
+
+#include "tests/platform/gfx/canvas.h"
+
+using namespace gfxtest;
+
+namespace {
+constexpr int N = 24;  // coordinates of the random cases stay in 0..N
+using Grid = std::vector<char>;  // (N + 16)^2 cells, offset by 8, so insetting has room
+constexpr int G = N + 16;
+inline char& cell(Grid& g, int x, int y) { return g[size_t((y + 8) * G + x + 8)]; }
+inline bool cellAt(const Grid& g, int x, int y) {
+  return x >= -8 && y >= -8 && x < G - 8 && y < G - 8 && g[size_t((y + 8) * G + x + 8)];
+}
+
+struct Shape {
+  RgnHandle rgn;
+  Grid grid;
+};
+
+// A union of a few random rectangles, made both ways.
+Shape randomShape(std::mt19937& rng) {
+  Shape s{NewRgn(), Grid(size_t(G) * G, 0)};
+  RgnHandle box = NewRgn();
+  int n = 1 + int(rng() % 4);
+  for (int i = 0; i < n; ++i) {
+    int l = int(rng() % N), t = int(rng() % N), r = int(rng() % N), b = int(rng() % N);
+    SetRectRgn(box, short(l), short(t), short(r), short(b));
+    UnionRgn(s.rgn, box, s.rgn);
+    for (int y = t; y < b; ++y)
+      for (int x = l; x < r; ++x) cell(s.grid, x, y) = true;
+  }
+  DisposeRgn(box);
+  return s;
+}
+
+// A region built from the grid cell by cell: the canonical form to compare with.
+RgnHandle fromGrid(const Grid& g) {
+  RgnHandle r = NewRgn(), px = NewRgn();
+  for (int y = -8; y < G - 8; ++y)
+    for (int x = -8; x < G - 8; ++x)
+      if (cellAt(g, x, y)) {
+        SetRectRgn(px, short(x), short(y), short(x + 1), short(y + 1));
+        UnionRgn(r, px, r);
+      }
+  DisposeRgn(px);
+  return r;
+}
+
+::testing::AssertionResult sameSet(RgnHandle r, const Grid& g) {
+  for (int y = -8; y < G - 8; ++y)
+    for (int x = -8; x < G - 8; ++x)
+      if (bool(PtInRgn(Point{short(y), short(x)}, r)) != cellAt(g, x, y))
+        return ::testing::AssertionFailure() << "differs at " << x << "," << y;
+  RgnHandle canon = fromGrid(g);
+  bool eq = EqualRgn(r, canon);
+  DisposeRgn(canon);
+  if (!eq) return ::testing::AssertionFailure() << "same pixels, different representation";
+  return ::testing::AssertionSuccess();
+}
+}  // namespace
+
+TEST(Regions, SetOperationsMatchPixelSets) {
+  std::mt19937 rng(7);
+  using Op = void (*)(RgnHandle, RgnHandle, RgnHandle);
+  const struct {
+    Op op;
+    std::function<bool(bool, bool)> f;
+    const char* name;
+  } ops[] = {{SectRgn, [](bool a, bool b) { return a && b; }, "sect"},
+             {UnionRgn, [](bool a, bool b) { return a || b; }, "union"},
+             {DiffRgn, [](bool a, bool b) { return a && !b; }, "diff"},
+             {XorRgn, [](bool a, bool b) { return a != b; }, "xor"}};
+  for (int round = 0; round < 150; ++round) {
+    Shape a = randomShape(rng), b = randomShape(rng);
+    for (const auto& o : ops) {
+      Grid want(size_t(G) * G);
+      for (size_t i = 0; i < want.size(); ++i) want[i] = o.f(a.grid[i], b.grid[i]);
+      RgnHandle out = NewRgn();
+      o.op(a.rgn, b.rgn, out);
+      ASSERT_TRUE(sameSet(out, want)) << o.name << " round " << round;
+      // The destination may be one of the operands.
+      RgnHandle inPlace = NewRgn();
+      CopyRgn(a.rgn, inPlace);
+      o.op(inPlace, b.rgn, inPlace);
+      ASSERT_TRUE(EqualRgn(inPlace, out)) << o.name;
+      DisposeRgn(inPlace);
+      DisposeRgn(out);
+    }
+    DisposeRgn(a.rgn);
+    DisposeRgn(b.rgn);
+  }
+}
+
+TEST(Regions, InsetShrinksOrGrowsByTheBoxAroundEachPixel) {
+  std::mt19937 rng(11);
+  for (int round = 0; round < 120; ++round) {
+    Shape s = randomShape(rng);
+    int dh = int(rng() % 7) - 3, dv = int(rng() % 7) - 3;
+    // Horizontal first, then vertical: a positive amount keeps pixels whose
+    // whole neighbourhood is inside, a negative one adds every neighbour.
+    auto pass = [](const Grid& in, int d, bool horizontal) {
+      Grid out(in.size());
+      for (int y = -8; y < G - 8; ++y)
+        for (int x = -8; x < G - 8; ++x) {
+          bool all = true, any = false;
+          for (int k = -std::abs(d); k <= std::abs(d); ++k) {
+            bool v = horizontal ? cellAt(in, x + k, y) : cellAt(in, x, y + k);
+            all = all && v;
+            any = any || v;
+          }
+          cell(out, x, y) = d > 0 ? all : d < 0 ? any : cellAt(in, x, y);
+        }
+      return out;
+    };
+    Grid want = pass(pass(s.grid, dh, true), dv, false);
+    InsetRgn(s.rgn, short(dh), short(dv));
+    ASSERT_TRUE(sameSet(s.rgn, want)) << "inset " << dh << "," << dv << " round " << round;
+    DisposeRgn(s.rgn);
+  }
+}
+
+TEST(Regions, OffsetAndMapMoveEveryPixel) {
+  std::mt19937 rng(3);
+  for (int round = 0; round < 60; ++round) {
+    Shape s = randomShape(rng);
+    RgnHandle moved = NewRgn();
+    CopyRgn(s.rgn, moved);
+    OffsetRgn(moved, -5, 3);
+    Grid shifted(s.grid.size());
+    for (int y = -8; y < G - 8; ++y)
+      for (int x = -8; x < G - 8; ++x) cell(shifted, x, y) = cellAt(s.grid, x + 5, y - 3);
+    ASSERT_TRUE(sameSet(moved, shifted));
+    // Doubling: every pixel becomes a 2 x 2 block.
+    Rect from = rect(0, 0, 16, 16), to = rect(0, 0, 32, 32);
+    MapRgn(s.rgn, &from, &to);
+    for (int y = -2; y < 2 * N + 2; ++y)
+      for (int x = -2; x < 2 * N + 2; ++x)
+        ASSERT_EQ(bool(PtInRgn(Point{short(y), short(x)}, s.rgn)), x >= 0 && y >= 0 && cellAt(s.grid, x / 2, y / 2))
+            << x << "," << y;
+    DisposeRgn(moved);
+    DisposeRgn(s.rgn);
+  }
+}
+
+TEST(Regions, QueriesAndRectangleWalk) {
+  RgnHandle r = NewRgn(), b = NewRgn();
+  SetRectRgn(r, 0, 0, 10, 10);
+  SetRectRgn(b, 3, 3, 6, 6);
+  DiffRgn(r, b, r);  // a square ring: three bands
+  Rect bounds;
+  GetRegionBounds(r, &bounds);
+  EXPECT_TRUE(EqualRect(&bounds, &(const Rect&)rect(0, 0, 10, 10)));
+  EXPECT_EQ(RgnRectCount(r), 4);
+  std::vector<Rect> seen;
+  RgnForEachRect(r, [](const Rect* x, void* ctx) { static_cast<std::vector<Rect>*>(ctx)->push_back(*x); }, &seen);
+  ASSERT_EQ(seen.size(), 4u);
+  EXPECT_EQ(seen[1].top, 3);  // bands top to bottom, left to right
+  EXPECT_EQ(seen[1].right, 3);
+  EXPECT_EQ(seen[2].left, 6);
+  Rect inHole = rect(4, 4, 5, 5), across = rect(4, 4, 8, 5);
+  EXPECT_FALSE(RectInRgn(&inHole, r));
+  EXPECT_TRUE(RectInRgn(&across, r));
+  EXPECT_FALSE(PtInRgn(Point{4, 4}, r));
+  EXPECT_TRUE(PtInRgn(Point{9, 9}, r));
+  EXPECT_FALSE(PtInRgn(Point{10, 9}, r));  // right edge is outside
+  SetEmptyRgn(b);
+  EXPECT_TRUE(EmptyRgn(b));
+  GetRegionBounds(b, &bounds);
+  EXPECT_TRUE(EmptyRect(&bounds));
+  DisposeRgn(r);
+  DisposeRgn(b);
+}
+
+TEST(Regions, RecordedLinesEncloseTheirInsideAndFramesCombineEvenOdd) {
+  Canvas c(20, 20);
+  RgnHandle tri = NewRgn(), rings = NewRgn(), square = NewRgn();
+  OpenRgn();
+  MoveTo(2, 2);
+  LineTo(12, 2);
+  LineTo(12, 12);
+  LineTo(2, 12);
+  LineTo(2, 2);
+  CloseRgn(square);
+  EXPECT_EQ(c.count(kBlack), 0);  // nothing drawn while recording
+  RgnHandle want = NewRgn();
+  SetRectRgn(want, 2, 2, 12, 12);
+  EXPECT_TRUE(EqualRgn(square, want));
+  // Two nested frames leave a ring; an oval frame records the painted oval.
+  OpenRgn();
+  Rect outer = rect(0, 0, 20, 20), inner = rect(5, 5, 15, 15);
+  FrameRect(&outer);
+  FrameRect(&inner);
+  CloseRgn(rings);
+  SetRectRgn(want, 0, 0, 20, 20);
+  RgnHandle hole = NewRgn();
+  SetRectRgn(hole, 5, 5, 15, 15);
+  DiffRgn(want, hole, want);
+  EXPECT_TRUE(EqualRgn(rings, want));
+  OpenRgn();
+  FrameOval(&inner);
+  CloseRgn(tri);
+  PaintOval(&inner);
+  int painted = c.count(kBlack);
+  EraseRect(&outer);
+  PaintRgn(tri);
+  EXPECT_EQ(c.count(kBlack), painted);
+  // Closing without opening gives an empty region; the pen shows again.
+  CloseRgn(tri);
+  EXPECT_TRUE(EmptyRgn(tri));
+  EXPECT_EQ(GetQDPort()->pnVis, 0);
+  for (RgnHandle h : {tri, rings, square, want, hole}) DisposeRgn(h);
+}
+
+TEST(Regions, FramedRegionsDrawTheirOutlineInside) {
+  Canvas c(8, 7);
+  RgnHandle r = NewRgn(), b = NewRgn();
+  SetRectRgn(r, 1, 1, 7, 6);
+  SetRectRgn(b, 1, 1, 4, 3);
+  DiffRgn(r, b, r);
+  FrameRgn(r);
+  EXPECT_TRUE(looksLike(c, R"(
+    ........
+    ....###.
+    ....#.#.
+    .####.#.
+    .#....#.
+    .######.
+    ........)", "framergn"));
+  DisposeRgn(r);
+  DisposeRgn(b);
+}
