@@ -1,0 +1,34 @@
+// Displays: the backends that show the virtual screen and feed input, behind
+// one small table of procedures. Each backend lives in its own folder
+// (headless/, sdl/) and is listed once in the bootstrap list of display.cpp.
+#pragma once
+#include "platform/gfx/gfx.h"
+
+struct VokDisplay {
+  const char* name;
+  const char* description;
+  // Called once at start-up with the virtual screen's size. May decline
+  // (returns false and says why), and the next backend is tried.
+  bool (*open)(int width, int height, char* whyNot, size_t whyNotSize);
+  // Shows the composited screen; called at most once per tick.
+  void (*present)(const PixMap* screen);
+  // Turns pending input into events through PostInputEvent. waitingForInput:
+  // the program waits for mouse or key events and none is queued.
+  void (*pump)(bool waitingForInput);
+  // Called once when the process ends.
+  void (*close)();
+  bool wantsFrames;  // false: the screen is only composited on request (snapshots)
+  bool drawsCursor;  // the cursor is drawn onto the virtual screen
+};
+
+// Opens the display chosen by VOK_DISPLAY (sdl | headless), else the first
+// backend of the bootstrap list that accepts. An unknown name, or a named
+// backend that cannot open, ends the program with a message. Idempotent.
+void VokOpenDisplay();
+// The open display (opening it on first use).
+const VokDisplay* VokCurrentDisplay();
+// One turn of the display: pump its input, then present the screen if a tick
+// has passed since the last present.
+void VokDisplayService(bool waitingForInput);
+// Presents now, whatever the tick (after the screen visibly changed, or an expose).
+void VokDisplayPresentNow();

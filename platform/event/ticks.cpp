@@ -1,0 +1,27 @@
+// Ticks: 1/60 s from the monotonic clock, counted from the first use.
+#include <chrono>
+#include <thread>
+
+#include "platform/event/event_internal.h"
+
+namespace {
+using Clock = std::chrono::steady_clock;
+Clock::time_point epoch() {
+  static const Clock::time_point start = Clock::now();
+  return start;
+}
+}  // namespace
+
+uint32_t TickCount() {
+  auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now() - epoch()).count();
+  // Whole ticks: exact for 60 per second without drifting (1e9/60 is not an integer).
+  return uint32_t(1 + uint64_t(ns) * 60 / 1000000000ULL);
+}
+
+void VokSleepUntilTick(uint32_t tick) {
+  uint32_t now = TickCount();
+  if (int32_t(tick - now) <= 0) return;
+  // Tick t begins ceil((t - 1) * 1e9 / 60) ns after the epoch.
+  long long ns = ((long long)(tick - 1) * 1000000000LL + 59) / 60;
+  std::this_thread::sleep_until(epoch() + std::chrono::nanoseconds(ns));
+}

@@ -1,0 +1,159 @@
+// Application events: the open-documents event as a program's handler sees
+// it, descriptor lists, and the rule that a quit is never lost.
+#include <unistd.h>
+
+#include <cstring>
+#include <string>
+
+#include "platform/file/fsspec_bridge.h"
+#include "tests/platform/event/event_fixture.h"
+
+using vtest::EventTest;
+
+namespace {
+struct Seen {
+  long refcon = 0;
+  long count = -1;
+  std::string paths[3];
+  std::string fsspecPath;
+  OSErr badIndex = 0, badType = 0;
+};
+Seen g_seen;
+
+std::string nth(const AEDescList* list, long i) {
+  char buf[512];
+  Size len = 0;
+  if (AEGetNthPtr(list, i, typeChar, nullptr, nullptr, buf, sizeof buf, &len) != noErr) return "?";
+  return std::string(buf, size_t(len));
+}
+
+OSErr openDocs(const AppleEvent* event, AppleEvent*, long refcon) {
+  g_seen.refcon = refcon;
+  AEDescList docs;
+  EXPECT_EQ(AEGetParamDesc(event, keyDirectObject, typeAEList, &docs), noErr);
+  AECountItems(&docs, &g_seen.count);
+  for (long i = 1; i <= g_seen.count && i <= 3; ++i) g_seen.paths[i - 1] = nth(&docs, i);
+  unsigned char spec[70];
+  DescType type = 0;
+  Size size = 0;
+  if (AEGetNthPtr(&docs, 2, typeFSS, nullptr, &type, spec, sizeof spec, &size) == noErr && type == typeFSS) {
+    char path[1024];
+    if (VokFSSpecToPath(spec, path, sizeof path)) g_seen.fsspecPath = path;
+  }
+  g_seen.badIndex = AEGetNthPtr(&docs, 3, typeChar, nullptr, nullptr, spec, sizeof spec, &size);
+  g_seen.badType = AEGetNthPtr(&docs, 1, FourCC('l', 'o', 'n', 'g'), nullptr, nullptr, spec, sizeof spec, &size);
+  AEDisposeDesc(&docs);
+  return noErr;
+}
+
+std::string cwd() {
+  char buf[4096];
+  return getcwd(buf, sizeof buf) ? buf : "";
+}
+}  // namespace
+
+using AppleEvents = EventTest;
+
+TEST_F(AppleEvents, OpenDocumentsCarriesTheFilesAsAbsolutePaths) {
+  AEInstallEventHandler(kCoreEventClass, kAEOpenDocuments, openDocs, 42, false);
+  const char* docs[] = {"data/a.tsv", "/tmp/b c.tsv"};
+  PostAppleEvent(kAEOpenDocuments, docs, 2);
+  EventRecord ev;
+  ASSERT_TRUE(WaitNextEvent(highLevelEventMask, &ev, 10, nullptr));
+  EXPECT_EQ(ev.message, uintptr_t(kCoreEventClass));
+  EXPECT_EQ(VokHighLevelEventID(ev), kAEOpenDocuments);
+  g_seen = Seen();
+  EXPECT_EQ(AEProcessAppleEvent(&ev), noErr);
+  EXPECT_EQ(g_seen.refcon, 42);
+  EXPECT_EQ(g_seen.count, 2);
+  EXPECT_EQ(g_seen.paths[0], cwd() + "/data/a.tsv");
+  EXPECT_EQ(g_seen.paths[1], "/tmp/b c.tsv");
+  EXPECT_EQ(g_seen.fsspecPath, "/tmp/b c.tsv");  // through the file layer's FSSpec
+  EXPECT_EQ(g_seen.badIndex, errAEIllegalIndex);
+  EXPECT_EQ(g_seen.badType, errAECoercionFail);
+  // Dispatched once: the event is gone.
+  EXPECT_EQ(AEProcessAppleEvent(&ev), errAEEventNotHandled);
+}
+
+TEST_F(AppleEvents, ListsAppendReplaceCopyAndTruncate) {
+  AEDescList list;
+  ASSERT_EQ(AECreateList(nullptr, 0, false, &list), noErr);
+  long n = -1;
+  EXPECT_EQ(AECountItems(&list, &n), noErr);
+  EXPECT_EQ(n, 0);
+  EXPECT_EQ(AEPutPtr(&list, 0, typeChar, "alpha", 5), noErr);
+  EXPECT_EQ(AEPutPtr(&list, 2, typeChar, "beta", 4), noErr);
+  EXPECT_EQ(AEPutPtr(&list, 1, typeChar, "gamma!", 6), noErr);
+  EXPECT_EQ(AEPutPtr(&list, 9, typeChar, "x", 1), errAEIllegalIndex);
+  AEDesc copy;
+  ASSERT_EQ(AEDuplicateDesc(&list, &copy), noErr);
+  AEDisposeDesc(&list);
+  EXPECT_EQ(list.dataHandle, nullptr);
+  EXPECT_EQ(AECountItems(&copy, &n), noErr);
+  EXPECT_EQ(n, 2);
+  char buf[8] = {};
+  Size size = 0;
+  DescType type = 0;
+  EXPECT_EQ(AEGetNthPtr(&copy, 1, typeWildCard, nullptr, &type, buf, 3, &size), noErr);
+  EXPECT_EQ(std::string(buf, 3), "gam");  // cut at the buffer, full size reported
+  EXPECT_EQ(size, 6);
+  EXPECT_EQ(type, typeChar);
+  EXPECT_EQ(AECountItems(&copy, nullptr), paramErr);
+  AEDisposeDesc(&copy);
+}
+
+// Sizes in a damaged block must be refused, never followed past its end.
+TEST_F(AppleEvents, CorruptDescriptorsAreRefused) {
+  uint32_t bad[3] = {0, typeChar, 1000};
+  AEDesc list;
+  ASSERT_EQ(AECreateDesc(typeAEList, bad, sizeof bad, &list), noErr);
+  long n;
+  EXPECT_EQ(AECountItems(&list, &n), errAECorruptData);
+  char buf[4];
+  EXPECT_EQ(AEGetNthPtr(&list, 1, typeChar, nullptr, nullptr, buf, 4, nullptr), errAECorruptData);
+  AEDisposeDesc(&list);
+  AEDesc notAList;
+  AECreateDesc(typeChar, "abc", 3, &notAList);
+  EXPECT_EQ(AECountItems(&notAList, &n), errAEWrongDataType);
+  AEDescList out;
+  EXPECT_EQ(AEGetParamDesc(&notAList, keyDirectObject, typeAEList, &out), errAENotAEDesc);
+  AEDisposeDesc(&notAList);
+}
+
+TEST_F(AppleEvents, AQuitIsDispatchedWhateverTheCallerDoes) {
+  // A caller whose mask leaves high-level events out: dispatched at once.
+  PostAppleEvent(kAEQuitApplication, nullptr, 0);
+  EventRecord ev;
+  GetNextEvent(mDownMask, &ev);
+  EXPECT_EQ(vtest::g_quits, 1);
+  // Taken with everyEvent and ignored: the next event call dispatches it.
+  PostAppleEvent(kAEQuitApplication, nullptr, 0);
+  ASSERT_TRUE(WaitNextEvent(everyEvent, &ev, 0, nullptr));
+  EXPECT_EQ(ev.what, kHighLevelEvent);
+  EXPECT_EQ(vtest::g_quits, 1);
+  EventAvail(everyEvent, &ev);
+  EXPECT_EQ(vtest::g_quits, 2);
+  // Flushed: still dispatched.
+  PostAppleEvent(kAEQuitApplication, nullptr, 0);
+  FlushEvents(everyEvent, 0);
+  SystemTask();
+  EXPECT_EQ(vtest::g_quits, 3);
+  // Taken and processed: exactly once.
+  PostAppleEvent(kAEQuitApplication, nullptr, 0);
+  PostAppleEvent(kAEQuitApplication, nullptr, 0);  // a second request while one waits adds nothing
+  ASSERT_TRUE(WaitNextEvent(highLevelEventMask, &ev, 0, nullptr));
+  EXPECT_EQ(AEProcessAppleEvent(&ev), noErr);
+  SystemTask();
+  EXPECT_EQ(vtest::g_quits, 4);
+  EXPECT_FALSE(EventAvail(highLevelEventMask, &ev));
+}
+
+TEST_F(AppleEvents, UnhandledEventsReportNotHandled) {
+  PostAppleEvent(kAEPrintDocuments, nullptr, 0);
+  EventRecord ev;
+  ASSERT_TRUE(GetNextEvent(highLevelEventMask, &ev));
+  EXPECT_EQ(AEProcessAppleEvent(&ev), errAEEventNotHandled);
+  EventRecord key = {};
+  key.what = keyDown;
+  EXPECT_EQ(AEProcessAppleEvent(&key), errAEEventNotHandled);
+}

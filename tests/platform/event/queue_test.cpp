@@ -1,0 +1,117 @@
+// The event queue: order, mask filtering, peeking, flushing, the cap, and
+// the state that null events and Button/StillDown report.
+#include <chrono>
+
+#include "tests/platform/event/event_fixture.h"
+
+using vtest::EventTest;
+
+using EventQueue = EventTest;
+
+TEST_F(EventQueue, KeepsOrderWithinAMaskAndLeavesOtherEventsQueued) {
+  PostInputEvent(mouse(mouseDown, 5, 6));
+  PostInputEvent(key('a'));
+  PostInputEvent(mouse(mouseUp, 7, 8));
+  PostInputEvent(key('b'));
+  EventRecord ev;
+  ASSERT_TRUE(GetNextEvent(keyDownMask, &ev));
+  EXPECT_EQ(ev.message & charCodeMask, uintptr_t('a'));
+  ASSERT_TRUE(GetNextEvent(keyDownMask, &ev));
+  EXPECT_EQ(ev.message & charCodeMask, uintptr_t('b'));
+  EXPECT_FALSE(GetNextEvent(keyDownMask, &ev));
+  EXPECT_EQ(ev.what, nullEvent);
+  // The mouse events were skipped, not lost, and keep their order.
+  ASSERT_TRUE(GetNextEvent(mDownMask | mUpMask, &ev));
+  EXPECT_EQ(ev.what, mouseDown);
+  EXPECT_EQ(ev.where.h, 5);
+  ASSERT_TRUE(WaitNextEvent(everyEvent, &ev, 0, nullptr));
+  EXPECT_EQ(ev.what, mouseUp);
+  EXPECT_EQ(ev.where.v, 8);
+  EXPECT_FALSE(GetNextEvent(everyEvent, &ev));
+}
+
+TEST_F(EventQueue, EventAvailPeeksAndAnEmptyMaskTakesNothing) {
+  PostInputEvent(key('x'));
+  EventRecord ev;
+  EXPECT_FALSE(GetNextEvent(0, &ev));
+  ASSERT_TRUE(EventAvail(keyDownMask, &ev));
+  ASSERT_TRUE(EventAvail(keyDownMask, &ev));
+  ASSERT_TRUE(GetNextEvent(keyDownMask, &ev));
+  EXPECT_EQ(ev.message & charCodeMask, uintptr_t('x'));
+  EXPECT_FALSE(EventAvail(everyEvent, &ev));
+}
+
+TEST_F(EventQueue, FlushStopsAtTheFirstEventOfTheStopMask) {
+  PostInputEvent(key('a'));
+  PostInputEvent(mouse(mouseDown, 1, 1));
+  PostInputEvent(key('b'));
+  FlushEvents(keyDownMask, mDownMask);
+  EventRecord ev;
+  ASSERT_TRUE(GetNextEvent(everyEvent, &ev));
+  EXPECT_EQ(ev.what, mouseDown);
+  ASSERT_TRUE(GetNextEvent(everyEvent, &ev));
+  EXPECT_EQ(ev.message & charCodeMask, uintptr_t('b'));
+  EXPECT_FALSE(GetNextEvent(everyEvent, &ev));
+}
+
+// Beyond 256 events the oldest input goes; a pending launch event must not.
+TEST_F(EventQueue, CapDropsTheOldestInputButKeepsHighLevelEvents) {
+  PostAppleEvent(kAEOpenApplication, nullptr, 0);
+  for (int i = 0; i < 300; ++i) PostInputEvent(key(char(i % 200 + 32)));
+  EventRecord ev;
+  ASSERT_TRUE(GetNextEvent(highLevelEventMask, &ev));
+  EXPECT_EQ(VokHighLevelEventID(ev), kAEOpenApplication);
+  int keys = 0;
+  uintptr_t first = 0;
+  while (GetNextEvent(keyDownMask, &ev)) {
+    if (keys++ == 0) first = ev.message & charCodeMask;
+  }
+  EXPECT_EQ(keys, 255);                      // 256 minus the launch event
+  EXPECT_EQ(first, uintptr_t(45 % 200 + 32));  // events 0..44 were dropped
+}
+
+TEST_F(EventQueue, NullEventsCarryTheMouseAndModifierState) {
+  SetMouseState(Point{100, 50}, true, shiftKey | alphaLock);
+  EventRecord ev;
+  EXPECT_FALSE(WaitNextEvent(0, &ev, 0, nullptr));
+  EXPECT_EQ(ev.where.v, 100);
+  EXPECT_EQ(ev.where.h, 50);
+  EXPECT_EQ(ev.modifiers, shiftKey | alphaLock);  // btnState clear: the button is down
+  EXPECT_TRUE(Button());
+  EXPECT_TRUE(StillDown());
+  EXPECT_EQ(GetCurrentKeyModifiers(), shiftKey | alphaLock);
+  // Once the release is queued, the press is over for StillDown but not for Button.
+  PostInputEvent(mouse(mouseUp, 50, 100, btnState));
+  EXPECT_FALSE(Button());
+  EXPECT_FALSE(StillDown());
+  EXPECT_FALSE(WaitNextEvent(0, &ev, 0, nullptr));
+  EXPECT_TRUE(ev.modifiers & btnState);
+  EXPECT_EQ(GetCurrentKeyModifiers(), 0);
+}
+
+TEST_F(EventQueue, WaitNextEventSleepsInTicksAndReturnsAsSoonAsAnEventIsThere) {
+  auto t0 = std::chrono::steady_clock::now();
+  EventRecord ev;
+  EXPECT_FALSE(WaitNextEvent(everyEvent, &ev, 6, nullptr));
+  double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
+  EXPECT_GE(ms, 80.0);  // 6 ticks = 100 ms, less the part of a tick already gone
+  EXPECT_LT(ms, 400.0);
+  PostInputEvent(key('q'));
+  t0 = std::chrono::steady_clock::now();
+  EXPECT_TRUE(WaitNextEvent(everyEvent, &ev, 600, nullptr));
+  ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
+  EXPECT_LT(ms, 50.0);
+}
+
+TEST(Ticks, CountSixtyASecondAndNeverGoBack) {
+  uint32_t first = TickCount();
+  EXPECT_GE(first, 1u);
+  auto t0 = std::chrono::steady_clock::now();
+  uint32_t last = first;
+  while (std::chrono::steady_clock::now() - t0 < std::chrono::milliseconds(500)) {
+    uint32_t now = TickCount();
+    ASSERT_GE(now, last);
+    last = now;
+  }
+  EXPECT_NEAR(double(last - first), 30.0, 2.0);
+}

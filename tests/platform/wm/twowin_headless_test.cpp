@@ -1,0 +1,129 @@
+// The two-window program driven by headless scripts: clicks and keys reach
+// it as events in its windows' coordinates, the command line arrives as one
+// open-documents event, and every way of ending a run ends it cleanly.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/platform/wm/screen_image.h"
+#include "tests/support/paths.h"
+
+namespace {
+struct ProgRun {
+  std::string dir;
+  vtest::RunResult result;
+};
+
+ProgRun runTwowin(const std::string& name, const std::string& script, const std::string& args = "",
+              bool withScript = true) {
+  ProgRun r;
+  r.dir = vtest::scratchDir("twowin-" + name);
+  vtest::writeFile(r.dir + "/s.txt", script);
+  std::string env = "VOK_DISPLAY=headless " + std::string(withScript ? "VOK_SCRIPT=s.txt " : "");
+  r.result = vtest::run("cd " + r.dir + " && env -u VOK_SCRIPT " + env + vtest::progPath("twowin_prog") + " " + args);
+  return r;
+}
+
+bool has(const std::string& out, const std::string& line) { return out.find(line + "\n") != std::string::npos; }
+}  // namespace
+
+// Alpha's content starts at global (h 40, v 60), Beta's at (h 400, v 120).
+TEST(TwoWindowsHeadless, ClicksArriveInTheWindowsLocalCoordinates) {
+  ProgRun r = runTwowin("clicks",
+                    "click 55 80\n"
+                    "click 420 140 shift\n"
+                    "click 100 50      # Alpha's title bar\n"
+                    "click 53 49       # Alpha's close box\n"
+                    "click 10 5 cmd option\n"
+                    "click 900 700\n");
+  EXPECT_EQ(r.result.status, 0) << r.result.err;
+  const std::string& out = r.result.out;
+  EXPECT_TRUE(has(out, "down Alpha part 3 at 15 20 mods 0000")) << out;
+  EXPECT_TRUE(has(out, "down Beta part 3 at 20 20 mods 0200")) << out;
+  EXPECT_TRUE(has(out, "activate Beta 1")) << out;  // the click selected it
+  EXPECT_TRUE(has(out, "down Alpha part 4 at 60 -10 mods 0000")) << out;
+  EXPECT_TRUE(has(out, "down Alpha part 6 at 13 -11 mods 0000")) << out;
+  EXPECT_TRUE(has(out, "down none part 1 at 10 5 mods 0900")) << out;
+  EXPECT_TRUE(has(out, "down none part 0 at 900 700 mods 0000")) << out;
+  EXPECT_TRUE(has(out, "up at 55 80")) << out;
+  // Exhausted: the quit event ends the program through its handler.
+  EXPECT_EQ(out.substr(out.size() - 5), "quit\n");
+}
+
+TEST(TwoWindowsHeadless, KeysCarryTheirCharactersAndModifiers) {
+  ProgRun r = runTwowin("keys", "key \"aZ\"\nkey return cmd\nkey down shift caps\nkey enter\n");
+  EXPECT_EQ(r.result.status, 0) << r.result.err;
+  const std::string& out = r.result.out;
+  EXPECT_TRUE(has(out, "key 97 mods 0000\nkey 90 mods 0000\nkey 13 mods 0100\nkey 31 mods 0600\nkey 3 mods 0000"))
+      << out;
+}
+
+TEST(TwoWindowsHeadless, TheCommandLineArrivesAsOneOpenDocumentsEvent) {
+  ProgRun r = runTwowin("odoc", "", "data/a.tsv /tmp/b.tsv");
+  EXPECT_EQ(r.result.status, 0) << r.result.err;
+  EXPECT_TRUE(has(r.result.out, "odoc 2 " + r.dir + "/data/a.tsv /tmp/b.tsv")) << r.result.out;
+  ProgRun none = runTwowin("oapp", "");
+  EXPECT_TRUE(has(none.result.out, "oapp")) << none.result.out;
+  EXPECT_EQ(none.result.out.find("odoc"), std::string::npos);
+}
+
+TEST(TwoWindowsHeadless, WithoutAScriptTheFirstWaitQuits) {
+  ProgRun r = runTwowin("noscript", "", "", false);
+  EXPECT_EQ(r.result.status, 0) << r.result.err;
+  EXPECT_TRUE(has(r.result.out, "ready")) << r.result.out;
+  EXPECT_EQ(r.result.out.substr(r.result.out.size() - 5), "quit\n");
+}
+
+TEST(TwoWindowsHeadless, ALineThatCannotBePlayedNamesItsLine) {
+  ProgRun r = runTwowin("badcmd", "click 55 80\nwait 1\n\nfrobnicate 3\nclick 55 80\n");
+  EXPECT_EQ(r.result.status, 2);
+  EXPECT_NE(r.result.err.find("script s.txt line 4: unknown command \"frobnicate\""), std::string::npos)
+      << r.result.err;
+  EXPECT_TRUE(has(r.result.out, "down Alpha part 3 at 15 20 mods 0000"));  // lines before it were played
+  EXPECT_EQ(r.result.out.find("quit"), std::string::npos);
+
+  ProgRun off = runTwowin("offscreen", "click 5000 10\n");
+  EXPECT_EQ(off.result.status, 2);
+  EXPECT_NE(off.result.err.find("line 1: (5000, 10) is outside the 1024x768 screen"), std::string::npos)
+      << off.result.err;
+
+  // A syntax error anywhere stops the run before the program does anything.
+  ProgRun syntax = runTwowin("syntax", "click 55 80\nkey \"abc\n");
+  EXPECT_EQ(syntax.result.status, 2);
+  EXPECT_NE(syntax.result.err.find("line 2: the string has no closing quote"), std::string::npos)
+      << syntax.result.err;
+  EXPECT_EQ(syntax.result.out.find("ready"), std::string::npos);
+
+  vtest::RunResult missing =
+      vtest::run("VOK_DISPLAY=headless VOK_SCRIPT=/nonexistent/s.txt " + vtest::progPath("twowin_prog"));
+  EXPECT_EQ(missing.status, 2);
+  EXPECT_NE(missing.err.find("/nonexistent/s.txt: cannot read the script"), std::string::npos) << missing.err;
+}
+
+TEST(TwoWindowsHeadless, SigtermQuitsCleanly) {
+  std::string dir = vtest::scratchDir("twowin-sigterm");
+  vtest::writeFile(dir + "/s.txt", "wait 3600\n");
+  std::string script = "cd " + dir + " && (VOK_DISPLAY=headless VOK_SCRIPT=s.txt " + vtest::progPath("twowin_prog") +
+                       " > out.txt & pid=$!; for i in $(seq 100); do grep -q ready out.txt && break; sleep 0.05; "
+                       "done; kill -TERM $pid; wait $pid; echo status=$?; cat out.txt)";
+  vtest::RunResult r = vtest::run(script);
+  EXPECT_NE(r.out.find("status=0"), std::string::npos) << r.out << r.err;
+  EXPECT_NE(r.out.find("ready\n"), std::string::npos) << r.out;
+  EXPECT_EQ(r.out.substr(r.out.size() - 5), "quit\n");
+}
+
+// The snapshot is decoded by netpbm, not by our own reader.
+TEST(TwoWindowsHeadless, SnapshotShowsBothWindowsMenuBarAndDesktop) {
+  if (!vtest::haveTool("pngtopnm")) {
+    if (vtest::inCI()) FAIL() << "pngtopnm (netpbm) is missing";
+    GTEST_SKIP() << "pngtopnm (netpbm) is missing";
+  }
+  ProgRun r = runTwowin("snapshot", "snapshot \"shot.png\"\nsnapshot \"/nonexistent/dir/x.png\"\n");
+  EXPECT_EQ(r.result.status, 2);  // the second snapshot cannot be written
+  EXPECT_NE(r.result.err.find("line 2: snapshot"), std::string::npos) << r.result.err;
+  vtest::Image img;
+  ASSERT_TRUE(vtest::readPNMVia("pngtopnm " + r.dir + "/shot.png", &img)) << r.dir;
+  ASSERT_EQ(img.width, 1024);
+  ASSERT_EQ(img.height, 768);
+  vtest::expectWindowsDrawn(img, 0, 0);
+}
