@@ -87,9 +87,9 @@ void storeName(FSSpec* spec, const std::string& name) {
     std::string prefix = name.substr(0, 50);
     for (size_t n = 1;; ++n) {
       key = prefix + "#" + std::to_string(n);
-      auto it = t.longNames.find({spec->parID, key});
+      auto it = t.longNames.find({int32_t(spec->parID), key});
       if (it == t.longNames.end()) {
-        t.longNames[{spec->parID, key}] = name;
+        t.longNames[{int32_t(spec->parID), key}] = name;
         break;
       }
       if (it->second == name) break;
@@ -133,7 +133,7 @@ std::string VokSpecName(const FSSpec* spec) {
   if (!spec) return std::string();
   std::string key(reinterpret_cast<const char*>(spec->name + 1), spec->name[0] > 63 ? 63 : spec->name[0]);
   auto& t = tables();
-  auto it = t.longNames.find({spec->parID, key});
+  auto it = t.longNames.find({int32_t(spec->parID), key});
   return it != t.longNames.end() ? it->second : key;
 }
 

@@ -75,7 +75,7 @@ DialogRef VokNewAlertDialog(WindowRef behind) {
       {short(iconItem | itemDisable), box(20, 18, 20 + kMarkSize, 18 + kMarkSize), ""},
   };
   Rect r = VokCentredRect(kWidth, 108);
-  DialogRef d = dlg::create(kVokAlertID, r, "", dBoxProc, items, 3, behind);
+  DialogRef d = dlg::create(kVokAlertID, r, "", altDBoxProc, items, 3, behind);
   if (DialogData* dd = dlg::find(d)) {
     dd->cancelItem = 1;
     dd->alertKind = 0;

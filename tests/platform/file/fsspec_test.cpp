@@ -32,7 +32,7 @@ TEST(FSSpec, PathsRoundTripIncludingRelativeAndLongNames) {
   ASSERT_TRUE(VokPathToSpec(dir + "/sub/../data.tsv", &a));
   EXPECT_EQ(specPath(a), dir + "/data.tsv");
   EXPECT_EQ(a.name[0], 8);
-  EXPECT_NE(a.parID, 0);
+  EXPECT_NE(int32_t(a.parID), 0);
 
   // Relative paths are taken against the working directory.
   char cwd[4096];
