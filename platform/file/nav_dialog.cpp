@@ -15,7 +15,9 @@
 #include "platform/file/nav_internal.h"
 #include "platform/font/font.h"
 
+bool VokRegisterFileScriptCommands();  // nav_calls.cpp
 namespace {
+const bool g_scriptCommands = VokRegisterFileScriptCommands();
 enum : short { kOK = 1, kCancel, kFolder, kUp, kList, kNameLabel, kName, kMessage, kPrompt };
 constexpr short kWidth = 480, kRowH = 18, kListTop = 58, kListRows = 12;
 constexpr short kListBottom = kListTop + kListRows * kRowH + 2;
@@ -240,7 +242,7 @@ DialogRef makeDialog(const VokFileDialogOptions& o, bool save) {
       {short(statText | itemDisable), box(16, 10, kWidth - 16, 28), o.prompt ? o.prompt : save ? "Save as:" : "Choose a file:"},
   };
   Rect bounds = VokCentredRect(kWidth, height);
-  DialogRef d = VokNewDialog(&bounds, title, noGrowDocProc, items, 9, kFirstWindowOfClass);
+  DialogRef d = VokNewDialog(&bounds, title, movableDBoxProc, items, 9, kFirstWindowOfClass);
   if (!d) return nullptr;
   SetDialogCancelItem(d, kCancel);
   if (!save) {

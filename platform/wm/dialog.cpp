@@ -11,7 +11,11 @@
 #include "platform/font/font.h"
 #include "platform/wm/dialog_internal.h"
 
+bool VokRegisterDialogScriptCommands();  // dialog_script.cpp
 namespace {
+// Linked with the dialogs, so that scripts can drive them.
+const bool g_scriptCommands = VokRegisterDialogScriptCommands();
+
 struct Registry {
   std::map<WindowRef, DialogData*> dialogs;
   std::unordered_map<Handle, std::pair<DialogRef, short>> texts;

@@ -1,0 +1,99 @@
+// Dialog items and controls without a modal loop: the template's numbering,
+// text handles, clamped control values and the alert's ^0 text.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/wm/dialog.h"
+
+namespace {
+std::string title(DialogRef d, short item) {
+  std::string t;
+  EXPECT_TRUE(VokDialogItemText(d, item, &t));
+  return t;
+}
+}  // namespace
+
+TEST(DialogItems, ParametersTemplateNumbersItsItems) {
+  DialogRef d = GetNewDialog(kVokParamsDialogID, nullptr, kFirstWindowOfClass);
+  ASSERT_NE(d, nullptr);
+  EXPECT_FALSE(IsWindowVisible(d));
+  EXPECT_EQ(CountDITL(d), 57);
+  EXPECT_EQ(title(d, 1), "OK");
+  EXPECT_EQ(title(d, 2), "Close");
+  EXPECT_EQ(title(d, 3), "Quit");
+  short kind;
+  Handle h;
+  Rect label, value, next;
+  GetDialogItem(d, 4, &kind, &h, &label);
+  GetDialogItem(d, 5, &kind, &h, &value);
+  EXPECT_LT(label.right, value.left);  // a label stands left of its value
+  GetDialogItem(d, 4 + 2 * 13, &kind, &h, &next);
+  EXPECT_GT(next.left, value.right);  // slot 13 starts the second column
+  GetDialogItem(d, kVokParamsNextItem, &kind, &h, &next);
+  EXPECT_TRUE(kind & itemDisable);  // the page-button places are never reported
+  GetDialogItem(d, 58, &kind, &h, &next);
+  EXPECT_EQ(kind, 0);
+  EXPECT_EQ(h, nullptr);
+  DisposeDialog(d);
+}
+
+TEST(DialogItems, TextsAreLengthPrefixedAndBounded) {
+  DialogRef d = GetNewDialog(kVokParamsDialogID, nullptr, kFirstWindowOfClass);
+  short kind;
+  Handle h;
+  Rect r;
+  GetDialogItem(d, 5, &kind, &h, &r);
+  SetDialogItem(d, 5, editText | itemDisable, h, &r);
+  Str255 in, out;
+  CopyCToPascal("50% done", in);
+  SetDialogItemText(h, in);
+  GetDialogItemText(h, out);
+  EXPECT_EQ(std::string(reinterpret_cast<char*>(out + 1), out[0]), "50% done");
+  in[0] = 255;
+  for (int i = 1; i <= 255; ++i) in[i] = 'x';
+  SetDialogItemText(h, in);
+  GetDialogItemText(h, out);
+  EXPECT_EQ(out[0], 255);
+  SelectDialogItemText(d, 5, 0, 32767);
+  EXPECT_EQ(GetDialogKeyboardFocusItem(d), 5);
+  SelectDialogItemText(d, 7, 0, 32767);  // static text: no effect
+  EXPECT_EQ(GetDialogKeyboardFocusItem(d), 5);
+  DisposeDialog(d);
+}
+
+TEST(Controls, ValuesAreClampedToTheirRange) {
+  DialogRef d = GetNewDialog(kVokParamsDialogID, nullptr, kFirstWindowOfClass);
+  Rect r = {10, 10, 30, 30};
+  ControlRef c = NewControl(d, &r, reinterpret_cast<const unsigned char*>("\0"), true, 5, 0, 1, checkBoxProc, 1);
+  EXPECT_EQ(GetControlValue(c), 1);
+  SetControlValue(c, -3);
+  EXPECT_EQ(GetControlValue(c), 0);
+  SetControlMaximum(c, 10);
+  SetControlValue(c, 7);
+  EXPECT_EQ(GetControlValue(c), 7);
+  SetControlMaximum(c, 4);
+  EXPECT_EQ(GetControlValue(c), 4);
+  Str255 t;
+  CopyCToPascal(">>", t);
+  SetControlTitle(c, t);
+  Str255 back;
+  GetControlTitle(c, back);
+  EXPECT_EQ(std::string(reinterpret_cast<char*>(back + 1), back[0]), ">>");
+  EXPECT_EQ(GetControlReference(c), 1);
+  DisposeControl(c);
+  EXPECT_EQ(GetControlValue(c), 0);  // a disposed control is no longer looked at
+  DisposeDialog(d);
+}
+
+TEST(Alerts, TheTextShowsTheParameters) {
+  Str255 p0;
+  CopyCToPascal("Error in SafeLog: -1.000000 is not positive", p0);
+  ParamText(p0, nullptr, nullptr, nullptr);
+  DialogRef d = GetNewDialog(kVokAlertID, nullptr, kFirstWindowOfClass);
+  ASSERT_NE(d, nullptr);
+  EXPECT_EQ(title(d, 1), "OK");
+  EXPECT_EQ(title(d, 2), "Error in SafeLog: -1.000000 is not positive");
+  DisposeDialog(d);
+  EXPECT_EQ(Alert(200, nullptr), -1);  // no such alert: nothing shown
+}
