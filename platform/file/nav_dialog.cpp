@@ -227,7 +227,7 @@ bool accept(State& s, FSSpec* chosen) {
 }
 
 DialogRef makeDialog(const VokFileDialogOptions& o, bool save) {
-  short height = short(kListBottom + (save ? 44 : 12) + 22 + 28);
+  short height = short(kListBottom + (save ? 44 : 12) + 22 + 14);
   short buttonTop = short(height - 22 - 14);
   const char* title = o.title ? o.title : save ? "Save" : "Open";
   VokItemSpec items[9] = {
@@ -241,6 +241,7 @@ DialogRef makeDialog(const VokFileDialogOptions& o, bool save) {
       {short(statText | itemDisable), box(16, buttonTop, kWidth - 16 - 84 - 12 - 84 - 12, short(buttonTop + 36)), ""},
       {short(statText | itemDisable), box(16, 10, kWidth - 16, 28), o.prompt ? o.prompt : save ? "Save as:" : "Choose a file:"},
   };
+  if (!save) items[kNameLabel - 1].box = items[kName - 1].box = box(-40, -40, -20, -20);  // not used: out of the way
   Rect bounds = VokCentredRect(kWidth, height);
   DialogRef d = VokNewDialog(&bounds, title, movableDBoxProc, items, 9, kFirstWindowOfClass);
   if (!d) return nullptr;

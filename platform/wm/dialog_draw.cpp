@@ -212,11 +212,14 @@ struct DrawScope {
   RGBColor fore, back;
 };
 
-void drawOne(DialogData* d, short i) {
+// Draws item i; alone: first erases its area (drawAll paints the face once).
+void drawOne(DialogData* d, short i, bool alone) {
   DialogItem& it = d->items[size_t(i - 1)];
-  Rect area = it.box;
-  InsetRect(&area, -kRing, -kRing);
-  fillWith(area, kFace);
+  if (alone) {
+    Rect area = it.box;
+    InsetRect(&area, -kRing, -kRing);
+    fillWith(area, kFace);
+  }
   if (it.hidden) return;
   ControlRecord* c = dlg::control(it);
   short k = dlg::baseKind(it);
@@ -242,7 +245,7 @@ namespace dlg {
 void drawItem(DialogData* d, short i) {
   if (!d || i < 1 || size_t(i) > d->items.size()) return;
   DrawScope scope(d);
-  drawOne(d, i);
+  drawOne(d, i, true);
 }
 
 void drawAll(DialogData* d) {
@@ -251,7 +254,7 @@ void drawAll(DialogData* d) {
   Rect r;
   GetPortBounds(scope.port, &r);
   fillWith(r, kFace);
-  for (size_t i = 1; i <= d->items.size(); ++i) drawOne(d, short(i));
+  for (size_t i = 1; i <= d->items.size(); ++i) drawOne(d, short(i), false);
 }
 
 void drawControl(ControlRecord* c) {

@@ -31,6 +31,11 @@ TEST(DialogScripts, FieldsChecksAndButtonsReadBackExactly) {
   ProgRun r = runProg("params", "params",
                   "field \"Max Frame X\" 12.5\n"
                   "field \"Title\" \"a \\\"quoted\\\" title\"\n"
+                  "key tab              # the next field: P4, all selected\n"
+                  "key \"42\"\n"
+                  "key tab shift\n"
+                  "key tab shift        # back over Title to Max Frame X\n"
+                  "key \"7\"\n"
                   "check \"Exit Graph\" on\n"
                   "check \"Exit Graph\" on      # already on: nothing happens\n"
                   "press \"Save Params\"\n"
@@ -48,10 +53,11 @@ TEST(DialogScripts, FieldsChecksAndButtonsReadBackExactly) {
   size_t first = out.find("end 1\n");
   ASSERT_NE(first, std::string::npos) << out;
   std::string values = out.substr(first);
-  EXPECT_TRUE(has(values, "field 1.Max Frame X=12.5")) << values;
+  EXPECT_TRUE(has(values, "field 1.Max Frame X=7")) << values;  // Tab and Shift-Tab found it again
   EXPECT_TRUE(has(values, "field 1.Title=a \"quoted\" title")) << values;
   EXPECT_TRUE(has(values, "flag 1.Exit Graph=1")) << values;
-  EXPECT_TRUE(has(values, "field 1.P4=1.000000")) << values;  // untouched
+  EXPECT_TRUE(has(values, "field 1.P4=42")) << values;
+  EXPECT_TRUE(has(values, "field 1.P5=1.000000")) << values;  // untouched
   EXPECT_TRUE(has(values, "field 2.Interval=1.000000")) << values;
   EXPECT_TRUE(has(values, "field 2.Interval=0.5")) << values;
   EXPECT_TRUE(has(values, "flag 2.Color=0")) << values;

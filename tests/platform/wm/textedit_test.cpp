@@ -181,6 +181,7 @@ TEST_F(TEFixture, DrawingStaysInsideTheView) {
   SetRect(&view, 20, 20, 120, 60);
   TEHandle small = TENew(&view, &view);
   TESetText("many words that wrap around the small view and beyond", 54, small);
+  TEActivate(small);
   TEUpdate(&view, small);
   int inside = 0, outside = 0;
   for (short v = 0; v < 200; ++v)
@@ -193,5 +194,17 @@ TEST_F(TEFixture, DrawingStaysInsideTheView) {
     }
   EXPECT_GT(inside, 20);
   EXPECT_EQ(outside, 0);
+  // The caret blinks by inversion: one TEIdle after the period flips its pixels.
+  TESetSelect(0, 0, small);
+  Point caret = TEGetPoint(0, small);
+  RGBColor before, after;
+  GetCPixel(short(caret.h), short(caret.v - 2), &before);
+  (**small).caretState = 1;
+  uint32_t until = TickCount() + 40;
+  while (TickCount() < until) {
+  }
+  TEIdle(small);
+  GetCPixel(short(caret.h), short(caret.v - 2), &after);
+  EXPECT_NE(before.red, after.red);
   TEDispose(small);
 }
