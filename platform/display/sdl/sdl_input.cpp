@@ -13,9 +13,12 @@ namespace {
 int g_screenW = 1, g_screenH = 1;
 bool g_buttonDown = false;
 Point g_where = {0, 0};
+// The modifiers as of the event being handled: SDL_GetModState() is already
+// ahead when several events were pumped at once, so follow the key events.
+Uint16 g_mods = KMOD_NONE;
 
 EventModifiers currentModifiers() {
-  SDL_Keymod m = SDL_GetModState();
+  Uint16 m = g_mods;
   EventModifiers mods = 0;
   if (m & KMOD_SHIFT) mods |= shiftKey;
   if (m & KMOD_CTRL) mods |= cmdKey | controlKey;
@@ -61,6 +64,7 @@ const VokNamedKey* specialKey(SDL_Keycode sym) {
 }
 
 void onKeyDown(const SDL_KeyboardEvent& k) {
+  g_mods = k.keysym.mod;
   if (const VokNamedKey* named = specialKey(k.keysym.sym)) {
     postKey(named->charCode, named->keyCode, k.repeat);
   } else if ((k.keysym.mod & (KMOD_CTRL | KMOD_GUI)) && k.keysym.sym >= 32 && k.keysym.sym < 127) {
@@ -71,7 +75,7 @@ void onKeyDown(const SDL_KeyboardEvent& k) {
 }
 
 void onText(const char* utf8) {
-  if (SDL_GetModState() & (KMOD_CTRL | KMOD_GUI)) return;  // already posted from the key-down
+  if (g_mods & (KMOD_CTRL | KMOD_GUI)) return;  // already posted from the key-down
   for (const unsigned char* p = reinterpret_cast<const unsigned char*>(utf8); *p; ++p)
     if (*p >= 0x20 && *p < 0x7F) postKey(*p, 0, false);  // text is single-byte ASCII here
 }
@@ -83,6 +87,8 @@ void onWindowEvent(const SDL_WindowEvent& w) {
 }  // namespace
 
 void VokSDLPumpInput(int screenW, int screenH) {
+  static bool first = true;
+  if (first) g_mods = Uint16(SDL_GetModState()), first = false;
   g_screenW = std::max(1, screenW), g_screenH = std::max(1, screenH);
   SDL_Event e;
   while (SDL_PollEvent(&e)) {
@@ -100,7 +106,10 @@ void VokSDLPumpInput(int screenW, int screenH) {
         if (e.button.button == SDL_BUTTON_LEFT) postMouse(mouseUp, e.button.x, e.button.y);
         break;
       case SDL_KEYDOWN: onKeyDown(e.key); break;
-      case SDL_KEYUP: SetMouseState(g_where, g_buttonDown, currentModifiers()); break;
+      case SDL_KEYUP:
+        g_mods = e.key.keysym.mod;
+        SetMouseState(g_where, g_buttonDown, currentModifiers());
+        break;
       case SDL_TEXTINPUT: onText(e.text.text); break;
       default: break;
     }
