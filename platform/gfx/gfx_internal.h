@@ -72,6 +72,10 @@ class Painter {
   void fill(int y, int x0, int x1);
   uint32_t* pixel(int x, int y) const { return base_ + ptrdiff_t(y - top_) * stride_ + (x - left_); }
   const ClipState& clip() const { return *clip_; }
+  struct Box {
+    int left, top, right, bottom;
+  };
+  Box box() const { return Box{clip_->left, clip_->top, clip_->right, clip_->bottom}; }
 
  private:
   void spanInRegion(int y, int x0, int x1);

@@ -119,7 +119,8 @@ void OffsetRgn(RgnHandle rgn, short dh, short dv) {
 }
 
 namespace {
-// Minkowski sum with a (2dh+1) x (2dv+1) box: every interval grows.
+// Minkowski sum with a (2dh+1) x (2dv+1) box: every interval grows. What
+// grows past the 16-bit edge is cut there.
 void dilate(const OpaqueRgn& src, OpaqueRgn* dst, long dh, long dv) {
   std::vector<Box> boxes;
   for (const auto& b : src.bands)
@@ -128,27 +129,60 @@ void dilate(const OpaqueRgn& src, OpaqueRgn* dst, long dh, long dv) {
   rgnFromBoxes(boxes, dst);
 }
 
-// Erosion is the complement of the dilated complement.
-void erode(const OpaqueRgn& src, OpaqueRgn* dst, long dh, long dv) {
-  OpaqueRgn frame, outside, grown;
-  rgnSetRect(&frame, src.left - dh - 1, src.top - dv - 1, src.right + dh + 1, src.bottom + dv + 1);
-  rgnCombine(frame, src, &outside, kOpDiff);
-  dilate(outside, &grown, dh, dv);
-  rgnCombine(src, grown, dst, kOpDiff);
+void shiftRows(const OpaqueRgn& src, OpaqueRgn* dst, long dv) {
+  rgnTransform(src, dst, [dv](int32_t y) { return clampCoord(int64_t(y) + dv); }, [](int32_t x) { return x; });
 }
 
-void insetAxis(OpaqueRgn* rgn, long dh, long dv) {
-  if (dh > 0 || dv > 0)
-    erode(*rgn, rgn, std::max(dh, 0L), std::max(dv, 0L));
-  else if (dh < 0 || dv < 0)
-    dilate(*rgn, rgn, -std::min(dh, 0L), -std::min(dv, 0L));
+// Keeps the pixels whose whole row neighbourhood [x - dh, x + dh] is inside.
+void erodeAcross(const OpaqueRgn& src, OpaqueRgn* dst, long dh) {
+  RgnWriter w;
+  std::vector<int32_t> row;
+  for (const auto& b : src.bands) {
+    row.clear();
+    for (uint32_t i = 0; i < b.count; ++i) {
+      int64_t x0 = int64_t(src.xs[b.first + 2 * i]) + dh, x1 = int64_t(src.xs[b.first + 2 * i + 1]) - dh;
+      if (x0 < x1) row.push_back(int32_t(x0)), row.push_back(int32_t(x1));
+    }
+    w.band(b.top, b.bottom, row.data(), row.size());
+  }
+  w.finish(dst);
+}
+
+// Keeps the pixels whose column neighbourhood [y - dv, y + dv] is inside:
+// the window of 2dv + 1 rows is built by doubling, W(a + b) = W(a) ∩ W(b)
+// moved up by a, so the cost grows with log dv.
+void erodeDown(const OpaqueRgn& src, OpaqueRgn* dst, long dv) {
+  long left = 2 * dv + 1, have = 0, m = 1;
+  OpaqueRgn acc, power = src, moved;
+  while (left > 0) {
+    if (left & 1) {
+      if (have == 0) {
+        acc = power;
+      } else {
+        shiftRows(power, &moved, -have);
+        rgnCombine(acc, moved, &acc, kOpSect);
+      }
+      have += m;
+    }
+    left >>= 1;
+    if (left > 0) {
+      shiftRows(power, &moved, -m);
+      rgnCombine(power, moved, &power, kOpSect);
+      m *= 2;
+    }
+  }
+  shiftRows(acc, dst, dv);
 }
 }  // namespace
 
+// Across first, then down: a positive amount keeps the pixels whose whole
+// neighbourhood is inside, a negative one adds every neighbour.
 void InsetRgn(RgnHandle rgn, short dh, short dv) {
   if (!rgn || rgn->bands.empty()) return;
-  insetAxis(rgn, dh, 0);
-  insetAxis(rgn, 0, dv);
+  if (dh > 0) erodeAcross(*rgn, rgn, dh);
+  if (dh < 0) dilate(*rgn, rgn, -long(dh), 0);
+  if (dv > 0) erodeDown(*rgn, rgn, dv);
+  if (dv < 0) dilate(*rgn, rgn, 0, -long(dv));
 }
 
 // Maps every band edge like MapPt.

@@ -64,6 +64,10 @@ class SpanRgnBuilder {
   void rows(int y0, int y1, int x0, int x1) {
     for (int y = y0; y < y1; ++y) span(y, x0, x1);
   }
+  struct Box {
+    int left, top, right, bottom;
+  };
+  Box box() const { return Box{kCoordMin, kCoordMin, kCoordMax, kCoordMax}; }
   void build(OpaqueRgn* dst);
  private:
   struct S {

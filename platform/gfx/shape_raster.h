@@ -1,7 +1,8 @@
 // Rasterisers of every shape, as templates over a span sink (the Painter, or
 // a SpanRgnBuilder when a shape becomes a region). A sink has
-// span(y, x0, x1) and rows(y0, y1, x0, x1). Shapes are sampled at pixel
-// centres, so a shape and its rectangle agree: right and bottom exclusive.
+// span(y, x0, x1), rows(y0, y1, x0, x1) and box() (where spans can land at
+// all, so per-pixel work is bounded by the clip). Round shapes are sampled at
+// pixel centres, so a shape and its rectangle agree: right and bottom exclusive.
 #pragma once
 #include <algorithm>
 #include <cmath>
@@ -145,6 +146,10 @@ struct Sector {
 // Cuts a span into the runs that lie in the sector.
 template <class Sink>
 void sectorSpan(Sink& s, const Sector& sec, int y, int x0, int x1) {
+  auto box = s.box();
+  if (y < box.top || y >= box.bottom) return;
+  x0 = std::max(x0, box.left);
+  x1 = std::min(x1, box.right);
   if (sec.none || x0 >= x1) return;
   if (sec.full) {
     s.span(y, x0, x1);
