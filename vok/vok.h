@@ -7,3 +7,7 @@
 #include "vok/frame/messages.h"
 #include "vok/frame/startup.h"
 #include "vok/util/documents.h"
+#include "vok/draw/draw_ops.h"
+#include "vok/draw/drawing_window.h"
+#include "vok/draw/eps.h"
+#include "vok/draw/styled_text.h"

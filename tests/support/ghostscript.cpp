@@ -1,0 +1,154 @@
+// Ghostscript checks for EPS files (see ghostscript.h).
+#include "tests/support/ghostscript.h"
+
+#include <cctype>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "tests/support/paths.h"
+
+namespace vtest {
+namespace {
+const char* kGS = "gs -q -dNOPAUSE -dBATCH -dSAFER";
+
+std::string shellQuote(const std::string& s) {
+  std::string q = "'";
+  for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return q + "'";
+}
+
+std::string absolute(const std::string& p) { return std::filesystem::absolute(p).string(); }
+
+// Finds "tag a b c d" in text.
+bool parseBox(const std::string& text, const std::string& tag, Box* box) {
+  size_t at = text.find(tag);
+  if (at == std::string::npos) return false;
+  std::istringstream in(text.substr(at + tag.size()));
+  return bool(in >> box->llx >> box->lly >> box->urx >> box->ury);
+}
+}  // namespace
+
+bool haveGhostscript() { return haveTool("gs"); }
+
+bool gsParses(const std::string& eps, std::string* log) {
+  RunResult r = run(std::string(kGS) + " -sDEVICE=nullpage " + shellQuote(eps));
+  if (log) *log = r.out + r.err;
+  return r.status == 0 && r.err.find("Error") == std::string::npos && r.out.find("Error") == std::string::npos;
+}
+
+bool gsStacks(const std::string& eps, int* operands, int* dicts, std::string* log) {
+  std::string path = absolute(eps);
+  std::string dir = std::filesystem::path(path).parent_path().string() + "/";
+  RunResult r = run(std::string(kGS) + " -dNODISPLAY --permit-file-read=" + shellQuote(dir) + " -c " +
+                    shellQuote("(" + path + ") (r) file cvx exec count = countdictstack ="));
+  if (log) *log = r.out + r.err;
+  if (r.status != 0) return false;
+  // The two numbers are the last two lines (font substitution notes may come first).
+  std::istringstream in(r.out);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);)
+    if (!line.empty()) lines.push_back(line);
+  if (lines.size() < 2) return false;
+  try {
+    *operands = std::stoi(lines[lines.size() - 2]);
+    *dicts = std::stoi(lines.back());
+  } catch (...) {
+    return false;
+  }
+  return true;
+}
+
+bool epsDeclaredBox(const std::string& eps, Box* box) {
+  std::ifstream in(eps);
+  std::string line;
+  while (std::getline(in, line)) {
+    if (line.rfind("%%BoundingBox:", 0) == 0) return parseBox(line, "%%BoundingBox:", box);
+    if (line.rfind("%%EndComments", 0) == 0 || line.rfind("%", 0) != 0) return false;
+  }
+  return false;
+}
+
+bool gsMeasuredBox(const std::string& eps, Box* box, bool hires) {
+  RunResult r = run(std::string(kGS) +
+                    " -sDEVICE=bbox -dDEVICEWIDTHPOINTS=20000 -dDEVICEHEIGHTPOINTS=20000 -c '10000 10000 translate' -f " +
+                    shellQuote(eps));
+  std::string text = r.out + r.err;
+  if (r.status != 0) return false;
+  if (!parseBox(text, hires ? "%%HiResBoundingBox:" : "%%BoundingBox:", box)) return false;
+  if (box->urx <= box->llx || box->ury <= box->lly) {
+    *box = Box{};
+    return true;
+  }
+  box->llx -= 10000;
+  box->lly -= 10000;
+  box->urx -= 10000;
+  box->ury -= 10000;
+  return true;
+}
+
+// The next header token of a PPM file, past blanks and "#" comments.
+std::string ppmToken(std::istream& in) {
+  std::string token;
+  int c;
+  while ((c = in.get()) != EOF) {
+    if (c == '#') {
+      while ((c = in.get()) != EOF && c != '\n') {
+      }
+      continue;
+    }
+    if (std::isspace(c)) {
+      if (!token.empty()) break;
+      continue;
+    }
+    token += char(c);
+  }
+  return token;
+}
+
+bool readPPM(const std::string& path, Image* out) {
+  std::ifstream in(path, std::ios::binary);
+  std::string magic = ppmToken(in);
+  try {
+    out->width = std::stoi(ppmToken(in));
+    out->height = std::stoi(ppmToken(in));
+    if (std::stoi(ppmToken(in)) != 255) return false;
+  } catch (...) {
+    return false;
+  }
+  if (magic != "P6" || out->width <= 0 || out->height <= 0) return false;
+  std::vector<unsigned char> raw(size_t(out->width) * size_t(out->height) * 3);
+  in.read(reinterpret_cast<char*>(raw.data()), std::streamsize(raw.size()));
+  if (!in) return false;
+  out->rgb.resize(size_t(out->width) * size_t(out->height));
+  for (size_t i = 0; i < out->rgb.size(); ++i)
+    out->rgb[i] = uint32_t(raw[3 * i]) << 16 | uint32_t(raw[3 * i + 1]) << 8 | raw[3 * i + 2];
+  return true;
+}
+
+bool writePPM(const std::string& path, const Image& img) {
+  std::ofstream out(path, std::ios::binary);
+  out << "P6\n" << img.width << " " << img.height << "\n255\n";
+  for (uint32_t p : img.rgb) {
+    char px[3] = {char(p >> 16), char(p >> 8), char(p)};
+    out.write(px, 3);
+  }
+  return bool(out);
+}
+
+bool gsRender(const std::string& eps, Image* out, std::string* log) {
+  std::string ppm = eps + ".gs.ppm";
+  RunResult r = run(std::string(kGS) +
+                    " -sDEVICE=ppmraw -r72 -dEPSCrop -dTextAlphaBits=1 -dGraphicsAlphaBits=1 -sOutputFile=" +
+                    shellQuote(ppm) + " " + shellQuote(eps));
+  if (log) *log = r.out + r.err;
+  return r.status == 0 && readPPM(ppm, out);
+}
+
+bool epsToPdf(const std::string& eps, const std::string& pdf) {
+  RunResult r = run("ps2pdf -dEPSCrop " + shellQuote(eps) + " " + shellQuote(pdf));
+  std::error_code ec;
+  return r.status == 0 && std::filesystem::file_size(pdf, ec) > 0 && !ec;
+}
+}  // namespace vtest

@@ -1,0 +1,175 @@
+// Buffered mode: every primitive lands unscaled in the buffer and scaled in
+// the window; state wrappers mirror; the window can be repainted from the buffer.
+#include "tests/vok/draw/draw_fixture.h"
+
+using drawtest::DrawTest;
+using drawtest::inked;
+using drawtest::inkBox;
+
+class BufferedTest : public DrawTest {};
+
+TEST_F(BufferedTest, LineLandsUnscaledInTheBufferAndScaledInTheWindow) {
+  useBuffered(Rect{23, 250, 540, 800}, 2.0);
+  EXPECT_EQ(s_redrawBounds.top, 46);
+  EXPECT_EQ(s_redrawBounds.right, 1600);
+  s_MoveTo(10, 10);
+  s_LineTo(20, 10);
+  EXPECT_TRUE(drawtest::sameRect(inkBox(world), 10, 10, 11, 21));
+  Rect w = inkBox(screen);
+  EXPECT_EQ(w.top, 20);
+  EXPECT_EQ(w.left, 20);
+  EXPECT_EQ(w.right, 41);
+  EXPECT_EQ(w.bottom, 21);
+}
+
+// The second segment must start where the first ended in both ports.
+TEST_F(BufferedTest, ConnectedSegmentsAndRelativeLinesStayTogether) {
+  useBuffered(Rect{0, 0, 100, 100}, 2.0);
+  s_MoveTo(10, 10);
+  LineTo(20, 10);
+  LineTo(20, 30);
+  s_Line(5, 0);
+  EXPECT_TRUE(inked(world, 20, 30));
+  EXPECT_TRUE(inked(world, 25, 30));
+  EXPECT_TRUE(inked(screen, 40, 20));
+  EXPECT_TRUE(inked(screen, 40, 59));
+  EXPECT_TRUE(inked(screen, 50, 60));
+  EXPECT_FALSE(inked(screen, 60, 60));  // an unscaled pen would have gone on to (60, 60)
+  Rect w = inkBox(screen);
+  EXPECT_EQ(w.right, 51);
+  EXPECT_EQ(w.bottom, 61);
+}
+
+TEST_F(BufferedTest, PenSizeIsRoundedUpInTheWindow) {
+  useBuffered(Rect{0, 0, 40, 40}, 1.5);
+  s_PenSize(1, 1);
+  EXPECT_EQ(world->pnSize.h, 1);
+  EXPECT_EQ(screen->pnSize.h, 2);  // trunc(1.5 + 0.99)
+  EXPECT_EQ(screen->pnSize.v, 2);
+  s_TextSize(12);
+  EXPECT_EQ(world->txSize, 12);
+  EXPECT_EQ(screen->txSize, 18);
+  s_Move(3, 3);
+  EXPECT_EQ(world->pnLoc.h, 3);
+  EXPECT_EQ(screen->pnLoc.h, 4);
+}
+
+TEST_F(BufferedTest, ShapesTextAndColoursReachBothPorts) {
+  useBuffered(Rect{0, 0, 60, 60}, 2.0);
+  SetRGBColor(100, 0, 0);
+  Rect r = {5, 5, 15, 25};
+  PaintRect(&r);
+  EXPECT_EQ(drawtest::pixel(world, 10, 10), 0xFF0000u);
+  EXPECT_EQ(drawtest::pixel(screen, 20, 20), 0xFF0000u);
+  EXPECT_TRUE(drawtest::sameRect(inkBox(screen), 10, 10, 30, 50));
+  s_ForeColor(blackColor);
+  s_MoveTo(5, 50);
+  SetFont("Helvetica");
+  s_TextSize(10);
+  DrawText("ABC", 0, 3);
+  Rect bt = inkBox(world), wt = inkBox(screen);
+  EXPECT_GT(bt.bottom, 40);  // the text below the rectangle in both
+  EXPECT_GT(wt.bottom, 80);
+}
+
+TEST_F(BufferedTest, PatternFillsPaintWithThePatternInBothPorts) {
+  useBuffered(Rect{0, 0, 40, 40}, 2.0);
+  Pattern stripes = {{0xFF, 0, 0xFF, 0, 0xFF, 0, 0xFF, 0}};
+  Rect r = {0, 0, 8, 8};
+  s_FillRect(&r, &stripes);
+  EXPECT_TRUE(inked(world, 3, 0));
+  EXPECT_FALSE(inked(world, 3, 1));
+  EXPECT_TRUE(inked(screen, 3, 0));
+  PenState ps;
+  GetPenState(&ps);
+  Pattern black;
+  GetQDGlobalsBlack(&black);
+  EXPECT_EQ(std::memcmp(&ps.pnPat, &black, sizeof black), 0);  // the pen got its pattern back
+}
+
+// Polygons are defined in drawing coordinates and drawn scaled only once.
+TEST_F(BufferedTest, PolygonsDrawAtTheSamePlaceInBothPorts) {
+  useBuffered(Rect{0, 0, 50, 50}, 2.0);
+  PolyHandle p = s_OpenPoly();
+  s_MoveTo(10, 10);
+  LineTo(30, 10);
+  LineTo(30, 30);
+  LineTo(10, 10);
+  s_ClosePoly();
+  EXPECT_EQ(inkBox(world).right, 0);  // defining it drew nothing
+  EXPECT_EQ(inkBox(screen).right, 0);
+  PaintPoly(p);
+  KillPoly(p);
+  Rect b = inkBox(world), w = inkBox(screen);
+  EXPECT_NEAR(b.right, 30, 1);
+  EXPECT_NEAR(w.right, 60, 2);
+  EXPECT_NEAR(w.bottom, 60, 2);
+}
+
+TEST_F(BufferedTest, PixelsAreReadFromTheBufferAndSetInBoth) {
+  useBuffered(Rect{0, 0, 20, 20}, 2.0);
+  RGBColor green = {0, 65535, 0}, got = {1, 1, 1};
+  s_SetCPixel(3, 4, &green);
+  EXPECT_EQ(drawtest::pixel(world, 3, 4), 0x00FF00u);
+  EXPECT_EQ(drawtest::pixel(screen, 6, 8), 0x00FF00u);
+  EXPECT_EQ(s_drawBackLineFlag, 1);
+  s_GetCPixel(3, 4, &got);
+  EXPECT_EQ(got.green, 65535);
+  EXPECT_EQ(got.red, 0);
+  EXPECT_TRUE(s_GetPixel(3, 4));
+  EXPECT_EQ(GetQDPort(), screen);  // the window's port is current again
+}
+
+TEST_F(BufferedTest, TheWindowIsRepaintedFromTheBuffer) {
+  useBuffered(Rect{0, 0, 30, 30}, 2.0);
+  Rect r = {2, 2, 10, 12};
+  PaintRect(&r);
+  SetGWorld(screen, nullptr);
+  Rect all = {0, 0, 60, 60};
+  StdRect(kQDGrafVerbErase, &all);  // the window alone, as if another window had covered it
+  EXPECT_EQ(inkBox(screen).right, 0);
+  RGBColor red = {65535, 0, 0};
+  RGBForeColor(&red);
+  RedrawWindowP();
+  EXPECT_TRUE(drawtest::sameRect(inkBox(screen), 4, 4, 20, 24));
+  EXPECT_EQ(drawtest::pixel(screen, 10, 10), 0x000000u);  // colours copied unchanged
+  RGBColor fg;
+  GetForeColor(&fg);
+  EXPECT_EQ(fg.red, 65535);  // the port's colour is back
+  EXPECT_EQ(GetQDPort(), screen);
+}
+
+TEST_F(BufferedTest, EraseDrawingNamesTheUnscaledArea) {
+  useBuffered(Rect{0, 0, 30, 20}, 2.0);
+  Rect r = {0, 0, 30, 20};
+  PaintRect(&r);
+  EraseDrawing();
+  EXPECT_EQ(inkBox(world).right, 0);
+  EXPECT_EQ(inkBox(screen).right, 0);
+}
+
+TEST_F(BufferedTest, WrappersDoNotMirrorIntoOtherPorts) {
+  useBuffered(Rect{0, 0, 20, 20}, 2.0);
+  GWorldPtr other = newWorld(20, 20);
+  SetGWorld(other, nullptr);
+  s_MoveTo(5, 5);
+  s_PenSize(3, 3);
+  EXPECT_EQ(other->pnLoc.h, 5);
+  EXPECT_EQ(other->pnSize.h, 3);
+  EXPECT_EQ(world->pnSize.h, 1);
+  EXPECT_EQ(screen->pnSize.h, 1);
+  SetGWorld(screen, nullptr);
+  DisposeGWorld(other);
+}
+
+TEST_F(BufferedTest, SetGWorldResolvesTheWindowNames) {
+  useBuffered(Rect{0, 0, 20, 20}, 2.0);
+  s_SetGWorld(s_drawingWindow, nullptr);  // null in buffered mode: the buffer
+  EXPECT_EQ(GetQDPort(), world);
+  s_SetGWorld(screen, nullptr);
+  EXPECT_EQ(GetQDPort(), screen);
+  CGrafPtr port = nullptr;
+  GDHandle gd = nullptr;
+  s_GetGWorld(&port, &gd);
+  EXPECT_EQ(port, screen);
+}

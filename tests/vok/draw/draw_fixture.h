@@ -1,0 +1,120 @@
+// Drawing on offscreen worlds that stand in for the drawing window: plain
+// mode on one world, buffered mode on an unscaled buffer and a scaled
+// "window" world, both with the drawing bottlenecks installed.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "tests/support/paths.h"
+#include "vok/vok.h"
+
+namespace drawtest {
+
+inline uint32_t pixel(CGrafPtr port, int h, int v) {
+  const PixMap& pm = port->portPixMap;
+  return pm.baseAddr[(v - pm.bounds.top) * pm.rowPixels + (h - pm.bounds.left)] & 0xFFFFFF;
+}
+inline bool inked(CGrafPtr port, int h, int v) { return pixel(port, h, v) != 0xFFFFFF; }
+
+// Bounding box of the non-white pixels of a port (empty when all white).
+inline Rect inkBox(CGrafPtr port) {
+  Rect b;
+  GetPortBounds(port, &b);
+  int l = b.right, t = b.bottom, r = b.left, bo = b.top;
+  for (int v = b.top; v < b.bottom; ++v)
+    for (int h = b.left; h < b.right; ++h)
+      if (inked(port, h, v)) {
+        if (h < l) l = h;
+        if (h + 1 > r) r = h + 1;
+        if (v < t) t = v;
+        bo = v + 1;
+      }
+  if (r <= l) return Rect{0, 0, 0, 0};
+  return Rect{short(t), short(l), short(bo), short(r)};
+}
+
+inline ::testing::AssertionResult sameRect(const Rect& a, int top, int left, int bottom, int right) {
+  if (a.top == top && a.left == left && a.bottom == bottom && a.right == right) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "rect (t " << a.top << ", l " << a.left << ", b " << a.bottom << ", r "
+                                       << a.right << ") expected (t " << top << ", l " << left << ", b " << bottom
+                                       << ", r " << right << ")";
+}
+
+inline std::string slurp(const std::string& path) { return vtest::readFile(path); }
+
+class DrawTest : public ::testing::Test {
+ protected:
+  GWorldPtr world = nullptr;   // plain: the drawing port; buffered: the redraw buffer
+  GWorldPtr screen = nullptr;  // buffered: the scaled window's port
+
+  static GWorldPtr newWorld(short width, short height) {
+    Rect r = {0, 0, height, width};
+    GWorldPtr w = nullptr;
+    EXPECT_EQ(NewGWorld(&w, 0, &r, nullptr, nullptr, 0), noErr);
+    return w;
+  }
+
+  void SetUp() override {
+    s_ss.started = 1;  // these tests make no windows
+    s_colorFlag = 1;
+    s_ss.directDraw = 0;
+    s_c_italicFlag = 1;
+    s_c_subscriptLevel = 0;
+    EPSSetFailureReporter(nullptr);
+  }
+
+  void usePlain(short width, short height) {
+    s_d_scale = 1.0;
+    s_windowBounds = Rect{0, 0, height, width};
+    world = newWorld(width, height);
+    s_UsePlainDrawingPort(world);
+    s_CustomizeQDProcs();
+  }
+
+  // The window's content rectangle is `bounds` (global), the buffer unscaled.
+  void useBuffered(Rect bounds, double scale) {
+    s_d_scale = scale;
+    s_windowBounds = bounds;
+    world = newWorld(short(bounds.right - bounds.left), short(bounds.bottom - bounds.top));
+    screen = newWorld(short(short(bounds.right * scale) - short(bounds.left * scale)),
+                      short(short(bounds.bottom * scale) - short(bounds.top * scale)));
+    s_UseBufferedDrawingPorts(world, screen);
+    s_CustomizeQDProcs();
+  }
+
+  void TearDown() override {
+    if (s_eps.active) {
+      EPSSetNextOutputPath("/dev/null/none");  // discard: nothing may be left behind
+      EPSSetFailureReporter([](const char*) {});
+      EndEPSSaving();
+    }
+    EPSSetNextOutputPath(nullptr);
+    EPSSetFailureReporter(nullptr);
+    SetGWorld(nullptr, nullptr);
+    s_redrawFlag = 0;
+    s_drawingPort = s_redrawPort = nullptr;
+    s_d_scale = 1.0;
+    s_drawBackLineFlag = 1;
+    if (world) DisposeGWorld(world);
+    if (screen) DisposeGWorld(screen);
+    world = screen = nullptr;
+  }
+
+  // The PostScript recorded so far (the recording stays open).
+  static std::string recorded() {
+    if (!s_eps.file) return "";
+    std::fflush(s_eps.file);
+    return slurp(EPSTemporaryPath());
+  }
+  // What was recorded after the fixed header lines.
+  static std::string body() {
+    std::string all = recorded();
+    size_t at = all.find("1 setlinecap\n");
+    return at == std::string::npos ? all : all.substr(at + 13);
+  }
+};
+
+}  // namespace drawtest

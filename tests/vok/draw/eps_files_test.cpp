@@ -1,0 +1,197 @@
+// EPS files: default names, the finished file's first lines and bounding box,
+// the private temporary recording, and failures that must leave nothing
+// half-written under the chosen name.
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "tests/vok/draw/draw_fixture.h"
+
+using drawtest::DrawTest;
+
+namespace {
+std::vector<std::string> g_reports;
+void collect(const char* message) { g_reports.push_back(message); }
+
+std::string line(const std::string& text, int n) {
+  size_t at = 0;
+  for (int i = 1; i < n && at != std::string::npos; ++i) at = text.find('\n', at) + 1;
+  return text.substr(at, text.find('\n', at) - at);
+}
+bool exists(const std::string& p) { return std::filesystem::exists(p); }
+}  // namespace
+
+class EPSFileTest : public DrawTest {
+ protected:
+  std::string dir;
+  void SetUp() override {
+    DrawTest::SetUp();
+    dir = vtest::scratchDir(::testing::UnitTest::GetInstance()->current_test_info()->name());
+    setenv("TMPDIR", dir.c_str(), 1);
+    g_reports.clear();
+    EPSSetFailureReporter(collect);
+  }
+  void TearDown() override {
+    unsetenv("TMPDIR");
+    DrawTest::TearDown();
+  }
+  std::string saveTo(const std::string& name) {
+    std::string path = dir + "/" + name;
+    EPSSetNextOutputPath(path.c_str());
+    EndEPSSaving();
+    return path;
+  }
+};
+
+TEST(EPSFileName, DefaultNamesFromDataNames) {
+  EXPECT_STREQ(s_eps.fileName, "drawing.eps");
+  SetEPSFileName("graph.dat");
+  EXPECT_STREQ(s_eps.fileName, "graph.eps");
+  SetEPSFileName("a.b.c");
+  EXPECT_STREQ(s_eps.fileName, "a.b.eps");
+  SetEPSFileName("results");
+  EXPECT_STREQ(s_eps.fileName, "results.eps");
+  SetEPSFileName("abcdefghijklmnopqrstuvwxyz0123456789.dat");  // cut to 27 before the dot is seen
+  EXPECT_STREQ(s_eps.fileName, "abcdefghijklmnopqrstuvwxyz0.eps");
+  SetEPSFileName("x.abcdefghijklmnopqrstuvwxyz0123456789");
+  EXPECT_STREQ(s_eps.fileName, "x.eps");
+  SetEPSFileName(nullptr);
+  EXPECT_STREQ(s_eps.fileName, "x.eps");
+  SetEPSFileName("drawing.eps");
+}
+
+TEST_F(EPSFileTest, FinishedFileHasHeaderBoxAndRecording) {
+  usePlain(500, 500);
+  BeginEPSSaving();
+  Rect r = {40, 50, 300, 450};
+  PaintRect(&r);
+  std::string rec = recorded();
+  std::string out = vtest::readFile(saveTo("box.eps"));
+  EXPECT_EQ(line(out, 1), "%!PS-Adobe-3.0 EPSF-3.0");
+  // Pixels 50..449 x 40..299 of a 500-high drawing, one point more on every side for the strokes.
+  EXPECT_EQ(line(out, 2), "%%BoundingBox: 49 199 451 461");
+  EXPECT_EQ(out.substr(out.find('\n', out.find('\n') + 1) + 1), rec);
+  EXPECT_EQ(line(out, 6), "0 -500 translate");
+  EXPECT_TRUE(g_reports.empty());
+}
+
+TEST_F(EPSFileTest, EmptyDrawingHasAnEmptyBox) {
+  usePlain(300, 200);
+  BeginEPSSaving();
+  EXPECT_EQ(line(vtest::readFile(saveTo("empty.eps")), 2), "%%BoundingBox: 0 200 0 200");
+}
+
+TEST_F(EPSFileTest, RecordingIsPrivateAndAlwaysRemoved) {
+  usePlain(50, 50);
+  BeginEPSSaving();
+  std::string tmp = EPSTemporaryPath();
+  EXPECT_EQ(tmp.rfind(dir + "/", 0), 0u) << tmp;
+  struct stat st;
+  ASSERT_EQ(stat(tmp.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0600u);
+  BeginEPSSaving();  // recordings do not nest: the first goes on
+  EXPECT_EQ(tmp, EPSTemporaryPath());
+  saveTo("one.eps");
+  EXPECT_FALSE(exists(tmp));
+  EXPECT_STREQ(EPSTemporaryPath(), "");
+
+  BeginEPSSaving();  // cancelled: the stand-in dialog answers like a cancel
+  tmp = EPSTemporaryPath();
+  EndEPSSaving();
+  EXPECT_FALSE(exists(tmp));
+  EXPECT_EQ(s_eps.active, 0);
+  EndEPSSaving();  // without a recording: nothing
+  EXPECT_TRUE(g_reports.empty());
+}
+
+TEST_F(EPSFileTest, NoRecordingWhenTheTemporaryFileCannotBeMade) {
+  usePlain(50, 50);
+  setenv("TMPDIR", (dir + "/missing").c_str(), 1);
+  BeginEPSSaving();
+  EXPECT_EQ(s_eps.active, 0);
+  Rect r = {1, 1, 5, 5};
+  PaintRect(&r);  // drawing goes on without a recording
+  EndEPSSaving();
+  EXPECT_TRUE(g_reports.empty());
+}
+
+TEST_F(EPSFileTest, ProgramEndingWhileRecordingLeavesNoTemporaryFile) {
+  vtest::RunResult r = vtest::run("TMPDIR=" + dir + " VOK_DISPLAY=headless " + vtest::progPath("eps_exit_prog"));
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("recording " + dir), std::string::npos) << r.out;
+  EXPECT_TRUE(std::filesystem::is_empty(dir));
+}
+
+TEST_F(EPSFileTest, UnwritableFolderIsReportedAndLeavesNothing) {
+  usePlain(50, 50);
+  vtest::writeFile(dir + "/plain-file", "x");
+  for (std::string target : {dir + "/no/such/folder/a.eps", dir + "/plain-file/a.eps"}) {
+    g_reports.clear();
+    BeginEPSSaving();
+    std::string tmp = EPSTemporaryPath();
+    EPSSetNextOutputPath(target.c_str());
+    EndEPSSaving();
+    ASSERT_EQ(g_reports.size(), 1u) << target;
+    EXPECT_NE(g_reports[0].find("Error in EndEPSSaving"), std::string::npos);
+    EXPECT_NE(g_reports[0].find(target), std::string::npos);
+    EXPECT_FALSE(exists(target));
+    EXPECT_FALSE(exists(tmp));
+  }
+}
+
+// A full disk while the file is assembled: the old file under that name stays as it was.
+TEST_F(EPSFileTest, FullDiskKeepsTheOldFileAndIsReported) {
+  usePlain(200, 200);
+  std::string target = dir + "/full.eps";
+  vtest::writeFile(target, "old content\n");
+  BeginEPSSaving();
+  for (short i = 0; i < 40; ++i) {
+    s_MoveTo(i, 0);
+    s_LineTo(i, 100);
+  }
+  std::fflush(s_eps.file);
+  struct stat st;
+  ASSERT_EQ(stat(EPSTemporaryPath(), &st), 0);
+  struct rlimit old;
+  getrlimit(RLIMIT_FSIZE, &old);
+  struct rlimit small = old;
+  small.rlim_cur = rlim_t(st.st_size) + 20;  // the recording fits, the finished file does not
+  signal(SIGXFSZ, SIG_IGN);
+  setrlimit(RLIMIT_FSIZE, &small);
+  EPSSetNextOutputPath(target.c_str());
+  EndEPSSaving();
+  setrlimit(RLIMIT_FSIZE, &old);
+  signal(SIGXFSZ, SIG_DFL);
+  ASSERT_EQ(g_reports.size(), 1u);
+  EXPECT_EQ(vtest::readFile(target), "old content\n");
+  size_t files = 0;
+  for (auto& e : std::filesystem::directory_iterator(dir)) files += e.is_regular_file();
+  EXPECT_EQ(files, 1u);  // no temporary file beside it either
+}
+
+TEST_F(EPSFileTest, LostRecordingIsReportedNotSaved) {
+  usePlain(200, 200);
+  BeginEPSSaving();
+  struct rlimit old;
+  getrlimit(RLIMIT_FSIZE, &old);
+  struct rlimit small = old;
+  small.rlim_cur = 150;
+  signal(SIGXFSZ, SIG_IGN);
+  setrlimit(RLIMIT_FSIZE, &small);
+  for (short i = 0; i < 100; ++i) {
+    s_MoveTo(i, 0);
+    s_LineTo(i, 100);
+  }
+  std::string target = dir + "/lost.eps";
+  EPSSetNextOutputPath(target.c_str());
+  EndEPSSaving();
+  setrlimit(RLIMIT_FSIZE, &old);
+  signal(SIGXFSZ, SIG_DFL);
+  ASSERT_EQ(g_reports.size(), 1u);
+  EXPECT_NE(g_reports[0].find("recording"), std::string::npos);
+  EXPECT_FALSE(exists(target));
+}

@@ -1,0 +1,335 @@
+// EPS files read back by Ghostscript: they must parse, leave clean stacks,
+// paint inside the box they declare, and look like our own raster of the
+// same drawing. The vector file is compared by ink (edges may move by about
+// a pixel: PostScript strokes are centred on the coordinates, one point wide,
+// and ovals are drawn with the file's Bezier approximation); the bitmap files
+// must match pixel for pixel.
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+
+#include "tests/support/ghostscript.h"
+#include "tests/vok/draw/draw_fixture.h"
+
+using drawtest::DrawTest;
+using vtest::Box;
+using vtest::Image;
+
+namespace {
+const short kW = 420, kH = 320;
+const Rect kTextArea = {230, 10, 312, 410};  // text is compared by its ink box only
+const Rect kThickLine = {262, 280, 300, 382};  // the 3-pixel pen: a 1-point line in the file
+
+bool inside(const Rect& r, int x, int y) { return x >= r.left && x < r.right && y >= r.top && y < r.bottom; }
+
+// One of everything the bottlenecks and wrappers record.
+void drawEveryPrimitive() {
+  Pattern gray, diag = {{0x80, 0x40, 0x20, 0x10, 0x08, 0x04, 0x02, 0x01}};
+  GetQDGlobalsGray(&gray);
+  s_MoveTo(20, 20);  // lines
+  s_LineTo(120, 20);
+  s_LineTo(120, 70);
+  s_Line(-60, 30);
+  Rect r1 = {30, 140, 90, 240};
+  FrameRect(&r1);
+  Rect r2 = {40, 150, 80, 230};
+  SetRGBColor(100, 0, 0);
+  PaintRect(&r2);
+  RGBColor yellow = {65535, 65535, 0};
+  s_RGBBackColor(&yellow);
+  Rect r3 = {50, 160, 70, 190};
+  EraseRect(&r3);
+  s_ForeColor(blackColor);
+  Rect r4 = {50, 200, 70, 220};
+  InvertRect(&r4);
+  RGBColor white = {65535, 65535, 65535};
+  s_RGBBackColor(&white);
+  Rect r5 = {30, 260, 90, 320};
+  s_FillRect(&r5, &gray);
+  Rect rr = {110, 20, 170, 110};
+  FrameRoundRect(&rr, 20, 16);
+  Rect rr2 = {120, 30, 160, 100};
+  SetRGBColor(0, 60, 0);
+  PaintRoundRect(&rr2, 12, 12);
+  Rect ov = {110, 140, 170, 220};
+  SetRGBColor(0, 0, 100);
+  PaintOval(&ov);
+  s_ForeColor(blackColor);
+  Rect ov2 = {110, 240, 170, 300};
+  FrameOval(&ov2);
+  Rect ov3 = {100, 320, 140, 400};
+  s_FillOval(&ov3, &diag);
+  Rect arc = {180, 20, 220, 100};
+  FrameArc(&arc, 0, 90);
+  PaintArc(&arc, 180, 45);
+  Rect arc2 = {150, 320, 220, 390};
+  SetRGBColor(50, 50, 100);
+  PaintArc(&arc2, 30, 120);
+  s_ForeColor(blackColor);
+  PolyHandle tri = s_OpenPoly();
+  s_MoveTo(140, 190);
+  LineTo(200, 190);
+  LineTo(170, 222);
+  LineTo(140, 190);
+  s_ClosePoly();
+  PaintPoly(tri);
+  OffsetPoly(tri, 80, 0);
+  FramePoly(tri);
+  KillPoly(tri);
+  s_PenSize(3, 3);  // pen sizes are not expressed in the file
+  s_MoveTo(290, 280);
+  s_LineTo(370, 280);
+  s_PenSize(1, 1);
+  SetFont("Helvetica");  // text in two fonts, plain and styled
+  s_TextSize(14);
+  s_MoveTo(20, 250);
+  DrawText("Helvetica (14)", 0, 14);
+  s_TextSize(18);
+  s_MoveTo(20, 290);
+  DrawStyleText("x_1 + e^{-x^2} $&BBold$& $Courier$f(x");
+}
+
+// Ink share of pixels that differ and the largest distance from an ink pixel
+// of one image to the nearest ink pixel of the other (outside the text).
+struct Comparison {
+  long differing = 0, compared = 0;
+  int worstOursToGs = 0, worstGsToOurs = 0;
+};
+
+bool ink(uint32_t rgb) { return (rgb & 0xFFFFFF) != 0xFFFFFF; }
+
+int distanceToInk(const Image& img, int x, int y, int limit) {
+  for (int d = 0; d <= limit; ++d)
+    for (int dy = -d; dy <= d; ++dy)
+      for (int dx = -d; dx <= d; ++dx) {
+        int xx = x + dx, yy = y + dy;
+        if (xx >= 0 && yy >= 0 && xx < img.width && yy < img.height && ink(img.at(xx, yy))) return d;
+      }
+  return limit + 1;
+}
+
+Image crop(CGrafPtr port, int left, int top, int width, int height) {
+  Image out;
+  out.width = width;
+  out.height = height;
+  out.rgb.assign(size_t(width) * size_t(height), 0xFFFFFF);
+  Rect b;
+  GetPortBounds(port, &b);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x)
+      if (inside(b, left + x, top + y)) out.rgb[size_t(y) * size_t(width) + size_t(x)] = drawtest::pixel(port, left + x, top + y);
+  return out;
+}
+
+Rect inkBoxIn(const Image& img, const Rect& area) {
+  int l = area.right, t = area.bottom, r = area.left, b = area.top;
+  for (int y = area.top; y < area.bottom && y < img.height; ++y)
+    for (int x = area.left; x < area.right && x < img.width; ++x)
+      if (x >= 0 && y >= 0 && ink(img.at(x, y))) {
+        l = std::min(l, x), t = std::min(t, y), r = std::max(r, x + 1), b = std::max(b, y + 1);
+      }
+  return Rect{short(t), short(l), short(b), short(r)};
+}
+
+void requireTools() {
+  if (!vtest::haveGhostscript()) {
+    if (vtest::inCI()) FAIL() << "gs is missing";
+    GTEST_SKIP() << "gs is not installed";
+  }
+}
+
+std::string saveEPS(const std::string& path) {
+  EPSSetNextOutputPath(path.c_str());
+  EndEPSSaving();
+  return path;
+}
+
+// Parsing, clean stacks, the header, and (when `thorough`) the null device and a PDF.
+void expectValidEPS(const std::string& eps, bool thorough = true) {
+  std::string log;
+  if (thorough) {
+    EXPECT_TRUE(vtest::gsParses(eps, &log)) << log;
+  }
+  int operands = -1, dicts = -1;
+  EXPECT_TRUE(vtest::gsStacks(eps, &operands, &dicts, &log)) << log;
+  EXPECT_EQ(operands, 0) << log;
+  EXPECT_EQ(dicts, 3) << log;
+  std::string text = vtest::readFile(eps);
+  EXPECT_EQ(text.rfind("%!PS-Adobe-3.0 EPSF-3.0\n%%BoundingBox: ", 0), 0u);
+  if (thorough) {
+    EXPECT_TRUE(vtest::epsToPdf(eps, eps + ".pdf"));
+  }
+}
+}  // namespace
+
+class EPSGhostscriptTest : public DrawTest {
+ protected:
+  std::string dir;
+  void SetUp() override {
+    DrawTest::SetUp();
+    dir = vtest::scratchDir(std::string("gs-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+  }
+};
+
+TEST_F(EPSGhostscriptTest, VectorDrawingOfEveryPrimitive) {
+  requireTools();
+  usePlain(kW, kH);
+  BeginEPSSaving();
+  drawEveryPrimitive();
+  std::string eps = saveEPS(dir + "/every.eps");
+  expectValidEPS(eps);
+
+  Box declared, measured;
+  ASSERT_TRUE(vtest::epsDeclaredBox(eps, &declared));
+  ASSERT_TRUE(vtest::gsMeasuredBox(eps, &measured));
+  EXPECT_GE(measured.llx, declared.llx);
+  EXPECT_GE(measured.lly, declared.lly);
+  EXPECT_LE(measured.urx, declared.urx);
+  EXPECT_LE(measured.ury, declared.ury);
+  EXPECT_LE(declared.urx - measured.urx + measured.llx - declared.llx, 3);
+  EXPECT_LE(declared.ury - measured.ury + measured.lly - declared.lly, 3);
+
+  Image gs;
+  std::string log;
+  ASSERT_TRUE(vtest::gsRender(eps, &gs, &log)) << log;
+  int left = int(declared.llx), top = kH - int(declared.ury);
+  Image ours = crop(world, left, top, gs.width, gs.height);
+  ASSERT_EQ(gs.width, int(declared.urx - declared.llx));
+  ASSERT_EQ(gs.height, int(declared.ury - declared.lly));
+
+  Comparison c;
+  for (int y = 0; y < gs.height; ++y)
+    for (int x = 0; x < gs.width; ++x) {
+      if (inside(kTextArea, x + left, y + top)) continue;
+      ++c.compared;
+      bool a = ink(ours.at(x, y)), b = ink(gs.at(x, y));
+      if (a != b) ++c.differing;
+      if (b) c.worstGsToOurs = std::max(c.worstGsToOurs, distanceToInk(ours, x, y, 6));
+      if (a && !inside(kThickLine, x + left, y + top))
+        c.worstOursToGs = std::max(c.worstOursToGs, distanceToInk(gs, x, y, 6));
+    }
+  double share = double(c.differing) / double(c.compared);
+  RecordProperty("differing_share", std::to_string(share));
+  std::printf("vector EPS: %ld of %ld pixels differ in ink (%.2f%%); farthest ink %d / %d px\n", c.differing,
+              c.compared, 100 * share, c.worstOursToGs, c.worstGsToOurs);
+  EXPECT_LT(share, 0.04);  // one-pixel edges of strokes and curves; a shifted shape costs more
+  EXPECT_LE(c.worstOursToGs, 2);
+  EXPECT_LE(c.worstGsToOurs, 2);
+
+  // Colours of filled areas.
+  EXPECT_EQ(gs.at(190 - left, 45 - top), 0xFF0000u);  // painted red
+  EXPECT_EQ(gs.at(170 - left, 60 - top), 0xFFFF00u);  // erased in the yellow background
+  EXPECT_EQ(gs.at(210 - left, 60 - top), 0x000000u);  // inverted
+  EXPECT_EQ(gs.at(180 - left, 140 - top), 0x0000FFu);  // blue oval
+  uint32_t g = gs.at(65 - left, 140 - top), o = ours.at(65 - left, 140 - top);
+  EXPECT_NEAR(int(g >> 8 & 0xFF), int(o >> 8 & 0xFF), 1);  // green round rect
+
+  // Pattern fills: the same pattern phase in the file as on screen.
+  long patternDiff = 0;
+  for (int y = 32; y < 88; ++y)
+    for (int x = 262; x < 318; ++x) patternDiff += ink(gs.at(x - left, y - top)) != ink(ours.at(x - left, y - top));
+  EXPECT_LT(patternDiff, 56 * 56 / 20);
+
+  // Text: the same ink box, give or take the glyph rasters.
+  Rect area = {short(kTextArea.top - top), short(kTextArea.left - left), short(kTextArea.bottom - top),
+               short(kTextArea.right - left)};
+  Rect a = inkBoxIn(ours, area), b = inkBoxIn(gs, area);
+  EXPECT_NEAR(a.left, b.left, 2);
+  EXPECT_NEAR(a.right, b.right, 4);
+  EXPECT_NEAR(a.top, b.top, 2);
+  EXPECT_NEAR(a.bottom, b.bottom, 2);
+  if (HasFailure()) {
+    vtest::writePPM(dir + "/ours.ppm", ours);
+    std::printf("kept %s/ours.ppm and %s.gs.ppm\n", dir.c_str(), eps.c_str());
+  }
+}
+
+// Every bitmap flavour of the same drawing renders as our own pixels.
+TEST_F(EPSGhostscriptTest, BitmapDrawingsMatchPixelForPixel) {
+  requireTools();
+  usePlain(kW, kH);
+  drawEveryPrimitive();
+  Rect img;
+  EPSGetImageRect(&img);
+  struct Flavour {
+    short bits;
+    int color;
+    double threshold;
+  } flavours[] = {{8, 1, 0.0}, {1, 0, 0.5}, {1, 0, 0.0}, {8, 0, 0.0}, {4, 1, 0.0}};
+  for (const Flavour& f : flavours) {
+    std::string eps = dir + "/bitmap-" + std::to_string(f.bits) + "-" + std::to_string(f.color) + "-" +
+                      std::to_string(int(f.threshold * 10)) + ".eps";
+    EPSSetNextOutputPath(eps.c_str());
+    EPSBitMapSave(f.bits, f.color, f.threshold);
+    SCOPED_TRACE(eps);
+    // The first two flavours get every check; the others are rendered only (gs is slow to start).
+    bool thorough = &f - flavours < 2;
+    if (thorough) {
+      expectValidEPS(eps);
+      Box declared, measured;
+      ASSERT_TRUE(vtest::epsDeclaredBox(eps, &declared));
+      EXPECT_EQ(declared.llx, img.left);
+      EXPECT_EQ(declared.ury, kH - img.top);
+      ASSERT_TRUE(vtest::gsMeasuredBox(eps, &measured));
+      EXPECT_NEAR(measured.llx, declared.llx, 1);  // white image pixels count as marks too
+      EXPECT_NEAR(measured.urx, declared.urx, 1);
+      EXPECT_NEAR(measured.lly, declared.lly, 1);
+      EXPECT_NEAR(measured.ury, declared.ury, 1);
+    }
+    Image gs;
+    ASSERT_TRUE(vtest::gsRender(eps, &gs));
+    ASSERT_EQ(gs.width, img.right - img.left);
+    ASSERT_EQ(gs.height, img.bottom - img.top);
+    long differing = 0;
+    int shift = 8 - f.bits;
+    for (int y = 0; y < gs.height; ++y)
+      for (int x = 0; x < gs.width; ++x) {
+        uint32_t p = drawtest::pixel(world, img.left + x, img.top + y);
+        int r = p >> 16 & 0xFF, g = p >> 8 & 0xFF, b = p & 0xFF;
+        uint32_t want;
+        if (f.color) {
+          auto q = [&](int c) { return (c >> shift) * 255 / ((1 << f.bits) - 1); };
+          want = uint32_t(q(r)) << 16 | uint32_t(q(g)) << 8 | uint32_t(q(b));
+        } else {
+          double lum = 0.299 * r * 257 + 0.587 * g * 257 + 0.114 * b * 257;
+          int v = f.bits == 1 ? (lum >= 0.5 * 65536 ? 255 : 0) : int(long(lum) / 256);
+          want = uint32_t(v) * 0x010101u;
+        }
+        uint32_t got = gs.at(x, y);
+        bool same = true;
+        for (int k = 0; k < 24; k += 8) same = same && std::abs(int(got >> k & 0xFF) - int(want >> k & 0xFF)) <= 1;
+        differing += !same;
+      }
+    EXPECT_EQ(differing, 0);
+  }
+}
+
+// Tiles of an image rectangle that is not centred in the drawing land where
+// the box says, with no gaps, in the right order.
+TEST_F(EPSGhostscriptTest, BitmapTilesFillTheirBoxExactly) {
+  requireTools();
+  usePlain(400, 500);
+  for (short y = 17; y < 17 + 237; ++y)
+    for (short x = 33; x < 33 + 251; ++x) {
+      RGBColor c = {uint16_t(x * 257 % 65536), uint16_t(y * 200 % 65536), uint16_t((x + y) * 97 % 65536)};
+      s_SetCPixel(x, y, &c);
+    }
+  std::string eps = dir + "/tiles.eps";
+  EPSSetNextOutputPath(eps.c_str());
+  EPSBitMapSave(8, 1, 0.0);
+  expectValidEPS(eps, false);
+  Box declared;
+  ASSERT_TRUE(vtest::epsDeclaredBox(eps, &declared));
+  EXPECT_EQ(declared.llx, 33);
+  EXPECT_EQ(declared.lly, 500 - (17 + 237));
+  EXPECT_EQ(declared.urx, 33 + 251);
+  EXPECT_EQ(declared.ury, 500 - 17);
+  Image gs;
+  ASSERT_TRUE(vtest::gsRender(eps, &gs));
+  ASSERT_EQ(gs.width, 251);
+  ASSERT_EQ(gs.height, 237);
+  long differing = 0;
+  for (int y = 0; y < gs.height; ++y)
+    for (int x = 0; x < gs.width; ++x) differing += gs.at(x, y) != drawtest::pixel(world, 33 + x, 17 + y);
+  EXPECT_EQ(differing, 0);
+}

@@ -1,0 +1,125 @@
+// Plain mode: the bottlenecks draw once, flush the screen at most once per
+// tick (every primitive with direct draw), and the small helpers of the
+// drawing window behave as the graphs expect.
+#include <cmath>
+
+#include "tests/vok/draw/draw_fixture.h"
+#include "vok/frame/events.h"
+
+using drawtest::DrawTest;
+using drawtest::inkBox;
+
+class PlainTest : public DrawTest {};
+
+namespace {
+// Waits for the start of a fresh tick, so that what follows runs within one tick.
+void startOfTick() {
+  uint32_t t = TickCount();
+  while (TickCount() == t) {
+  }
+}
+}  // namespace
+
+TEST_F(PlainTest, OneFlushPerTickUnlessDirectDraw) {
+  usePlain(50, 50);
+  startOfTick();
+  s_MoveTo(0, 0);
+  unsigned long before = s_flushCount;
+  uint32_t tick = TickCount();
+  s_LineTo(10, 0);
+  Rect r = {5, 5, 9, 9};
+  PaintRect(&r);
+  if (TickCount() == tick) {
+    EXPECT_LE(s_flushCount - before, 1u);  // s_LineTo's second flush falls in the same tick
+  }
+  SetDirectDrawOn();
+  before = s_flushCount;
+  PaintRect(&r);
+  FrameRect(&r);
+  EXPECT_EQ(s_flushCount - before, 2u);
+  SetDirectDrawOff();
+  startOfTick();
+  before = s_flushCount;
+  PaintRect(&r);
+  EXPECT_EQ(s_flushCount - before, 1u);  // a new tick flushes again
+}
+
+TEST_F(PlainTest, EveryPrimitiveKindPassesTheBottlenecksOnce) {
+  usePlain(120, 60);
+  Rect r = {2, 2, 12, 22};
+  FrameRect(&r);
+  Rect o = {2, 30, 12, 50};
+  PaintOval(&o);
+  Rect rr = {20, 2, 40, 30};
+  FrameRoundRect(&rr, 8, 8);
+  Rect a = {20, 40, 40, 60};
+  PaintArc(&a, 45, 90);
+  EXPECT_TRUE(drawtest::sameRect(inkBox(world), 2, 2, 40, 60));
+  EXPECT_EQ(GetPortGrafProcs(world), &s_GrafProcs);
+}
+
+TEST_F(PlainTest, RGBColorFromPercentages) {
+  usePlain(10, 10);
+  SetRGBColor(100, 50, 0);
+  RGBColor c;
+  GetForeColor(&c);
+  EXPECT_EQ(c.red, 65535);
+  EXPECT_EQ(c.green, 32767);
+  EXPECT_EQ(c.blue, 0);
+  SetRGBColor(150, -20, std::nan(""));  // out of range: clamped, never undefined
+  GetForeColor(&c);
+  EXPECT_EQ(c.red, 65535);
+  EXPECT_EQ(c.green, 0);
+  EXPECT_EQ(c.blue, 0);
+}
+
+TEST_F(PlainTest, SetPatternTakesTheSystemList) {
+  for (short i : {1, 4, 38}) {
+    Pattern got, want;
+    SetPattern(&got, i);
+    GetIndPattern(&want, 0, i);
+    EXPECT_EQ(std::memcmp(&got, &want, sizeof got), 0) << i;
+  }
+  SetPattern(nullptr, 3);  // no pattern to fill: nothing happens
+}
+
+TEST_F(PlainTest, EraseDrawingErasesExactlyTheContent) {
+  usePlain(30, 20);
+  Rect all = {0, 0, 20, 30};
+  PaintRect(&all);
+  EraseDrawing();
+  EXPECT_EQ(inkBox(world).right, 0);
+  RedrawWindowP();  // plain mode: does nothing
+  EXPECT_EQ(inkBox(world).right, 0);
+}
+
+TEST_F(PlainTest, GetCPixelReadsTheCurrentPortAndChangesNothing) {
+  usePlain(10, 10);
+  RGBColor blue = {0, 0, 65535}, got;
+  SetCPixel(4, 5, &blue);
+  Point pen = world->pnLoc;
+  s_GetCPixel(4, 5, &got);
+  EXPECT_EQ(got.blue, 65535);
+  EXPECT_EQ(got.red, 0);
+  EXPECT_EQ(world->pnLoc.h, pen.h);
+  EXPECT_EQ(GetQDPort(), world);
+}
+
+TEST_F(PlainTest, DirectDprintfDrawsFormattedTextAndCutsLongOnes) {
+  usePlain(200, 40);
+  SetFont("Helvetica");
+  s_TextSize(12);
+  s_MoveTo(2, 20);
+  EXPECT_EQ(s_DirectDprintf("x=%d", 42), 4);
+  EXPECT_GT(world->pnLoc.h, 2);
+  EXPECT_GT(inkBox(world).right, 2);
+  std::string longText(3000, 'a');
+  EXPECT_EQ(s_DirectDprintf("%s", longText.c_str()), 1023);
+}
+
+// The Start() check ends a program that draws before starting up.
+TEST(UnstartedDrawing, MoveToBeforeStartEndsTheProgram) {
+  vtest::RunResult r = vtest::run("VOK_DISPLAY=headless " + vtest::progPath("unstarted_draw_prog"));
+  EXPECT_NE((r.out + r.err).find("Error: Start() is not called!"), std::string::npos) << r.out << r.err;
+  EXPECT_EQ(r.out.find("drew anyway"), std::string::npos);
+}

@@ -1,0 +1,228 @@
+// Styled-text markup, checked by the text calls a recording bottleneck sees:
+// which characters, at which pen, in which font, size and style.
+#include <vector>
+
+#include "tests/vok/draw/draw_fixture.h"
+#include "vok/draw/bottlenecks.h"
+
+using drawtest::DrawTest;
+
+namespace {
+struct TextCall {
+  std::string text, font;
+  short h, v, size, face;
+};
+std::vector<TextCall> g_calls;
+
+void recordText(short byteCount, const void* textBuf, Point numer, Point denom) {
+  GrafPtr port = GetQDPort();
+  Str255 name;
+  char family[256] = "";
+  if (FMGetFontFamilyName(port->txFont, name) == noErr) CopyPascalToC(name, family);
+  g_calls.push_back({std::string(static_cast<const char*>(textBuf), size_t(byteCount)), family, port->pnLoc.h,
+                     port->pnLoc.v, port->txSize, port->txFace});
+  s_CustomText(byteCount, textBuf, numer, denom);
+}
+
+const short kBase = 50;
+}  // namespace
+
+class StyledTextTest : public DrawTest {
+ protected:
+  CQDProcs recorder;
+  void SetUp() override {
+    DrawTest::SetUp();
+    usePlain(400, 100);
+    recorder = s_GrafProcs;
+    recorder.textProc = recordText;
+    SetPortGrafProcs(world, &recorder);
+    g_calls.clear();
+    s_TextFace(normal);
+    s_TextSize(12);
+    s_MoveTo(10, kBase);
+  }
+  std::string drawn() const {
+    std::string s;
+    for (auto& c : g_calls) s += c.text;
+    return s;
+  }
+};
+
+TEST_F(StyledTextTest, SubscriptIsSmallerLowerAndReturnsToTheBaseline) {
+  DrawStyleText("x_1");
+  ASSERT_EQ(g_calls.size(), 2u);
+  EXPECT_EQ(g_calls[0].text, "x");
+  EXPECT_EQ(g_calls[0].face, italic);
+  EXPECT_EQ(g_calls[0].size, 12);
+  EXPECT_EQ(g_calls[0].v, kBase);
+  EXPECT_EQ(g_calls[1].text, "1");
+  EXPECT_EQ(g_calls[1].face, normal);
+  EXPECT_EQ(g_calls[1].size, 10);
+  EXPECT_EQ(g_calls[1].v, kBase + 3);
+  EXPECT_GT(g_calls[1].h, g_calls[0].h);
+  EXPECT_EQ(world->pnLoc.v, kBase);
+  EXPECT_GT(world->pnLoc.h, g_calls[1].h);
+  EXPECT_EQ(world->txSize, 12);
+  EXPECT_EQ(g_calls[0].font, "Times");
+}
+
+TEST_F(StyledTextTest, NestedSuperscriptsShrinkAndRiseAgain) {
+  DrawStyleText("e^{-x^2}");
+  ASSERT_EQ(drawn(), "e-x2");
+  EXPECT_EQ(g_calls[0].v, kBase);
+  EXPECT_EQ(g_calls[1].size, 10);
+  EXPECT_EQ(g_calls[1].v, kBase - 3);
+  EXPECT_EQ(g_calls[1].face, normal);
+  EXPECT_EQ(g_calls[2].face, italic);
+  EXPECT_EQ(g_calls[2].v, kBase - 3);
+  EXPECT_EQ(g_calls[3].size, 9);  // trunc(10 * 0.85 + 0.5)
+  EXPECT_EQ(g_calls[3].v, kBase - 6);
+  EXPECT_EQ(world->pnLoc.v, kBase);
+  EXPECT_EQ(world->txSize, 12);
+  EXPECT_EQ(s_c_subscriptLevel, 0);
+}
+
+TEST_F(StyledTextTest, GroupsInsideSubscriptsComeBackLevelByLevel) {
+  DrawStyleText("a_{b^{c}d}e");
+  ASSERT_EQ(drawn(), "abcde");
+  short v[5], size[5];
+  for (int i = 0; i < 5; ++i) v[i] = g_calls[size_t(i)].v, size[i] = g_calls[size_t(i)].size;
+  EXPECT_EQ(v[1], kBase + 3);
+  EXPECT_EQ(v[2], kBase);  // raised by trunc(10 * 0.2 + 1) from the subscript
+  EXPECT_EQ(size[2], 9);
+  EXPECT_EQ(v[3], kBase + 3);
+  EXPECT_EQ(size[3], 10);
+  EXPECT_EQ(v[4], kBase);
+  EXPECT_EQ(size[4], 12);
+}
+
+TEST_F(StyledTextTest, ItalicLettersCanBeSwitchedOffAndOn) {
+  DrawStyleText("$&Pdx$&Iy");
+  ASSERT_EQ(drawn(), "dxy");
+  EXPECT_EQ(g_calls[0].face, normal);
+  EXPECT_EQ(g_calls[1].face, normal);
+  EXPECT_EQ(g_calls[2].face, italic);
+  EXPECT_EQ(s_c_italicFlag, 1);
+}
+
+TEST_F(StyledTextTest, FontAndSizeCommands) {
+  DrawStyleText("$Helvetica$abc$Times$d$14$e");
+  ASSERT_EQ(drawn(), "abcde");
+  EXPECT_EQ(g_calls[0].font, "Helvetica");
+  EXPECT_EQ(g_calls[2].font, "Helvetica");
+  EXPECT_EQ(g_calls[3].font, "Times");
+  EXPECT_EQ(g_calls[4].size, 14);
+  EXPECT_EQ(world->txSize, 14);  // the size stays after the text
+  Str255 name;
+  FMGetFontFamilyName(world->txFont, name);
+  EXPECT_EQ(std::string(reinterpret_cast<char*>(name + 1), name[0]), "Times");  // the font is reset
+}
+
+TEST_F(StyledTextTest, EscapesAndLoneBracesAreOrdinaryCharacters) {
+  DrawStyleText("a!_b!$c}{d!");
+  EXPECT_EQ(drawn(), "a_b$c}{d");
+  for (auto& c : g_calls) EXPECT_EQ(c.v, kBase) << c.text;
+}
+
+TEST_F(StyledTextTest, BoldStaysOnAndItalicLettersAreNotBold) {
+  DrawStyleText("$&Ba1");
+  ASSERT_EQ(drawn(), "a1");
+  EXPECT_EQ(g_calls[0].face, italic);  // italic alone, not bold italic
+  EXPECT_EQ(g_calls[1].face, bold);
+  g_calls.clear();
+  DrawStyleText("2");
+  ASSERT_EQ(g_calls.size(), 1u);
+  EXPECT_EQ(g_calls[0].face, bold);  // the next label starts bold
+  DrawStyleText("$&i3$&q4");
+  EXPECT_EQ(g_calls[1].face, italic);
+  EXPECT_EQ(g_calls[2].face, normal);  // any other letter: plain
+}
+
+TEST_F(StyledTextTest, EmptyTextDrawsNothingButSetsTheDefaultFont) {
+  SetFont("Courier");
+  DrawStyleText("");
+  DrawStyleText(nullptr);
+  EXPECT_TRUE(g_calls.empty());
+  Str255 name;
+  FMGetFontFamilyName(world->txFont, name);
+  EXPECT_EQ(name[0], 5);  // "Times"
+}
+
+TEST_F(StyledTextTest, UnterminatedMarkupDrawsWhatItCan) {
+  DrawStyleText("x^{ab");
+  EXPECT_EQ(drawn(), "xab");
+  EXPECT_EQ(g_calls[1].v, kBase - 3);
+  EXPECT_EQ(world->pnLoc.v, kBase);
+  EXPECT_EQ(world->txSize, 12);
+  EXPECT_EQ(s_c_subscriptLevel, 0);
+  for (const char* text : {"a_", "b^", "c!", "d$", "e$&", "f_{", "g^{_{", "i$Helvetica", "j$12"}) {
+    g_calls.clear();
+    DrawStyleText(text);
+    EXPECT_EQ(drawn(), std::string(1, text[0])) << text;
+    EXPECT_EQ(world->pnLoc.v, kBase) << text;
+    EXPECT_EQ(s_c_subscriptLevel, 0) << text;
+  }
+  EXPECT_EQ(world->txSize, 12);  // "j$12" changed the size to 12 and the text ended
+}
+
+TEST_F(StyledTextTest, UnknownCommandsAreConsumed) {
+  DrawStyleText("$#foo$z$$y$w");
+  EXPECT_EQ(drawn(), "zw");
+}
+
+// A command longer than its 64-byte buffer is cut, never overflowed.
+TEST_F(StyledTextTest, LongCommandArgumentsAreCut) {
+  std::string longFont = "$" + std::string(100, 'Q') + "$ab";
+  DrawStyleText(longFont.c_str());
+  EXPECT_EQ(drawn(), "ab");
+  EXPECT_EQ(g_calls[0].font, "Geneva");  // no such font: the system font
+  g_calls.clear();
+  std::string longSize = "$" + std::string(80, '9') + "$";
+  DrawStyleText(longSize.c_str());
+  EXPECT_EQ(world->txSize, 32767);  // saturated, not overflowed
+  s_TextSize(12);
+  std::string almost = "$1" + std::string(70, 'x') + "$c";
+  DrawStyleText(almost.c_str());
+  EXPECT_EQ(g_calls.back().size, 1);
+}
+
+TEST_F(StyledTextTest, HighBytesPairUpButNeverPastTheEnd) {
+  DrawStyleText("\xA5\x41z\xB0");
+  ASSERT_EQ(g_calls.size(), 3u);
+  EXPECT_EQ(g_calls[0].text, "\xA5\x41");
+  EXPECT_EQ(g_calls[1].text, "z");
+  EXPECT_EQ(g_calls[2].text, "\xB0");
+}
+
+TEST_F(StyledTextTest, WidthIsThePenAdvanceOfTheDrawing) {
+  for (const char* label : {"x_1", "e^{-x^2}", "$Helvetica$Abc $&BDef", "T_{max} (K)", "$18$W$&Pide"}) {
+    s_TextSize(12);
+    s_TextFace(normal);
+    int width = StyleTextWidth(label);
+    EXPECT_EQ(world->txSize, 12) << label;  // measuring changes nothing
+    Rect all = {0, 0, 100, 400};
+    EraseRect(&all);
+    s_MoveTo(20, kBase);
+    DrawStyleText(label);
+    EXPECT_EQ(world->pnLoc.h - 20, width) << label;
+    Rect ink = drawtest::inkBox(world);
+    EXPECT_GE(ink.left, 20 - 2) << label;
+    EXPECT_LE(ink.right, 20 + width + 3) << label;  // an italic overhang at most
+    EXPECT_GT(ink.right, 20 + width - 4) << label;
+  }
+}
+
+TEST_F(StyledTextTest, CenteringMovesByHalfTheWidth) {
+  SetFont("Times");
+  s_MoveTo(200, kBase);
+  CenterString("abcd");
+  EXPECT_EQ(world->pnLoc.h, 200 - TextWidth("abcd", 0, 4) / 2);
+  EXPECT_TRUE(g_calls.empty());
+  s_MoveTo(200, kBase);
+  int w = StyleTextWidth("x^2 + y^2");
+  CenterStyleText("x^2 + y^2");
+  EXPECT_EQ(world->pnLoc.h, 200 - w / 2);
+  DrawStyleText("x^2 + y^2");
+  Rect ink = drawtest::inkBox(world);
+  EXPECT_NEAR((ink.left + ink.right) / 2.0, 200, 3);
+}

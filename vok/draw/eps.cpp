@@ -1,0 +1,248 @@
+// EPS recording: the private temporary file that collects the PostScript of
+// a drawing, the header written when a recording begins, and the finished
+// file (first line, bounding box, then the recording) assembled at the end
+// under the name the user chose, written whole or not at all.
+#include "vok/draw/eps.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "platform/file/file.h"
+#include "vok/console/text.h"
+#include "vok/draw/drawing_window.h"
+#include "vok/draw/eps_internal.h"
+#include "vok/frame/messages.h"
+#include "vok/util/file_dialogs.h"
+
+VOKEPSRecord s_eps = {nullptr, 0, "drawing.eps"};
+
+namespace {
+char tempPath[1024] = "";        // the recording in progress, removed on every way out
+std::string nextOutputPath;      // test seam: the next choice of output file
+bool haveNextOutputPath = false;
+void (*failureReporter)(const char*) = nullptr;
+
+void defaultReport(const char* message) {
+  if (s_ss.started) {
+    s_printf("%s", message);
+    AlertMessage(message, 2);
+  } else {
+    std::fputs(message, stderr);
+  }
+}
+
+void report(const std::string& message) { (failureReporter ? failureReporter : defaultReport)(message.c_str()); }
+
+void removeRecording() {
+  if (s_eps.file) std::fclose(s_eps.file);
+  s_eps.file = nullptr;
+  s_eps.active = 0;
+  if (tempPath[0]) unlink(tempPath);
+  tempPath[0] = 0;
+}
+
+// A program that ends while recording leaves no temporary file behind.
+void removeRecordingAtExit() {
+  if (tempPath[0]) unlink(tempPath);
+}
+
+// Creates the recording file privately (mode 0600, a fresh name) in TMPDIR.
+FILE* openPrivateTemp() {
+  static bool atexitDone = false;
+  if (!atexitDone) atexitDone = std::atexit(removeRecordingAtExit) == 0;
+  const char* dir = std::getenv("TMPDIR");
+  if (!dir || !*dir) dir = "/tmp";
+  int n = std::snprintf(tempPath, sizeof tempPath, "%s/VOK-tmp-XXXXXX.eps", dir);
+  if (n <= 0 || size_t(n) >= sizeof tempPath) {
+    tempPath[0] = 0;
+    return nullptr;
+  }
+  int fd = mkstemps(tempPath, 4);
+  if (fd < 0) {
+    tempPath[0] = 0;
+    return nullptr;
+  }
+  FILE* f = fdopen(fd, "w+");
+  if (!f) {
+    close(fd);
+    unlink(tempPath);
+    tempPath[0] = 0;
+  }
+  return f;
+}
+
+struct Output {
+  std::string path;             // where the finished file goes ("" when only the stream is known)
+  FILE* stream = nullptr;       // the save dialog's stream, when its path is unknown
+  bool fromDialog = false;      // the dialog made an empty file under that name
+};
+
+// Asks for the output file. False when the user cancelled.
+bool chooseOutput(Output* out) {
+  if (haveNextOutputPath) {
+    out->path = nextOutputPath;
+    haveNextOutputPath = false;
+    return true;
+  }
+  errno = 0;
+  FILE* f = DialogFOpen(s_eps.fileName, "w");
+  if (!f) {
+    if (errno == EACCES || errno == EROFS || errno == ENOSPC || errno == EISDIR || errno == ENOTDIR)
+      report(std::string("Error in EndEPSSaving: cannot create the file: ") + std::strerror(errno) + "\n");
+    return false;
+  }
+  out->fromDialog = true;
+  // The stream's path, so that the file can be written whole and renamed into place.
+  char link[64], target[1024];
+  std::snprintf(link, sizeof link, "/proc/self/fd/%d", fileno(f));
+  ssize_t n = readlink(link, target, sizeof target - 1);
+  if (n > 0) {
+    target[n] = 0;
+    out->path = target;
+    std::fclose(f);
+  } else {
+    out->stream = f;
+  }
+  return true;
+}
+
+// The save dialog leaves an empty file under the chosen name; a failed save takes it away.
+void dropEmptyDialogFile(const Output& out) {
+  if (out.stream) std::fclose(out.stream);
+  if (!out.fromDialog || out.path.empty()) return;
+  FILE* f = std::fopen(out.path.c_str(), "r");
+  if (!f) return;
+  bool empty = std::fgetc(f) == EOF;
+  std::fclose(f);
+  if (empty) unlink(out.path.c_str());
+}
+
+// PostScript strokes are centred on the drawing's coordinates, reaching half a
+// point beyond the pixels painted on screen (which hang right and below): a
+// vector file's box gets one point more on every side, so that no line at the
+// drawing's edge is cut off. An empty drawing keeps its empty box.
+const short kStrokeMargin = 1;
+void widenForStrokes(Rect* img) {
+  if (img->right <= img->left || img->bottom <= img->top) return;
+  img->left = short(img->left - kStrokeMargin);
+  img->top = short(img->top - kStrokeMargin);
+  img->right = short(img->right + kStrokeMargin);
+  img->bottom = short(img->bottom + kStrokeMargin);
+}
+
+bool writeEPS(FILE* out, FILE* body, const Rect& img, short height) {
+  std::fprintf(out, "%%!PS-Adobe-3.0 EPSF-3.0\n");
+  std::fprintf(out, "%%%%BoundingBox: %hd %hd %d %hd\n", img.left, short(height - img.bottom), img.right,
+               short(height - img.top));
+  std::rewind(body);
+  char chunk[1024];
+  size_t n;
+  while ((n = std::fread(chunk, 1, sizeof chunk, body)) > 0)
+    if (std::fwrite(chunk, 1, n, out) != n) return false;
+  return !std::ferror(body) && std::fflush(out) == 0 && !std::ferror(out);
+}
+
+// Writes the finished file through a temporary file beside the target,
+// renamed into place only when complete; false after a report.
+bool writeOutput(const Output& out, const Rect& img, short height) {
+  if (out.stream) {  // no path known: write in place, and say so if it fails
+    bool ok = writeEPS(out.stream, s_eps.file, img, height);
+    ok = std::fclose(out.stream) == 0 && ok;
+    if (!ok) report(std::string("Error in EndEPSSaving: writing the file failed: ") + std::strerror(errno) + "\n");
+    return ok;
+  }
+  std::string why;
+  VokAtomicFile* f = VokAtomicOpen(out.path, &why);
+  if (!f) {
+    report("Error in EndEPSSaving: cannot write " + out.path + ": " + why + "\n");
+    return false;
+  }
+  if (!writeEPS(VokAtomicStream(f), s_eps.file, img, height)) {
+    int err = errno;
+    VokAtomicAbort(f);
+    report("Error in EndEPSSaving: cannot write " + out.path + ": " + std::strerror(err) + "\n");
+    return false;
+  }
+  if (!VokAtomicCommit(f, FourCC('T', 'E', 'X', 'T'), FourCC('V', 'O', 'K', ' '), &why)) {
+    report("Error in EndEPSSaving: cannot write " + out.path + ": " + why + "\n");
+    return false;
+  }
+  return true;
+}
+}  // namespace
+
+short EPSDrawingHeight() {
+  CGrafPtr port = s_UnscaledPort();
+  Rect r;
+  GetPortBounds(port, &r);
+  return r.bottom;
+}
+
+void BeginEPSSaving() {
+  CGrafPtr display = s_DisplayPort();
+  Rect r = {0, 0, 0, 0};
+  if (display) GetPortBounds(display, &r);
+  short width = short(r.right / s_d_scale);  // kept for the record; only the height is used
+  BeginEPSSavingBox(0, 0, width, EPSDrawingHeight());
+}
+
+void BeginEPSSavingBox(short /*left*/, short /*top*/, short /*right*/, short bottom) {
+  if (s_eps.active) return;  // recordings do not nest: the one in progress goes on
+  s_eps.file = openPrivateTemp();
+  if (!s_eps.file) return;
+  s_eps.active = 1;
+  std::fprintf(s_eps.file, "/Times findfont\n12 scalefont setfont\n1 -1 scale\n0 %d translate\n1 setlinecap\n",
+               -bottom);
+}
+
+void s_EndEPSSavingWith(const Rect* knownImage) {
+  if (!s_eps.active) return;
+  s_eps.active = 0;
+  bool recorded = std::fflush(s_eps.file) == 0 && !std::ferror(s_eps.file);
+  int recordErr = errno;
+  Rect img;
+  if (knownImage) {
+    img = *knownImage;
+  } else {
+    EPSGetImageRect(&img);
+    widenForStrokes(&img);
+  }
+  short height = EPSDrawingHeight();
+
+  Output out;
+  if (chooseOutput(&out)) {
+    if (!recorded) {
+      dropEmptyDialogFile(out);
+      report(std::string("Error in EndEPSSaving: the recording could not be written: ") + std::strerror(recordErr) +
+             "\n");
+    } else if (!writeOutput(out, img, height)) {
+      dropEmptyDialogFile(Output{out.path, nullptr, out.fromDialog});
+    }
+  }
+  removeRecording();
+}
+
+void EndEPSSaving() { s_EndEPSSavingWith(nullptr); }
+
+void SetEPSFileName(const char* name) {
+  if (!name) return;
+  char base[28];
+  std::strncpy(base, name, 27);
+  base[27] = 0;
+  char* dot = std::strrchr(base, '.');
+  if (dot) *dot = 0;
+  std::snprintf(s_eps.fileName, sizeof s_eps.fileName, "%s.eps", base);
+}
+
+void EPSSetNextOutputPath(const char* path) {
+  haveNextOutputPath = path != nullptr;
+  nextOutputPath = path ? path : "";
+}
+
+void EPSSetFailureReporter(void (*reporter)(const char* message)) { failureReporter = reporter; }
+
+const char* EPSTemporaryPath() { return tempPath; }

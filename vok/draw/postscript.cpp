@@ -1,0 +1,236 @@
+// PostScript fragments of the drawing primitives: paths of rectangles,
+// rounded rectangles, ovals, arcs and polygons, the painting step of each
+// drawing verb (pattern fills included), lines, text, colours and fonts.
+#include "vok/draw/postscript.h"
+
+#include <cstdarg>
+#include <cstring>
+
+#include "platform/font/font.h"
+#include "vok/draw/drawing_window.h"
+#include "vok/draw/eps.h"
+
+bool s_PSRecording() { return s_eps.active == 1 && s_eps.file; }
+
+void s_PSPrintf(const char* format, ...) {
+  if (!s_PSRecording()) return;
+  va_list ap;
+  va_start(ap, format);
+  std::vfprintf(s_eps.file, format, ap);
+  va_end(ap);
+}
+
+namespace {
+double fraction(uint16_t component) { return component / 65535.0; }
+
+void writeColor(const RGBColor& c) {
+  s_PSPrintf("%f %f %f setrgbcolor\n", fraction(c.red), fraction(c.green), fraction(c.blue));
+}
+
+void writeForeColor() {
+  RGBColor c;
+  GetPortForeColor(GetQDPort(), &c);
+  writeColor(c);
+}
+
+void writeBackColor() {
+  RGBColor c;
+  GetPortBackColor(GetQDPort(), &c);
+  writeColor(c);
+}
+
+// The port's fill pattern as an uncoloured tiling pattern in the fore colour,
+// over the shape first filled with the back colour.
+void writePatternFill() {
+  PixPatHandle pp = NewPixPat();
+  GetPortFillPixPat(GetQDPort(), pp);
+  s_PSPrintf("gsave\n");
+  writeBackColor();
+  s_PSPrintf("fill\ngrestore\n/DeviceRGB setcolorspace\n");
+  RGBColor fg;
+  GetPortForeColor(GetQDPort(), &fg);
+  s_PSPrintf("%f %f %f\n", fraction(fg.red), fraction(fg.green), fraction(fg.blue));
+  s_PSPrintf("<<\n/PaintType 2 /PatternType 1 /TilingType 1\n/BBox [0 0 8 8] /XStep 8 /YStep 8\n");
+  s_PSPrintf("/PaintProc {\npop\n8 8 true [1 0 0 1 0 0] {<\n");
+  for (int row = 0; row < 8; ++row) s_PSPrintf("%02X ", pp && *pp ? (*pp)->pat1Data.pat[row] : 0xFF);
+  s_PSPrintf("\n>} imagemask\n}>>\nmatrix makepattern\nsetpattern\n");
+  if (pp) DisposePixPat(pp);
+}
+
+// The painting step that follows every shape's path.
+void writePaint(GrafVerb verb) {
+  switch (verb) {
+    case kQDGrafVerbFrame:
+      s_PSPrintf("strokepath\nfill\n");
+      break;
+    case kQDGrafVerbErase:
+      writeBackColor();
+      s_PSPrintf("fill\n");
+      writeForeColor();
+      break;
+    case kQDGrafVerbFill:
+      writePatternFill();
+      s_PSPrintf("fill\n");
+      writeForeColor();
+      break;
+    default:  // paint, invert and anything else
+      s_PSPrintf("fill\n");
+      break;
+  }
+}
+
+// A shape QuickDraw draws nothing for leaves nothing in the file either.
+bool emptyShape(const Rect* r) { return !r || r->right <= r->left || r->bottom <= r->top; }
+
+// One corner of an oval or rounded rectangle: a curve whose control points
+// lie on the bounding box at 0.55 of the half-axis from its corner.
+void curve(double x1, double y1, double x2, double y2, double x3, double y3) {
+  s_PSPrintf("%f %f %f %f %f %f curveto\n", x1, y1, x2, y2, x3, y3);
+}
+}  // namespace
+
+std::string s_PSEscape(const void* bytes, int count) {
+  std::string out;
+  const unsigned char* p = static_cast<const unsigned char*>(bytes);
+  for (int i = 0; i < count; ++i) {
+    unsigned char c = p[i];
+    if (c == '(' || c == ')' || c == '\\') {
+      out += '\\';
+      out += char(c);
+    } else if (c < 0x20 || c > 0x7E) {
+      char oct[5];
+      std::snprintf(oct, sizeof oct, "\\%03o", c);
+      out += oct;
+    } else {
+      out += char(c);
+    }
+  }
+  return out;
+}
+
+std::string s_PSFontName(const char* family, short style) {
+  static const char* const times[4] = {"-Roman", "-Bold", "-Italic", "-BoldItalic"};
+  static const char* const sans[4] = {"", "-Bold", "-Oblique", "-BoldOblique"};
+  int column = style >= 1 && style <= 3 ? style : 0;
+  std::string name;
+  for (const char* p = family; p && *p; ++p) {
+    unsigned char c = static_cast<unsigned char>(*p);
+    if (c <= ' ' || c > 0x7E || std::strchr("()<>[]{}/%", c)) continue;
+    name += char(c);
+  }
+  if (family && std::strcmp(family, "Times") == 0) name += times[column];
+  else if (family && (std::strcmp(family, "Helvetica") == 0 || std::strcmp(family, "Courier") == 0))
+    name += sans[column];
+  if (name.empty()) name = "Times-Roman";  // a family without a usable name still gives a valid font
+  return name;
+}
+
+void s_PSMoveTo(short h, short v) { s_PSPrintf("%d %d moveto\n", h, v); }
+
+void s_PSColor(const RGBColor* c) {
+  if (c) writeColor(*c);
+}
+
+void s_PSFont(short font, short size, short style) {
+  if (!s_PSRecording()) return;
+  CGrafPtr port = s_UnscaledPort();
+  if (font == 0) font = port->txFont;
+  if (size == 0) size = port->txSize;
+  if (size == 0) size = 12;  // the port's "system size"
+  if (style == 255) style = port->txFace;
+  Str255 pname;
+  char family[256] = "";
+  if (FMGetFontFamilyName(font, pname) == noErr) CopyPascalToC(pname, family);
+  s_PSPrintf("/%s findfont\n%d scalefont\nsetfont\n", s_PSFontName(family, style).c_str(), size);
+}
+
+void s_PSText(Point pen, short byteCount, const void* text) {
+  if (!s_PSRecording() || byteCount <= 0 || !text) return;
+  s_PSPrintf("%d %d moveto\n1 -1 scale\n(%s) show\n1 -1 scale\n", pen.h, pen.v, s_PSEscape(text, byteCount).c_str());
+}
+
+void s_PSLine(Point end) { s_PSPrintf("%d %d lineto\nstroke\n%d %d moveto\n", end.h, end.v, end.h, end.v); }
+
+void s_PSRect(GrafVerb verb, const Rect* r) {
+  if (!s_PSRecording() || emptyShape(r)) return;
+  s_PSPrintf("%d %d moveto\n%d %d lineto\n%d %d lineto\n%d %d lineto\nclosepath\n", r->left, r->top, r->right,
+             r->top, r->right, r->bottom, r->left, r->bottom);
+  writePaint(verb);
+}
+
+void s_PSOval(GrafVerb verb, const Rect* r) {
+  if (!s_PSRecording() || emptyShape(r)) return;
+  double left = r->left, top = r->top, right = r->right, bottom = r->bottom;
+  double cx = (left + right) / 2, cy = (top + bottom) / 2, rx = (right - left) / 2, ry = (bottom - top) / 2;
+  s_PSPrintf("%f %f moveto\n", right, cy);
+  curve(right, top + 0.55 * ry, right - 0.55 * rx, top, cx, top);
+  curve(left + 0.55 * rx, top, left, top + 0.55 * ry, left, cy);
+  curve(left, bottom - 0.55 * ry, left + 0.55 * rx, bottom, cx, bottom);
+  curve(right - 0.55 * rx, bottom, right, bottom - 0.55 * ry, right, cy);
+  s_PSPrintf("closepath\n");
+  writePaint(verb);
+}
+
+// The corners are joined by straight edges, which make the outline a rounded rectangle.
+void s_PSRRect(GrafVerb verb, const Rect* r, short ovalWidth, short ovalHeight) {
+  if (!s_PSRecording() || emptyShape(r)) return;
+  double left = r->left, top = r->top, right = r->right, bottom = r->bottom;
+  double ow = ovalWidth < right - left ? ovalWidth : right - left;
+  double oh = ovalHeight < bottom - top ? ovalHeight : bottom - top;
+  if (ow < 0) ow = 0;
+  if (oh < 0) oh = 0;
+  double rx = ow / 2, ry = oh / 2;
+  s_PSPrintf("%f %f moveto\n", right, top + ry);
+  curve(right, top + 0.55 * ry, right - 0.55 * rx, top, right - rx, top);
+  s_PSPrintf("%f %f lineto\n", left + rx, top);
+  curve(left + 0.55 * rx, top, left, top + 0.55 * ry, left, top + ry);
+  s_PSPrintf("%f %f lineto\n", left, bottom - ry);
+  curve(left, bottom - 0.55 * ry, left + 0.55 * rx, bottom, left + rx, bottom);
+  s_PSPrintf("%f %f lineto\n", right - rx, bottom);
+  curve(right - 0.55 * rx, bottom, right, bottom - 0.55 * ry, right, bottom - ry);
+  s_PSPrintf("closepath\n");
+  writePaint(verb);
+}
+
+// QuickDraw measures arc angles clockwise from 12 o'clock; in the file's
+// y-down user space PostScript angles also turn clockwise, from 3 o'clock,
+// so the arc runs from a - 90 to a - 90 + b, increasing for positive b.
+void s_PSArc(GrafVerb verb, const Rect* r, short startAngle, short arcAngle) {
+  if (!s_PSRecording() || emptyShape(r)) return;
+  double w = r->right - r->left, h = r->bottom - r->top;
+  double cx = (r->left + r->right) / 2.0, cy = (r->top + r->bottom) / 2.0, radius;
+  s_PSPrintf("gsave\n");
+  if (w >= h) {
+    s_PSPrintf("1 %f scale\n", h / w);
+    radius = w / 2;
+    cy *= w / h;
+  } else {
+    s_PSPrintf("%f 1 scale\n", w / h);
+    radius = h / 2;
+    cx *= h / w;
+  }
+  double sweep = arcAngle > 360 ? 360 : (arcAngle < -360 ? -360 : arcAngle);
+  double s0 = startAngle - 90.0;
+  while (s0 < 0) s0 += 360;
+  while (s0 >= 360) s0 -= 360;
+  double s1 = s0 + sweep;
+  if (verb == kQDGrafVerbFrame) s_PSPrintf("newpath\n");
+  else s_PSPrintf("%f %f moveto\n", cx, cy);
+  s_PSPrintf("%f %f %f %f %f%s", cx, cy, radius, s0, s1, arcAngle < 0 ? " arcn\n" : " arc\n");
+  if (verb != kQDGrafVerbFrame) s_PSPrintf("closepath\n");
+  writePaint(verb);
+  s_PSPrintf("grestore\n");
+}
+
+void s_PSPoly(GrafVerb verb, PolyHandle poly) {
+  if (!s_PSRecording() || !poly || !*poly) return;
+  int count = ((*poly)->polySize - 10) / 4;
+  if (count < 1) return;
+  HLock(reinterpret_cast<Handle>(poly));
+  const Point* pts = (*poly)->polyPoints;
+  s_PSPrintf("%d %d moveto\n", pts[0].h, pts[0].v);
+  for (int i = 1; i < count; ++i) s_PSPrintf("%d %d lineto\n", pts[i].h, pts[i].v);
+  s_PSPrintf("closepath\n");
+  HUnlock(reinterpret_cast<Handle>(poly));
+  writePaint(verb);
+}
