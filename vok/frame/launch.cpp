@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/display/display.h"
 #include "platform/event/event.h"
 #include "platform/wm/window.h"
 
@@ -14,17 +15,12 @@ void s_OpenDesktop() {
   static bool opened = false;
   if (opened) return;
   opened = true;
+  VokLaunch(0, nullptr);  // program name, display, signals, the launch event from the command line
   // Headless output is read by scripts and tests line by line.
   if (s_HeadlessRun()) std::setvbuf(stdout, nullptr, _IOLBF, 0);
 }
 
-bool s_HeadlessRun() {
-  // BEGIN interim: until the display layer says which display it opened.
-  const char* d = std::getenv("VOK_DISPLAY");
-  if (d && *d) return std::strcmp(d, "headless") == 0;
-  return !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY");
-  // END interim
-}
+bool s_HeadlessRun() { return std::strcmp(VokCurrentDisplay()->name, "headless") == 0; }
 
 void s_ExitWithStatus(int status) {
   if (status == 0) ExitToShell();
