@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 
+#include "platform/font/font.h"
 #include "platform/gfx/gfx.h"
 #include "platform/gfx/png.h"
 
@@ -312,10 +313,132 @@ void drawClipped(const Rect& p) {
 }
 
 // ---- text rows ----------------------------------------------------------
-// The strip at the bottom of the card is reserved for text: rows of the
-// families, sizes and faces the font code offers, drawn with DrawString.
+// The strip at the bottom of the card: each family in its four faces, one
+// family across the sizes 9..24, the text modes over a half-black band,
+// underline, extra space width and anti-aliased text.
+short familyNumber(const char* name) {
+  Str255 p;
+  CopyCToPascal(name, p);
+  short id = 0;
+  GetFNum(p, &id);
+  return id;
+}
+
+void text(const char* s) {
+  Str255 p;
+  CopyCToPascal(s, p);
+  DrawString(p);
+}
+
+void drawFaces(short left, short top) {
+  const char* families[] = {"Times", "Helvetica", "Courier", "Symbol", "Monaco", "Geneva"};
+  const short faces[] = {normal, bold, italic, short(bold | italic)};
+  short v = short(top + 14);
+  for (const char* family : families) {
+    TextFont(0);
+    TextSize(10);
+    TextFace(normal);
+    MoveTo(left, v);
+    text(family);
+    TextFont(familyNumber(family));
+    TextSize(12);
+    for (int k = 0; k < 4; ++k) {
+      TextFace(faces[k]);
+      MoveTo(short(left + 66 + k * 125), v);
+      text("Axis 12.5 (mV) g");
+    }
+    v = short(v + 19);
+  }
+  TextFace(normal);
+}
+
+void drawSizes(short left, short top) {
+  TextFont(familyNumber("Times"));
+  MoveTo(left, short(top + 24));
+  for (short size : {9, 10, 12, 14, 18, 24}) {
+    TextSize(size);
+    char label[16];
+    std::snprintf(label, sizeof label, "%d pt ", size);
+    text(label);
+  }
+  TextFont(familyNumber("Helvetica"));
+  MoveTo(left, short(top + 50));
+  for (short size : {9, 10, 12, 14, 18, 24}) {
+    TextSize(size);
+    text("Ag ");
+  }
+  // The high half of the byte set, and the Symbol font's own letters.
+  TextFont(familyNumber("Geneva"));
+  TextSize(12);
+  MoveTo(left, short(top + 74));
+  text("Mac Roman: \x80\x85\x86 \x8A\x9A\x9F \xA7 \xB5 \xB9 \xA1 \xB1 \xB2 \xB3 \xB0 \xC9 \xD2\xD3 \xDB");
+  MoveTo(left, short(top + 96));
+  text("Symbol: ");
+  TextFont(familyNumber("Symbol"));
+  TextSize(14);
+  text("abgdpqw S F W \xA5 \xB6 \xD6 \xB3");
+}
+
+// srcOr, srcXor, srcBic and srcCopy over a band that is black on its left half.
+void drawModes(short left, short top) {
+  Rect band;
+  SetRect(&band, left, top, short(left + 300), short(top + 84));
+  Rect dark = band;
+  dark.right = short(left + 150);
+  PaintRect(&dark);
+  FrameRect(&band);
+  TextFont(familyNumber("Helvetica"));
+  TextSize(14);
+  TextFace(bold);
+  const struct {
+    short mode;
+    const char* name;
+  } modes[] = {{srcOr, "srcOr  over both halves"}, {srcXor, "srcXor over both halves"},
+               {srcBic, "srcBic over both halves"}, {srcCopy, "srcCopy over both halves"}};
+  short v = short(top + 17);
+  for (auto& m : modes) {
+    TextMode(m.mode);
+    MoveTo(short(left + 60), v);
+    text(m.name);
+    v = short(v + 20);
+  }
+  TextMode(srcOr);
+  TextFace(normal);
+}
+
+void drawExtras(short left, short top) {
+  TextFont(familyNumber("Times"));
+  TextSize(14);
+  TextFace(underline);
+  MoveTo(left, short(top + 16));
+  text("Underlined, descenders: gjpqy");
+  TextFace(normal);
+  SpaceExtra(4 << 16);
+  MoveTo(left, short(top + 36));
+  text("four more pixels per space");
+  SpaceExtra(0);
+  VokSetTextAntialias(true);
+  TextFace(italic);
+  MoveTo(left, short(top + 58));
+  text("Anti-aliased Times italic 14");
+  TextFont(familyNumber("Helvetica"));
+  TextSize(24);
+  TextFace(bold);
+  rgb(0.1, 0.3, 0.8);
+  MoveTo(left, short(top + 86));
+  text("Smooth 24");
+  rgb(0, 0, 0);
+  VokSetTextAntialias(false);
+  TextFace(normal);
+  TextSize(0);
+}
+
 void drawTextRows(const Rect& area) {
   FrameRect(&area);
+  drawFaces(short(area.left + 6), short(area.top + 2));
+  drawSizes(short(area.left + 6), short(area.top + 118));
+  drawModes(short(area.left + 580), short(area.top + 8));
+  drawExtras(short(area.left + 580), short(area.top + 100));
 }
 }  // namespace
 
