@@ -268,6 +268,27 @@ TEST(TextDraw, TransferModes) {
   EXPECT_GT(glyphPixels, 20);
 }
 
+// Every printable byte is a real character of the free fonts: a wrong entry
+// in the Mac Roman table or a wrong character map shows up as the font's
+// missing-glyph shape (the maker's logo, 0xF0, is in none of them) or as
+// nothing at all.
+TEST(TextDraw, EveryMacRomanCharacterHasAGlyph) {
+  for (const char* family : {"Times", "Helvetica", "Courier", "Geneva"}) {
+    Canvas missing(40, 30);
+    setText(family, 16);
+    draw("\xF0", 10, 20);
+    for (int b = 0x21; b < 0x100; ++b) {
+      if (b == 0x7F || b == 0xCA || b == 0xF0) continue;  // delete, no-break space, logo
+      Canvas c(40, 30);
+      setText(family, 16);
+      draw(std::string(1, char(b)), 10, 20);
+      EXPECT_GT(c.count(kBlack), 0) << family << " byte " << std::hex << b;
+      EXPECT_NE(c.pixels(), missing.pixels()) << family << " byte " << std::hex << b;
+      EXPECT_GT(CharWidth(short(b)), 0);
+    }
+  }
+}
+
 namespace {
 std::vector<std::string> g_recorded;
 Point g_penAtCall;
