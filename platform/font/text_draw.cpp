@@ -21,7 +21,9 @@ struct Box {
 // The run's box: its character cells (advance x ascent+descent), every
 // glyph's ink, and the underline.
 Box runBox(vokfont::SizedFont* f, const uint8_t* s, int n, int extra, bool withUnderline, long width) {
-  Box b{0, -f->ascent, int(std::min<long>(width, 1 << 20)), f->descent};
+  // A negative space extra can make the run's width negative.
+  const int w = int(std::clamp<long>(width, -(1 << 20), 1 << 20));
+  Box b{std::min(0, w), -f->ascent, std::max(0, w), f->descent};
   long x = 0;
   for (int i = 0; i < n && x < (1 << 20); ++i) {
     const vokfont::Glyph& g = f->glyph(s[i]);

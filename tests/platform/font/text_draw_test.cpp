@@ -404,6 +404,14 @@ TEST(TextDraw, BadInputIsHarmless) {
   EXPECT_EQ(pen.h, 32767);  // clamped, not wrapped round to negative
   MoveTo(-32700, 10);
   DrawString(reinterpret_cast<const unsigned char*>("\x05Hello"));
+  SpaceExtra(-40 * 65536);  // spaces that step back further than the text goes on
+  draw("a    b", 40, 15);
+  GetPen(&pen);
+  EXPECT_EQ(pen.h, 40 + width("a    b"));
+  EXPECT_LT(pen.h, 40);
+  SpaceExtra(Fixed(-0x7FFFFFFF - 1));
+  draw(std::string(255, ' '), 0, 15);
+  SpaceExtra(0);
 }
 
 // Labels are drawn thousands of times per graph; the glyph cache must make
