@@ -6,12 +6,13 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 #include "platform/gfx/gfx.h"
 
 namespace {
-constexpr int kCount = 1000000;
+int kCount = 1000000;  // the first argument may change it (e.g. for instruction counting)
 
 struct Seg {
   short h0, v0, h1, v1;
@@ -77,7 +78,8 @@ void run(const char* label, const std::vector<Seg>& segs) {
 }
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+  if (argc > 1) kCount = std::max(1000, std::atoi(argv[1]));
   GWorldPtr world = nullptr;
   Rect bounds{0, 0, 1000, 1000};
   if (NewGWorld(&world, 0, &bounds, nullptr, nullptr, 0) != noErr) return 1;

@@ -79,6 +79,8 @@ void copyPixels(const PixMap& src, const Rect& srcRect, PixMap* dst, const Rect&
   std::vector<int> colOf(size_t(area.right - area.left));
   for (int x = area.left; x < area.right; ++x)
     colOf[size_t(x - area.left)] = srcRect.left + int((int64_t(2 * (x - dstRect.left) + 1) * sw) / (2 * int64_t(dw)));
+  const bool plain = sw == dw && sh == dh && op.op == srcCopy && !op.invert && !op.oneBit;
+  const int shift = dstRect.left - srcRect.left;  // destination x of a source column, when plain
   for (const auto& band : area.bands) {
     for (int y = band.top; y < band.bottom; ++y) {
       int sy = srcRect.top + int((int64_t(2 * (y - dstRect.top) + 1) * sh) / (2 * int64_t(dh)));
@@ -86,6 +88,13 @@ void copyPixels(const PixMap& src, const Rect& srcRect, PixMap* dst, const Rect&
       const uint32_t* srow = at(s.pm, s.pm.bounds.left, sy);
       uint32_t* drow = at(*dst, dst->bounds.left, y);
       for (uint32_t k = 0; k < band.count; ++k) {
+        if (plain) {  // unscaled plain copy: whole runs at once
+          int x0 = std::max(area.xs[band.first + 2 * k], s.pm.bounds.left + shift);
+          int x1 = std::min(area.xs[band.first + 2 * k + 1], s.pm.bounds.right + shift);
+          if (x0 < x1)
+            std::copy_n(srow + (x0 - shift - s.pm.bounds.left), x1 - x0, drow + (x0 - dst->bounds.left));
+          continue;
+        }
         for (int x = area.xs[band.first + 2 * k]; x < area.xs[band.first + 2 * k + 1]; ++x) {
           int sx = colOf[size_t(x - area.left)];
           if (sx >= s.pm.bounds.left && sx < s.pm.bounds.right)

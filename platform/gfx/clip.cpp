@@ -2,6 +2,7 @@
 // once and cached per port until a region or the raster's bounds change, so
 // that a primitive pays one comparison for its clipping set-up.
 #include <algorithm>
+#include <cstring>
 
 #include "platform/gfx/gfx_internal.h"
 
@@ -24,12 +25,17 @@ constexpr int kEntries = 4;
 ClipCacheEntry g_cache[kEntries];
 int g_nextEntry = 0;
 
-bool matches(const ClipCacheEntry& e, const GrafPort* port) {
-  const Rect& b = port->portPixMap.bounds;
+inline bool sameRect(const Rect& a, const Rect& b) {
+  uint64_t x, y;
+  std::memcpy(&x, &a, 8);
+  std::memcpy(&y, &b, 8);
+  return x == y;
+}
+
+inline bool matches(const ClipCacheEntry& e, const GrafPort* port) {
   return e.port == port && e.clipRgn == port->clipRgn && e.visRgn == port->visRgn &&
          (!port->clipRgn || e.clipGen == port->clipRgn->gen) && (!port->visRgn || e.visGen == port->visRgn->gen) &&
-         e.bounds.top == b.top && e.bounds.left == b.left && e.bounds.bottom == b.bottom &&
-         e.bounds.right == b.right && e.base == port->portPixMap.baseAddr;
+         sameRect(e.bounds, port->portPixMap.bounds) && e.base == port->portPixMap.baseAddr;
 }
 
 bool isSingleRect(const OpaqueRgn& r) { return r.bands.size() == 1 && r.bands[0].count == 1; }
@@ -67,8 +73,11 @@ void compute(ClipCacheEntry& e, GrafPort* port) {
 }  // namespace
 
 const ClipState& portClip(GrafPort* port) {
-  for (auto& e : g_cache)
-    if (matches(e, port)) return e.state;
+  static int lastHit = 0;
+  if (matches(g_cache[lastHit], port)) return g_cache[lastHit].state;
+  for (int i = 0; i < kEntries; ++i)
+    if (matches(g_cache[i], port)) return g_cache[lastHit = i].state;
+  lastHit = g_nextEntry;
   ClipCacheEntry& e = g_cache[g_nextEntry];
   g_nextEntry = (g_nextEntry + 1) % kEntries;
   compute(e, port);

@@ -57,10 +57,10 @@ class Painter {
   bool idle() const { return idle_; }
   // Local pixels x0 <= x < x1 of row y.
   inline void span(int y, int x0, int x1) {
-    if (idle_ || y < clip_->top || y >= clip_->bottom) return;
-    if (clip_->isRect) {
-      if (x0 < clip_->left) x0 = clip_->left;
-      if (x1 > clip_->right) x1 = clip_->right;
+    if (y < top_ || y >= bottom_) return;  // also true when idle
+    if (isRect_) {
+      if (x0 < left_) x0 = left_;
+      if (x1 > right_) x1 = right_;
       if (x0 < x1) fill(y, x0, x1);
     } else {
       spanInRegion(y, x0, x1);
@@ -68,21 +68,33 @@ class Painter {
   }
   // Rows y0 <= y < y1 of the same span.
   void rows(int y0, int y1, int x0, int x1);
-  // Applies the ink to an already clipped span (used by the region path and glyphs).
-  void fill(int y, int x0, int x1);
-  uint32_t* pixel(int x, int y) const { return base_ + ptrdiff_t(y - top_) * stride_ + (x - left_); }
+  // Applies the ink to an already clipped span; solid colour (the common
+  // case) inline, patterns and inversion out of line.
+  void fill(int y, int x0, int x1) {
+    if (ink_.kind == InkKind::Solid) {
+      uint32_t* p = pixel(x0, y);
+      const uint32_t fg = ink_.fg;
+      for (int i = 0, n = x1 - x0; i < n; ++i) p[i] = fg;
+    } else {
+      fillSlow(y, x0, x1);
+    }
+  }
+  uint32_t* pixel(int x, int y) const { return base_ + ptrdiff_t(y - rasterTop_) * stride_ + (x - rasterLeft_); }
   const ClipState& clip() const { return *clip_; }
   struct Box {
     int left, top, right, bottom;
   };
-  Box box() const { return Box{clip_->left, clip_->top, clip_->right, clip_->bottom}; }
+  Box box() const { return Box{left_, top_, right_, bottom_}; }
 
  private:
   void spanInRegion(int y, int x0, int x1);
+  void fillSlow(int y, int x0, int x1);
   uint32_t* base_;
   ptrdiff_t stride_;
-  int left_, top_;
+  int rasterLeft_, rasterTop_;
   const ClipState* clip_;
+  int left_, top_, right_, bottom_;  // the clip's box; empty when idle
+  bool isRect_;
   Ink ink_;
   bool idle_;
   size_t band_ = 0;  // band cursor into a region clip: shapes go top to bottom

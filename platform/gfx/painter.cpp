@@ -3,6 +3,7 @@
 // pattern is aligned to the port's local origin: pixel (x, y) takes bit
 // 7 - (x & 7) of row y & 7.
 #include <algorithm>
+#include <cstring>
 
 #include "platform/gfx/gfx_internal.h"
 
@@ -13,12 +14,10 @@ Ink makeInk(short mode, const Pattern& pat, uint32_t fg, uint32_t bg) {
   ink.fg = fg;
   ink.bg = bg;
   int m = (mode & 15) | 8;
-  bool invertPat = m >= notPatCopy;
-  uint64_t all = 0;
-  for (int i = 0; i < 8; ++i) {
-    ink.pat[i] = uint8_t(invertPat ? ~pat.pat[i] : pat.pat[i]);
-    all |= uint64_t(ink.pat[i]) << (8 * i);
-  }
+  uint64_t all;
+  std::memcpy(&all, pat.pat, 8);
+  if (m >= notPatCopy) all = ~all;
+  std::memcpy(ink.pat, &all, 8);
   bool ones = all == ~uint64_t(0), zeros = all == 0;
   switch (m & 3) {
     case 0:  // copy
@@ -63,19 +62,22 @@ Painter::Painter(GrafPort* port, const Ink& ink) : ink_(ink) {
   const PixMap& pm = port->portPixMap;
   base_ = pm.baseAddr;
   stride_ = pm.rowPixels;
-  left_ = pm.bounds.left;
-  top_ = pm.bounds.top;
+  rasterLeft_ = pm.bounds.left;
+  rasterTop_ = pm.bounds.top;
   clip_ = &portClip(port);
   idle_ = ink.kind == InkKind::None || clip_->empty;
+  isRect_ = clip_->isRect;
+  left_ = clip_->left, top_ = clip_->top, right_ = clip_->right, bottom_ = clip_->bottom;
+  if (idle_) left_ = top_ = right_ = bottom_ = 0;
 }
 
 void Painter::rows(int y0, int y1, int x0, int x1) {
   if (idle_) return;
-  y0 = std::max(y0, clip_->top);
-  y1 = std::min(y1, clip_->bottom);
-  if (clip_->isRect) {
-    x0 = std::max(x0, clip_->left);
-    x1 = std::min(x1, clip_->right);
+  y0 = std::max(y0, top_);
+  y1 = std::min(y1, bottom_);
+  if (isRect_) {
+    x0 = std::max(x0, left_);
+    x1 = std::min(x1, right_);
     if (x0 >= x1) return;
     for (int y = y0; y < y1; ++y) fill(y, x0, x1);
   } else {
@@ -85,7 +87,8 @@ void Painter::rows(int y0, int y1, int x0, int x1) {
 
 void Painter::spanInRegion(int y, int x0, int x1) {
   const OpaqueRgn& rgn = *clip_->rgn;
-  const OpaqueRgn::Band* b = findBand(rgn, y, &band_);
+  const OpaqueRgn::Band* b = band_ < rgn.bands.size() ? &rgn.bands[band_] : nullptr;
+  if (!b || y < b->top || y >= b->bottom) b = findBand(rgn, y, &band_);
   if (!b) return;
   const int32_t* xs = &rgn.xs[b->first];
   for (uint32_t i = 0; i < b->count; ++i) {
@@ -95,7 +98,7 @@ void Painter::spanInRegion(int y, int x0, int x1) {
   }
 }
 
-void Painter::fill(int y, int x0, int x1) {
+void Painter::fillSlow(int y, int x0, int x1) {
   uint32_t* p = pixel(x0, y);
   int n = x1 - x0;
   uint8_t bits = ink_.pat[y & 7];
