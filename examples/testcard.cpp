@@ -289,7 +289,8 @@ void drawCopies(const Rect& p, GWorldPtr card) {
   DisposeGWorld(small);
 }
 
-// Clipping: lines through a clip region made of two ovals.
+// Clipping: lines through a clip region recorded from two overlapping oval
+// frames; recording is even-odd, so the lens where they overlap stays out.
 void drawClipped(const Rect& p) {
   RgnHandle saved = NewRgn(), clip = NewRgn(), two = NewRgn();
   GetClip(saved);

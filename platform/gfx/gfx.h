@@ -13,12 +13,13 @@ struct Rect {
   short top, left, bottom, right;
 };
 
+// Arithmetic on coordinates saturates at the 16-bit edge instead of wrapping.
 void SetRect(Rect* r, short left, short top, short right, short bottom);
 void OffsetRect(Rect* r, short dh, short dv);
 void InsetRect(Rect* r, short dh, short dv);
 Boolean EmptyRect(const Rect* r);  // true when right <= left or bottom <= top
 Boolean SectRect(const Rect* a, const Rect* b, Rect* dst);  // false (and dst empty) when disjoint
-void UnionRect(const Rect* a, const Rect* b, Rect* dst);
+void UnionRect(const Rect* a, const Rect* b, Rect* dst);  // an empty rectangle adds nothing
 Boolean PtInRect(Point p, const Rect* r);
 Boolean EqualRect(const Rect* a, const Rect* b);
 void SetPt(Point* p, short h, short v);
@@ -83,13 +84,21 @@ enum : short {
   notPatXor = 14,
   notPatBic = 15,
 };
-// Pen modes 0..7 behave as their pattern counterparts 8..15.
+// Pen modes 0..7 behave as their pattern counterparts 8..15. With a set
+// pattern bit: copy and or paint the fore colour, xor inverts the pixel, bic
+// paints the back colour; with a clear bit copy paints the back colour and
+// the others leave the pixel. notPat... modes invert the pattern first.
+// Patterns are aligned to the port's local origin: pixel (x, y) takes bit
+// 7 - (x & 7) of row y & 7.
 
 // Text faces (bits).
 enum : short { normal = 0, bold = 1, italic = 2, underline = 4, outline = 8, shadow = 16, condense = 32, extend = 64 };
 
 // ---- polygons and regions --------------------------------------------------
-// A polygon is a relocatable block: polySize counts bytes (10 + 4 per point).
+// A polygon is a relocatable block: polySize counts bytes (10 + 4 per point,
+// at most 8189 points). Painting fills it even-odd, closed implicitly, with
+// vertices at pixel corners: pixel (x, y) is inside when the point (x, y)
+// is, edges on the left and top included, like a rectangle's.
 struct Polygon {
   short polySize;
   Rect polyBBox;
@@ -108,10 +117,13 @@ void CopyRgn(RgnHandle src, RgnHandle dst);
 void SetEmptyRgn(RgnHandle rgn);
 void RectRgn(RgnHandle rgn, const Rect* r);
 void SetRectRgn(RgnHandle rgn, short left, short top, short right, short bottom);
-void OpenRgn();                  // following frames (lines, rect/oval/poly frames) add their outline
-void CloseRgn(RgnHandle dst);
+// Recording: until CloseRgn, lines add edges and framed rectangles, round
+// rectangles, ovals, polygons and regions add their inside, combined
+// even-odd; the pen is hidden meanwhile. Arcs add nothing.
+void OpenRgn();
+void CloseRgn(RgnHandle dst);  // without OpenRgn: dst becomes empty
 void OffsetRgn(RgnHandle rgn, short dh, short dv);
-void InsetRgn(RgnHandle rgn, short dh, short dv);
+void InsetRgn(RgnHandle rgn, short dh, short dv);  // > 0 shrinks, < 0 grows (across first, then down)
 void SectRgn(RgnHandle a, RgnHandle b, RgnHandle dst);
 void UnionRgn(RgnHandle a, RgnHandle b, RgnHandle dst);
 void DiffRgn(RgnHandle a, RgnHandle b, RgnHandle dst);
@@ -223,7 +235,7 @@ typedef GrafPort* GrafPtr;
 typedef GrafPort* CGrafPtr;
 typedef GrafPort* GWorldPtr;
 
-// Graphics devices: one main screen device.
+// Graphics devices: one main screen device, VOK_SCREEN=WxH or 1024x768.
 struct GDevice {
   Rect gdRect;
   short pixelSize;
@@ -243,10 +255,14 @@ GrafPtr GetQDPort();  // the current port (never null: a 1x1 scratch port before
 
 // Ports over raw memory (windows use this for their backing stores).
 void OpenPortOn(GrafPort* port, int width, int height);  // allocates a white raster
-void ClosePort(GrafPort* port);
-void InitPortState(GrafPort* port);  // pen/text/colour/clip defaults, keeps the raster
+void ClosePort(GrafPort* port);  // frees what the port owns; the scratch port becomes current if it was
+// Pen 1x1 patCopy black at (0, 0), back pattern white, fore black, back
+// white, srcOr text, wide-open clip, visRgn = portRect = the raster's bounds;
+// keeps the raster. For ports opened with OpenPortOn (or zeroed).
+void InitPortState(GrafPort* port);
 
 // Offscreen worlds: depth 0 = deepest screen (32 here), 1 = black and white.
+// Empty bounds give paramErr, rasters over 64 M pixels memFullErr.
 enum { pixelsLocked = 1 };
 OSErr NewGWorld(GWorldPtr* world, short depth, const Rect* bounds, void* cTable, GDHandle gd, long flags);
 void DisposeGWorld(GWorldPtr world);
@@ -266,6 +282,8 @@ void GetPortBackColor(CGrafPtr port, RGBColor* c);
 void SetPortGrafProcs(CGrafPtr port, CQDProcs* procs);
 CQDProcs* GetPortGrafProcs(CGrafPtr port);
 void SetStdCProcs(CQDProcs* procs);
+// Makes (h, v) the local coordinates of the port rectangle's top-left; the
+// raster and the visible region move along, the clip region does not.
 void SetOrigin(short h, short v);
 void ClipRect(const Rect* r);
 void SetClip(RgnHandle rgn);
@@ -298,6 +316,11 @@ void TextMode(short mode);
 void SpaceExtra(Fixed extra);
 
 // ---- lines and shapes (through the current port's bottlenecks) --------------
+// Frames lie inside their shape, drawn with the pen size. Lines sweep the
+// pen rectangle, hanging below and right of each point of the path, both end
+// points included. While the pen is hidden (pnVis < 0) lines and frames draw
+// nothing (they still reach the bottleneck); paint, erase, invert and fill
+// draw regardless. Fills make their pattern the port's fill pattern.
 void LineTo(short h, short v);
 void Line(short dh, short dv);
 void FrameRect(const Rect* r);
@@ -318,7 +341,8 @@ void EraseOval(const Rect* r);
 void InvertOval(const Rect* r);
 void FillOval(const Rect* r, const Pattern* pat);
 void FillCOval(const Rect* r, PixPatHandle pp);
-// Angles in degrees, 0 at 12 o'clock, clockwise positive.
+// Angles in degrees, 0 at 12 o'clock, clockwise positive, in the rectangle's
+// proportions (45 points at a corner). A frame is the curve alone.
 void FrameArc(const Rect* r, short startAngle, short arcAngle);
 void PaintArc(const Rect* r, short startAngle, short arcAngle);
 void EraseArc(const Rect* r, short startAngle, short arcAngle);
@@ -326,7 +350,10 @@ void InvertArc(const Rect* r, short startAngle, short arcAngle);
 void FillArc(const Rect* r, short startAngle, short arcAngle, const Pattern* pat);
 void FillCArc(const Rect* r, short startAngle, short arcAngle, PixPatHandle pp);
 
-PolyHandle OpenPoly();  // following LineTo/Line calls add vertices (nothing is drawn)
+// Until ClosePoly, LineTo/Line add their end points (and their start, when
+// the pen was moved) as vertices; the pen is hidden meanwhile, so nothing is
+// drawn unless the caller shows it. FramePoly draws the recorded lines only.
+PolyHandle OpenPoly();
 void ClosePoly();
 void KillPoly(PolyHandle poly);
 void OffsetPoly(PolyHandle poly, short dh, short dv);
@@ -345,14 +372,24 @@ void FillRgn(RgnHandle rgn, const Pattern* pat);
 void FillCRgn(RgnHandle rgn, PixPatHandle pp);
 
 // ---- pixels and copies -----------------------------------------------------
+// Single pixels of the current port, straight (no bottleneck). Outside the
+// raster a pixel reads as white; SetCPixel honours the clip.
 void GetCPixel(short h, short v, RGBColor* c);
 void SetCPixel(short h, short v, const RGBColor* c);
 Boolean GetPixel(short h, short v);  // true when the pixel is not white
+// Into the current port's raster the copy goes through its bits bottleneck,
+// clipped like every primitive; other destinations are plain memory copies.
+// Scaling samples the nearest source pixel. Modes: a source pixel is ink when
+// not white; srcCopy copies, srcOr copies ink only, srcXor inverts where ink,
+// srcBic paints ink in the back colour; notSrc... invert the source first.
+// A 1-bit destination keeps black and white (half brightness and up: white).
 void CopyBits(const BitMap* src, const BitMap* dst, const Rect* srcRect, const Rect* dstRect, short mode,
               RgnHandle maskRgn);
-void ScrollRect(const Rect* r, short dh, short dv, RgnHandle updateRgn);
+void ScrollRect(const Rect* r, short dh, short dv, RgnHandle updateRgn);  // uncovered: erased, in updateRgn
 
 // ---- mapping between rectangles --------------------------------------------
+// h' = dst.left + (h - src.left) * dstWidth / srcWidth, rounded down; an
+// empty source or destination rectangle changes nothing.
 void MapPt(Point* pt, const Rect* src, const Rect* dst);
 void MapRect(Rect* r, const Rect* src, const Rect* dst);
 void MapPoly(PolyHandle poly, const Rect* src, const Rect* dst);
