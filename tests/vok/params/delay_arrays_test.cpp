@@ -1,0 +1,93 @@
+// Delayed element settings: recording, replay against arrays of a given
+// length, separate halves, capacity changes.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "tests/support/paths.h"
+#include "vok/params/delay_arrays.h"
+
+namespace {
+template <typename T>
+void resetHalf(DSPHalf<T>& h) {
+  std::free(h.arrayVars);
+  std::free(h.indices);
+  std::free(h.values);
+  std::free(h.keys);
+  h = {0, 100, 0, nullptr, nullptr, nullptr, nullptr};
+}
+
+class DelayArrays : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    resetHalf(s_dsp.ints);
+    resetHalf(s_dsp.doubles);
+  }
+  void TearDown() override { SetUp(); }
+};
+}  // namespace
+
+TEST_F(DelayArrays, NothingRecordedAppliesNothing) {
+  DelaySetParamsIntArray(1000, 0);
+  DelaySetParamsDoubleArray(1000, 0);
+  EXPECT_EQ(s_dsp.ints.initFlag, 0);
+  EXPECT_EQ(s_dsp.doubles.initFlag, 0);
+}
+
+TEST_F(DelayArrays, AppliesInRangeEntriesOfTheKeyLastOneWinning) {
+  int* ycol = nullptr;
+  SetParamsIntArray(&ycol, 2, 5, 0);   // series 3 of a file that may have fewer
+  SetParamsIntArray(&ycol, 0, 7, 0);
+  SetParamsIntArray(&ycol, 0, 9, 0);   // a later call for the same element wins
+  SetParamsIntArray(&ycol, 1, 4, 1);   // another key
+  SetParamsIntArray(&ycol, -1, 1, 0);  // never in range
+
+  DelaySetParamsIntArray(2, 0);  // arrays not allocated yet: nothing to write into
+  int two[2] = {0, 0};
+  ycol = two;
+  DelaySetParamsIntArray(2, 0);
+  EXPECT_EQ(two[0], 9);
+  EXPECT_EQ(two[1], 0);  // index 2 skipped, key 1 not applied
+
+  // A later, larger file: the same entries are applied again to the new array.
+  int three[3] = {0, 0, 0};
+  ycol = three;
+  DelaySetParamsIntArray(3, 0);
+  EXPECT_EQ(three[0], 9);
+  EXPECT_EQ(three[1], 0);
+  EXPECT_EQ(three[2], 5);
+  DelaySetParamsIntArray(3, 1);
+  EXPECT_EQ(three[1], 4);
+}
+
+TEST_F(DelayArrays, HalvesAreSeparateAndDoublesKeepTheirValue) {
+  double pen[2] = {1.0, 1.0};
+  double* penVar = pen;
+  int mark[2] = {0, 0};
+  int* markVar = mark;
+  for (int i = 0; i < 100; ++i) SetParamsIntArray(&markVar, i % 2, i, 0);
+  for (int i = 0; i < 100; ++i) SetParamsDoubleArray(&penVar, i % 2, 0.25 * i, 0);
+  DelaySetParamsIntArray(2, 0);
+  DelaySetParamsDoubleArray(2, 0);
+  EXPECT_EQ(mark[0], 98);
+  EXPECT_EQ(mark[1], 99);
+  EXPECT_DOUBLE_EQ(pen[0], 24.5);
+  EXPECT_DOUBLE_EQ(pen[1], 24.75);
+}
+
+TEST_F(DelayArrays, CapacityIsSetBeforeAndGrowsAfterFirstEntry) {
+  SetDelayParamsNum(200);
+  int a[1] = {0};
+  int* av = a;
+  for (int i = 0; i < 200; ++i) SetParamsIntArray(&av, 0, i, 0);
+  EXPECT_EQ(s_dsp.ints.count, 200);
+  EXPECT_EQ(s_dsp.doubles.capacity, 200);
+
+  // Growing after the tables exist keeps the entries; shrinking is refused.
+  SetDelayParamsNum(300);
+  SetDelayParamsNum(10);
+  EXPECT_EQ(s_dsp.ints.capacity, 300);
+  for (int i = 200; i < 300; ++i) SetParamsIntArray(&av, 0, i, 0);
+  DelaySetParamsIntArray(1, 0);
+  EXPECT_EQ(a[0], 299);
+}

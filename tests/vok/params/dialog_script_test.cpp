@@ -1,0 +1,131 @@
+// The Parameters dialog end to end: child programs driven by headless
+// scripts page through, edit, press command buttons, save, restart and load.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "tests/support/paths.h"
+
+namespace {
+vtest::RunResult runDialog(const std::string& dir, const std::string& script, const std::string& args) {
+  std::string scriptPath = dir + "/script.txt";
+  vtest::writeFile(scriptPath, script);
+  return vtest::run("cd " + dir + " && VOK_DISPLAY=headless VOK_SCRIPT=" + scriptPath + " " +
+                    vtest::progPath("params_dialog_prog") + " " + args);
+}
+
+bool has(const std::string& out, const std::string& text) { return out.find(text) != std::string::npos; }
+}  // namespace
+
+TEST(ParamsDialog, EndingOnTheSecondPageReadsBackBothPages) {
+  std::string dir = vtest::scratchDir("params-pages");
+  auto r = runDialog(dir,
+                     "field \"P0\" 100\n"
+                     "field \"P28\" 3.5\n"  // on page 2: the script turns the page with >>
+                     "press #1\n",
+                     "pages");
+  ASSERT_EQ(r.status, 0) << r.out << r.err;
+  EXPECT_TRUE(has(r.out, "P0=100\n")) << r.out;
+  EXPECT_TRUE(has(r.out, "P28=3\n")) << r.out;
+  EXPECT_TRUE(has(r.out, "P27=27\n")) << r.out;
+
+  r = runDialog(dir,
+                "press \">>\"\n"
+                "field \"P27\" 7\n"
+                "press \"<<\"\n"
+                "field \"P1\" 11\n"
+                "press #1\n",
+                "pages");
+  ASSERT_EQ(r.status, 0) << r.out << r.err;
+  EXPECT_TRUE(has(r.out, "P1=11\n")) << r.out;
+  EXPECT_TRUE(has(r.out, "P27=7\n")) << r.out;
+}
+
+TEST(ParamsDialog, CommandSeesEditedValuesAndItsChangeIsShown) {
+  std::string dir = vtest::scratchDir("params-do");
+  auto r = runDialog(dir,
+                     "field \"Counter\" 5\n"
+                     "check \"Flag\" on\n"
+                     "press \"Bump\"\n"
+                     "press #1\n",
+                     "do");
+  ASSERT_EQ(r.status, 0) << r.out << r.err;
+  EXPECT_TRUE(has(r.out, "in command: counter=5 flag=1\n")) << r.out;
+  EXPECT_TRUE(has(r.out, "counter=15 field=15 flag=1 tiny_unchanged=1\n")) << r.out;
+}
+
+TEST(ParamsDialog, QuitEndsWithoutReadingBack) {
+  std::string dir = vtest::scratchDir("params-quit");
+  auto r = runDialog(dir, "field \"X\" 9\npress #3\n", "quit");
+  EXPECT_EQ(r.status, 0) << r.out << r.err;
+  EXPECT_FALSE(has(r.out, "returned")) << r.out;
+}
+
+// Edits on both pages, saved through the save dialog; a restarted program
+// loads the file by button and, another time, as its start-up file, and
+// ends with the same values.
+TEST(ParamsDialog, SavedEditsComeBackAfterARestart) {
+  std::string dir = vtest::scratchDir("params-all");
+  auto first = runDialog(dir,
+                         "snapshot \"" + dir + "/page1.png\"\n"
+                         "field \"Param File Name\" \"mine.txt\"\n"
+                         "field \"Long\" -99\n"
+                         "field \"Short\" 1234\n"
+                         "field \"Int 3\" 333\n"
+                         "field \"Double 2\" 2.718281\n"
+                         "field \"Exp 1\" 6.25e-7\n"
+                         "field \"String 0\" \"  spaced out\"\n"
+                         "field \"String 2\" \"now filled\"\n"
+                         "check \"Flag 0\" on\n"
+                         "check \"Flag 3\" off\n"
+                         "snapshot \"" + dir + "/page2.png\"\n"
+                         "press \"Save Params\"\n"
+                         "saveas \"" + dir + "/saved.txt\"\n"
+                         "press #1\n",
+                         "all");
+  ASSERT_EQ(first.status, 0) << first.out << first.err;
+  EXPECT_TRUE(has(first.out, "long=-99 short=1234 static=42,fixed text\n")) << first.out;
+  EXPECT_TRUE(has(first.out, "string=[  spaced out]\n")) << first.out;
+  EXPECT_TRUE(has(first.out, "file=mine.txt\n")) << first.out;
+  std::string saved = vtest::readFile(dir + "/saved.txt");
+  EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), 33);
+  EXPECT_TRUE(has(saved, "\"Exp 1\"\texpType\t6.250000e-07\n")) << saved;
+
+  auto loaded = runDialog(dir, "press \"Load Params\"\nchoose \"" + dir + "/saved.txt\"\npress #1\n", "all");
+  ASSERT_EQ(loaded.status, 0) << loaded.out << loaded.err;
+  EXPECT_EQ(loaded.out, first.out);
+
+  auto atStart = runDialog(dir, "press #1\n", "all " + dir + "/saved.txt");
+  ASSERT_EQ(atStart.status, 0) << atStart.out << atStart.err;
+  EXPECT_EQ(atStart.out, first.out);
+  EXPECT_TRUE(std::filesystem::file_size(dir + "/page2.png") > 0);
+}
+
+TEST(ParamsFatal, MisusesEndTheProgramWithTheirMessage) {
+  struct Case {
+    const char* mode;
+    const char* message;
+    const char* answer;  // dismisses the stop alert, or the wait that follows the message
+  } cases[] = {
+      {"setup-twice", "Error in SetUpParametersDialog:\nSecond call", "key return"},
+      {"p0-twice", "Error in SetUpParametersDialog:\nSecond call", "key return"},
+      {"no-list", "Error: ParametersDialog not initialized\n", "click 500 400"},
+      {"delay-overflow",
+       "Too many initializing parameters!  Use SetParamsNum to expand initializing parameters number.", "key return"},
+  };
+  std::string dir = vtest::scratchDir("params-fatal");
+  for (const Case& c : cases) {
+    vtest::writeFile(dir + "/answer.txt", std::string(c.answer) + "\n");
+    auto r = vtest::run("VOK_DISPLAY=headless VOK_SCRIPT=" + dir + "/answer.txt " +
+                        vtest::progPath("params_fatal_prog") + " " + c.mode);
+    EXPECT_NE(r.status, 0) << c.mode;
+    EXPECT_TRUE(has(r.out + r.err, c.message)) << c.mode << ": " << r.out << r.err;
+    EXPECT_FALSE(has(r.out, "survived")) << c.mode;
+  }
+  // Exit status -1 after the wait.
+  vtest::writeFile(dir + "/answer.txt", "click 500 400\n");
+  auto r = vtest::run("VOK_DISPLAY=headless VOK_SCRIPT=" + dir + "/answer.txt " + vtest::progPath("params_fatal_prog") +
+                      " no-list");
+  EXPECT_EQ(r.status, 255);
+}

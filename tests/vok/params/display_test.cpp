@@ -1,0 +1,42 @@
+// DisplayParametersP: the page as text in two columns of 13 rows, drawn
+// into an offscreen world and found by its ink.
+#include "platform/gfx/gfx.h"
+#include "tests/vok/params/pd_fixture.h"
+
+namespace {
+// Dark pixels of the world inside [left, right) x [top, bottom).
+int inkIn(GWorldPtr world, short left, short top, short right, short bottom) {
+  PixMap* pm = *GetGWorldPixMap(world);
+  int n = 0;
+  for (int y = top; y < bottom; ++y)
+    for (int x = left; x < right; ++x) {
+      uint32_t p = pm->baseAddr[y * pm->rowPixels + x];
+      if (((p >> 16) & 0xFF) < 128 && ((p >> 8) & 0xFF) < 128 && (p & 0xFF) < 128) ++n;
+    }
+  return n;
+}
+}  // namespace
+
+TEST_F(PDTest, FourteenthSlotStartsTheSecondColumn) {
+  static int v[14];
+  for (int i = 0; i < 14; ++i) in_AddParameterP(&v[i], intType, "Label", list);
+  PDPage* page = list;
+  GWorldPtr world = nullptr;
+  Rect bounds;
+  SetRect(&bounds, 0, 0, 800, 300);
+  ASSERT_EQ(NewGWorld(&world, 32, &bounds, nullptr, nullptr, 0), noErr);
+  CGrafPtr savedPort;
+  GDHandle savedDevice;
+  GetGWorld(&savedPort, &savedDevice);
+  SetGWorld(world, nullptr);
+  EraseRect(&bounds);
+  DisplayParametersP(page);
+  SetGWorld(savedPort, savedDevice);
+
+  EXPECT_GT(inkIn(world, 0, 5, 200, 25), 0);      // slot 0 label
+  EXPECT_GT(inkIn(world, 200, 5, 400, 25), 0);    // slot 0 value
+  EXPECT_GT(inkIn(world, 400, 5, 600, 25), 0);    // slot 13 label, top of column 2
+  EXPECT_GT(inkIn(world, 600, 5, 800, 25), 0);    // slot 13 value
+  EXPECT_EQ(inkIn(world, 400, 25, 800, 300), 0);  // nothing below it
+  DisposeGWorld(world);
+}

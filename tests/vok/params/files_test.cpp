@@ -1,0 +1,267 @@
+// Parameter files: the exact line format, round trips of every type, files
+// of another registration, and the cases where a plain line reader or
+// writer would lose or corrupt data (long lines, line breaks in strings,
+// blanks, a save that fails half way).
+#include <sys/resource.h>
+
+#include <csignal>
+#include <cstring>
+#include <filesystem>
+
+#include "tests/support/paths.h"
+#include "tests/vok/params/pd_fixture.h"
+
+namespace {
+void noop() {}
+
+struct AllTypes {
+  int i = -42, si = 7, flag = 1;
+  long l = -1234567890123L;
+  int16_t s = -32768;
+  double d = 0.0000001, e = 6.02214076e23;
+  char str[256] = "a\ttabbed 50% string";
+  char ro[16] = "read only";
+  char empty[256] = "";
+};
+
+// Registers one of each type (and an empty string) in file order.
+void registerAll(AllTypes& v, PDPage* list) {
+  in_AddParameterP(&v.i, intType, "Int", list);
+  in_AddParameterP(&v.si, staticIntType, "Static Int", list);
+  in_AddParameterP(&v.l, longType, "Long", list);
+  in_AddParameterP(&v.s, shortType, "Short", list);
+  in_AddParameterP(&v.d, doubleType, "Double", list);
+  in_AddParameterP(&v.e, expType, "Exp", list);
+  in_AddParameterP(v.str, stringType, "String\twith tab", list);
+  in_AddParameterP(v.ro, staticStringType, "Static String", list);
+  in_AddParameterP(&v.flag, flagType, "Flag", list);
+  in_AddParameterP(reinterpret_cast<void*>(noop), doType, "Do", list);
+  in_AddParameterP(v.empty, stringType, "Empty", list);
+}
+
+std::string load(const std::string& path) {
+  testing::internal::CaptureStdout();
+  LoadFileNamePDParameters(path.c_str());
+  return testing::internal::GetCapturedStdout();
+}
+}  // namespace
+
+class PDFiles : public PDTest {
+ protected:
+  void SetUp() override {
+    PDTest::SetUp();
+    dir = vtest::scratchDir(::testing::UnitTest::GetInstance()->current_test_info()->name());
+    path = dir + "/params.txt";
+    s_PD.head = list;
+  }
+  std::string dir, path;
+};
+
+TEST_F(PDFiles, EveryTypeIsWrittenByteForByteAndReadsBack) {
+  AllTypes v;
+  registerAll(v, list);
+  ASSERT_TRUE(PDSaveParametersToPath(path.c_str()));
+  std::string text = vtest::readFile(path);
+  char doLine[64];
+  std::snprintf(doLine, sizeof doLine, "\"Do\"\tdoType\t%p\n", reinterpret_cast<void*>(noop));
+  EXPECT_EQ(text,
+            "\"Int\"\tintType\t-42\n"
+            "\"Static Int\"\tstaticIntType\t7\n"
+            "\"Long\"\tlongType\t-1234567890123\n"
+            "\"Short\"\tshortType\t-32768\n"
+            "\"Double\"\tdoubleType\t0.000000\n"
+            "\"Exp\"\texpType\t6.022141e+23\n"
+            "\"String\twith tab\"\tstringType\ta\ttabbed 50% string\n"
+            "\"Static String\"\tstaticStringType\tread only\n"
+            "\"Flag\"\tflagType\t1\n" +
+                std::string(doLine) + "\"Empty\"\tstringType\t\n");
+
+  AllTypes w;
+  w.i = 0, w.l = 0, w.s = 0, w.d = 5, w.e = 0, w.flag = 0, w.si = 99;
+  std::strcpy(w.str, "old");
+  std::strcpy(w.empty, "not empty");
+  // Same labels and types, other variables: copy the registration onto them.
+  for (int k = 0; k < list->count; ++k) {
+    void* mine[] = {&w.i, &w.si, &w.l, &w.s, &w.d, &w.e, w.str, w.ro, &w.flag, list->params[9].pointer, w.empty};
+    list->params[k].pointer = mine[k];
+  }
+  EXPECT_EQ(load(path), "");
+  EXPECT_EQ(w.i, -42);
+  EXPECT_EQ(w.si, 99);  // read-only: the line is taken, nothing stored
+  EXPECT_EQ(w.l, -1234567890123L);
+  EXPECT_EQ(w.s, -32768);
+  EXPECT_EQ(w.d, 0.0);  // six decimals: 0.0000001 comes back as 0
+  EXPECT_DOUBLE_EQ(w.e, 6.022141e23);
+  EXPECT_STREQ(w.str, "a\ttabbed 50% string");
+  EXPECT_EQ(w.flag, 1);
+  EXPECT_STREQ(w.empty, "");
+}
+
+// A file of another registration loads its matching leading lines only.
+TEST_F(PDFiles, OtherRegistrationStopsAtTheFirstMismatch) {
+  int a = 1, b = 2, c = 3;
+  in_AddParameterP(&a, intType, "A", list);
+  in_AddParameterP(&b, intType, "B", list);
+  in_AddParameterP(&c, intType, "C", list);
+
+  vtest::writeFile(path, "\"A\"\tintType\t10\n\"B\"\tintType\t20\n");  // a line missing
+  std::string out = load(path);
+  EXPECT_EQ(out, "Error in FscanfPDParamList:\nthe line\n\nis wrong format\n");
+  EXPECT_EQ(a, 10);
+  EXPECT_EQ(b, 20);
+  EXPECT_EQ(c, 3);
+
+  a = 1, b = 2;
+  vtest::writeFile(path, "\"New\"\tintType\t5\n\"A\"\tintType\t10\n\"B\"\tintType\t20\n\"C\"\tintType\t30\n");
+  out = load(path);
+  EXPECT_EQ(out,
+            "Error in FscanfPDParamList:\nData type incompatible\n"
+            "File: \"New\"\tintType\t5\n\n"
+            "Dialog: \"A\"\tintType\t1\n\n");
+  EXPECT_EQ(a, 1);
+  EXPECT_EQ(b, 2);
+
+  vtest::writeFile(path, "\"A\"\tintType\t10\n\"B\"\tdoubleType\t20.000000\n\"C\"\tintType\t30\n");
+  out = load(path);
+  EXPECT_NE(out.find("Data type incompatible"), std::string::npos);
+  EXPECT_EQ(a, 10);
+  EXPECT_EQ(b, 2);
+  EXPECT_EQ(c, 3);
+
+  a = 1;
+  vtest::writeFile(path, "\"a\"\tintType\t10\n");  // labels compare case-sensitively
+  EXPECT_NE(load(path).find("Data type incompatible"), std::string::npos);
+  EXPECT_EQ(a, 1);
+
+  // An extra line at the end is never read.
+  vtest::writeFile(path, "\"A\"\tintType\t11\n\"B\"\tintType\t21\n\"C\"\tintType\t31\n\"D\"\tintType\t41\n");
+  EXPECT_EQ(load(path), "");
+  EXPECT_EQ(c, 31);
+
+  vtest::writeFile(path, "A\tintType\t12\n");
+  EXPECT_EQ(load(path), "Error in FscanfPDParamList:\nthe line\nA\tintType\t12\n\nis wrong format\n");
+  EXPECT_EQ(load(dir + "/missing.txt"), "Error while opening parameters file\n");
+}
+
+TEST_F(PDFiles, HandWrittenValuesParseAsNumbersDo) {
+  int i = 1;
+  int16_t s = 1;
+  double d = 1;
+  in_AddParameterP(&i, intType, "I", list);
+  in_AddParameterP(&s, shortType, "S", list);
+  in_AddParameterP(&d, doubleType, "D", list);
+  vtest::writeFile(path, "\"I\" intType   12abc\n\"S\"\tshortType\t70000\n\"D\"\tdoubleType\n");
+  EXPECT_EQ(load(path), "");
+  EXPECT_EQ(i, 12);
+  EXPECT_EQ(s, int16_t(70000));  // narrowed to 16 bits
+  EXPECT_EQ(d, 0.0);             // an empty value is no number
+  vtest::writeFile(path, "\"I\"\tintType\t99999999999999\n");
+  load(path);
+  EXPECT_EQ(i, INT32_MAX);  // held at the limit instead of overflowing
+}
+
+// Lines a 511-character reader would split: a long label with a long
+// string, and a large double written with "%f".
+TEST_F(PDFiles, LongLinesReadBackWhole) {
+  std::string label(254, 'L');
+  static char text[256];
+  std::memset(text, 'x', 254);
+  text[0] = ' ';  // leading blanks of a string are kept
+  double big = 1e300;
+  int after = 5;
+  in_AddParameterP(text, stringType, label.c_str(), list);
+  in_AddParameterP(&big, doubleType, "Big", list);
+  in_AddParameterP(&after, intType, "After", list);
+  in_AddParameterP(text, staticStringType, label.c_str(), list);  // a 529-character line
+  ASSERT_TRUE(PDSaveParametersToPath(path.c_str()));
+  std::string saved(text);
+  std::memset(text, 0, sizeof text);
+  big = 0;
+  after = 0;
+  EXPECT_EQ(load(path), "");
+  EXPECT_EQ(std::string(text), saved);
+  EXPECT_EQ(big, 1e300);
+  EXPECT_EQ(after, 5);
+
+  // PDParamListString fills its 528-byte buffer and no more.
+  std::vector<char> line(kPDLineSize + 64, '#');
+  PDParamListString(line.data(), list->params[3]);
+  EXPECT_EQ(std::strlen(line.data()), size_t(kPDLineSize - 1));
+  EXPECT_EQ(line[kPDLineSize], '#');
+
+  // A line far beyond any we write is refused whole.
+  std::memset(text, 0, sizeof text);
+  vtest::writeFile(path, "\"" + label + "\"\tstringType\t" + std::string(10000, 'y') + "\n");
+  std::string out = load(path);
+  EXPECT_EQ(out.rfind("Error in FscanfPDParamList:\nthe line\n", 0), 0u);
+  EXPECT_EQ(text[0], 0);
+}
+
+TEST_F(PDFiles, StringWithALineBreakIsSavedUpToIt) {
+  char text[256] = "first\nsecond";
+  int after = 3;
+  in_AddParameterP(text, stringType, "Text", list);
+  in_AddParameterP(&after, intType, "After", list);
+  testing::internal::CaptureStdout();
+  ASSERT_TRUE(PDSaveParametersToPath(path.c_str()));
+  std::string out = testing::internal::GetCapturedStdout();
+  EXPECT_NE(out.find("holds a line break"), std::string::npos);
+  EXPECT_EQ(vtest::readFile(path), "\"Text\"\tstringType\tfirst\n\"After\"\tintType\t3\n");
+  after = 0;
+  EXPECT_EQ(load(path), "");
+  EXPECT_STREQ(text, "first");
+  EXPECT_EQ(after, 3);
+}
+
+TEST_F(PDFiles, UndefinedTypeHasNoLineAndIsSkippedOnLoad) {
+  int odd = 0, after = 8;
+  in_AddParameterP(&odd, 99, "Odd", list);
+  in_AddParameterP(&after, intType, "After", list);
+  testing::internal::CaptureStdout();
+  ASSERT_TRUE(PDSaveParametersToPath(path.c_str()));
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "Error in PDParamListString: Type 99 is not defined\n");
+  EXPECT_EQ(vtest::readFile(path), "\"After\"\tintType\t8\n");
+  after = 0;
+  EXPECT_EQ(load(path), "Error in FscanfPDParamList: Type 99 is not defined\n");
+  EXPECT_EQ(after, 8);
+}
+
+// A save that fails half way (here: the file size limit, as on a full
+// disk) leaves the previous file as it was and no temporary behind.
+TEST_F(PDFiles, FailedSaveKeepsThePreviousFile) {
+  static char text[256];
+  std::memset(text, 'z', 200);
+  for (int k = 0; k < 20; ++k) in_AddParameterP(text, stringType, "T", list);
+  vtest::writeFile(path, "previous content\n");
+  struct rlimit old;
+  getrlimit(RLIMIT_FSIZE, &old);
+  auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  struct rlimit small = {1000, old.rlim_max};
+  setrlimit(RLIMIT_FSIZE, &small);
+  testing::internal::CaptureStdout();
+  bool saved = PDSaveParametersToPath(path.c_str());
+  std::string out = testing::internal::GetCapturedStdout();
+  setrlimit(RLIMIT_FSIZE, &old);
+  std::signal(SIGXFSZ, oldHandler);
+  EXPECT_FALSE(saved);
+  EXPECT_NE(out.find("Error in SavePDParameters"), std::string::npos);
+  EXPECT_EQ(vtest::readFile(path), "previous content\n");
+  int files = 0;
+  for (auto& e : std::filesystem::directory_iterator(dir)) files += e.is_regular_file();
+  EXPECT_EQ(files, 1);
+
+  EXPECT_FALSE(PDSaveParametersToPath((dir + "/no/such/folder/p.txt").c_str()));
+}
+
+TEST_F(PDFiles, InitFileIsLoadedIntoVariablesAndFields) {
+  int a = 1;
+  in_AddParameterP(&a, intType, "A", list);
+  vtest::writeFile(path, "\"A\"\tintType\t77\n");
+  SetParametersDialogInitFile(path.c_str());
+  EXPECT_EQ(s_PD.initLoadFlag, 1);
+  PDInitLoadParams();
+  EXPECT_EQ(a, 77);
+  EXPECT_EQ(itemText(list, 5), "77");
+  EXPECT_EQ(s_PD.initLoadFlag, 0);
+  std::strcpy(s_PD.fileName, "VOKPDParams");
+}

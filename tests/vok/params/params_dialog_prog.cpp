@@ -1,0 +1,101 @@
+// The Parameters dialog run by a script: argv[1] picks a registration,
+// the dialog is shown once (or as the script says), and the variables are
+// printed afterwards so the test can compare them.
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "vok/frame/startup.h"
+#include "vok/params/dialog_run.h"
+#include "vok/params/param_files.h"
+
+namespace {
+PDPage* g_list = nullptr;
+
+// ---- "pages": 30 integers over two pages --------------------------------------
+int g_p[30];
+void pages() {
+  for (int i = 0; i < 30; ++i) {
+    g_p[i] = i;
+    in_AddParameterP(&g_p[i], intType, ("P" + std::to_string(i)).c_str(), g_list);
+  }
+  ParametersDialogP(g_list);
+  for (int i = 0; i < 30; ++i) std::printf("P%d=%d\n", i, g_p[i]);
+}
+
+// ---- "do": a command that sees the edited values and changes one -----------
+int g_counter = 1, g_flag = 0;
+double g_tiny = 0.0000001;
+void bump() {
+  std::printf("in command: counter=%d flag=%d\n", g_counter, g_flag);
+  g_counter += 10;
+}
+void command() {
+  in_AddParameterP(&g_tiny, doubleType, "Tiny", g_list);
+  in_AddParameterP(&g_counter, intType, "Counter", g_list);
+  in_AddParameterP(&g_flag, flagType, "Flag", g_list);
+  in_AddParameterP(reinterpret_cast<void*>(bump), doType, "Bump", g_list);
+  ParametersDialogP(g_list);
+  std::string field;
+  VokDialogItemText(g_list->dialog, 7, &field);
+  std::printf("counter=%d field=%s flag=%d tiny_unchanged=%d\n", g_counter, field.c_str(), g_flag,
+              g_tiny == 0.0000001);
+}
+
+// ---- "all": every type, the file buttons, two pages ---------------------------
+int g_ints[8] = {1, 2, 3, 4, 5, 6, 7, 8};
+long g_long = 1234567890123L;
+int16_t g_short = -5;
+double g_doubles[6] = {0.5, 1.25, -3.0, 100.0, 0.001, 2.0};
+double g_exps[4] = {12345.5, 1e-10, -6.5e20, 3.0};  // exact at seven digits
+char g_strings[4][256] = {"alpha", "beta gamma", "", "50%"};
+char g_static[32] = "fixed text";
+int g_staticInt = 42;
+int g_flags[4] = {0, 1, 0, 1};
+
+void all() {
+  in_AddParameterP(reinterpret_cast<void*>(SavePDParameters), doType, "Save Params", g_list);
+  in_AddParameterP(s_PD.fileName, stringType, "Param File Name", g_list);
+  in_AddParameterP(reinterpret_cast<void*>(LoadPDParameters), doType, "Load Params", g_list);
+  in_AddParameterP(&g_staticInt, staticIntType, "Static Int", g_list);
+  in_AddParameterP(g_static, staticStringType, "Static Text", g_list);
+  in_AddParameterP(&g_long, longType, "Long", g_list);
+  in_AddParameterP(&g_short, shortType, "Short", g_list);
+  for (int i = 0; i < 8; ++i) in_AddParameterP(&g_ints[i], intType, ("Int " + std::to_string(i)).c_str(), g_list);
+  for (int i = 0; i < 6; ++i)
+    in_AddParameterP(&g_doubles[i], doubleType, ("Double " + std::to_string(i)).c_str(), g_list);
+  for (int i = 0; i < 4; ++i) in_AddParameterP(&g_exps[i], expType, ("Exp " + std::to_string(i)).c_str(), g_list);
+  for (int i = 0; i < 4; ++i)
+    in_AddParameterP(g_strings[i], stringType, ("String " + std::to_string(i)).c_str(), g_list);
+  for (int i = 0; i < 4; ++i) in_AddParameterP(&g_flags[i], flagType, ("Flag " + std::to_string(i)).c_str(), g_list);
+  ParametersDialogP(g_list);
+  std::printf("long=%ld short=%d static=%d,%s\n", g_long, g_short, g_staticInt, g_static);
+  for (int v : g_ints) std::printf("int=%d\n", v);
+  for (double v : g_doubles) std::printf("double=%.17g\n", v);
+  for (double v : g_exps) std::printf("exp=%.17g\n", v);
+  for (auto& s : g_strings) std::printf("string=[%s]\n", s);
+  for (int v : g_flags) std::printf("flag=%d\n", v);
+  std::printf("file=%s\n", s_PD.fileName);
+}
+
+// ---- "quit": item 3 ends the program without reading back --------------------
+int g_x = 1;
+void quit() {
+  in_AddParameterP(&g_x, intType, "X", g_list);
+  ParametersDialogP(g_list);
+  std::printf("returned x=%d\n", g_x);
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string mode = argc > 1 ? argv[1] : "";
+  if (argc > 2) SetParametersDialogInitFile(argv[2]);
+  StartDrawingOnly();
+  in_SetUpParametersDialogP(&g_list);
+  if (mode == "pages") pages();
+  else if (mode == "do") command();
+  else if (mode == "all") all();
+  else if (mode == "quit") quit();
+  std::fflush(stdout);
+  return 0;
+}
