@@ -70,18 +70,24 @@ void compute(ClipCacheEntry& e, GrafPort* port) {
   e.bounds = b;
   e.base = pm.baseAddr;
 }
-}  // namespace
 
-const ClipState& portClip(GrafPort* port) {
-  static int lastHit = 0;
-  if (matches(g_cache[lastHit], port)) return g_cache[lastHit].state;
+int g_lastHit = 0;
+
+// Out of line, so that the hit below stays a handful of instructions.
+__attribute__((noinline)) const ClipState& lookUp(GrafPort* port) {
   for (int i = 0; i < kEntries; ++i)
-    if (matches(g_cache[i], port)) return g_cache[lastHit = i].state;
-  lastHit = g_nextEntry;
+    if (matches(g_cache[i], port)) return g_cache[g_lastHit = i].state;
+  g_lastHit = g_nextEntry;
   ClipCacheEntry& e = g_cache[g_nextEntry];
   g_nextEntry = (g_nextEntry + 1) % kEntries;
   compute(e, port);
   return e.state;
+}
+}  // namespace
+
+const ClipState& portClip(GrafPort* port) {
+  const ClipCacheEntry& e = g_cache[g_lastHit];
+  return matches(e, port) ? e.state : lookUp(port);
 }
 
 const OpaqueRgn::Band* findBand(const OpaqueRgn& rgn, int y, size_t* cursor) {
