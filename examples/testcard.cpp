@@ -313,6 +313,93 @@ void drawClipped(const Rect& p) {
   DisposeRgn(two);
 }
 
+// Thick outlines: arcs, polygons and regions framed with pens 1..3, and an
+// inverted round rectangle.
+void drawThickFrames(const Rect& p) {
+  for (short size = 1; size <= 3; ++size) {
+    PenSize(size, size);
+    short x = short(p.left + (size - 1) * 48);
+    Rect r;
+    SetRect(&r, x, p.top, short(x + 44), short(p.top + 40));
+    FrameArc(&r, 300, 240);
+    PolyHandle tri = OpenPoly();
+    MoveTo(x, short(p.top + 90));
+    LineTo(short(x + 22), short(p.top + 48));
+    LineTo(short(x + 44), short(p.top + 90));
+    LineTo(x, short(p.top + 90));
+    ClosePoly();
+    FramePoly(tri);
+    KillPoly(tri);
+    RgnHandle ring = NewRgn(), hole = NewRgn();
+    SetRectRgn(ring, x, short(p.top + 96), short(x + 44), p.bottom);
+    SetRectRgn(hole, short(x + 12), short(p.top + 108), short(x + 32), short(p.bottom - 12));
+    DiffRgn(ring, hole, ring);
+    FrameRgn(ring);
+    DisposeRgn(ring);
+    DisposeRgn(hole);
+  }
+  PenNormal();
+  Rect r;
+  SetRect(&r, short(p.left + 20), short(p.top + 30), short(p.right - 10), short(p.top + 70));
+  InvertRoundRect(&r, 30, 30);
+}
+
+// Pattern fills of every shape: ovals, round rectangles, polygons and regions.
+void drawFills(const Rect& p) {
+  const short indices[] = {23, 26, 8, 21};
+  Pattern pat[4];
+  for (int i = 0; i < 4; ++i) GetIndPattern(&pat[i], 0, indices[i]);
+  Rect r;
+  SetRect(&r, p.left, p.top, short(p.left + 68), short(p.top + 60));
+  FillOval(&r, &pat[0]);
+  FrameOval(&r);
+  OffsetRect(&r, 76, 0);
+  FillRoundRect(&r, 24, 24, &pat[1]);
+  FrameRoundRect(&r, 24, 24);
+  PolyHandle poly = OpenPoly();
+  MoveTo(p.left, p.bottom);
+  LineTo(short(p.left + 34), short(p.top + 68));
+  LineTo(short(p.left + 68), p.bottom);
+  ClosePoly();
+  FillPoly(poly, &pat[2]);
+  FramePoly(poly);
+  KillPoly(poly);
+  RgnHandle a = NewRgn(), b = NewRgn();
+  SetRectRgn(a, short(p.left + 76), short(p.top + 68), short(p.left + 144), p.bottom);
+  SetRectRgn(b, short(p.left + 96), short(p.top + 88), short(p.left + 124), short(p.bottom - 20));
+  XorRgn(a, b, a);
+  FillRgn(a, &pat[3]);
+  FrameRgn(a);
+  DisposeRgn(a);
+  DisposeRgn(b);
+}
+
+// Pixels and scrolling: a grid of single pixels, an erase with a background
+// pattern, and a scrolled block whose uncovered strip is erased.
+void drawPixelsAndScroll(const Rect& p) {
+  RGBColor red{0xFFFF, 0, 0};
+  for (short y = 0; y < 40; y += 4)
+    for (short x = 0; x < 60; x += 4) SetCPixel(short(p.left + x), short(p.top + y), &red);
+  Pattern dots;
+  GetIndPattern(&dots, 0, 22);
+  BackPat(&dots);
+  Rect r;
+  SetRect(&r, short(p.left + 70), p.top, p.right, short(p.top + 40));
+  EraseRect(&r);
+  Pattern white;
+  BackPat(GetQDGlobalsWhite(&white));
+  SetRect(&r, p.left, short(p.top + 50), p.right, p.bottom);
+  Pattern bricks;
+  GetIndPattern(&bricks, 0, 24);
+  FillRect(&r, &bricks);
+  FrameRect(&r);
+  RgnHandle uncovered = NewRgn();
+  Rect inner = r;
+  InsetRect(&inner, 1, 1);
+  ScrollRect(&inner, 12, 6, uncovered);
+  DisposeRgn(uncovered);
+}
+
 // ---- text rows ----------------------------------------------------------
 // The strip at the bottom of the card: each family in its four faces, one
 // family across the sizes 9..24, the text modes over a half-black band,
@@ -471,6 +558,9 @@ int main(int argc, char** argv) {
   drawRegions(panel(4, 1));
   drawCopies(panel(5, 1), card);
   drawClipped(panel(0, 2));
+  drawThickFrames(panel(1, 2));
+  drawFills(panel(2, 2));
+  drawPixelsAndScroll(panel(3, 2));
   Rect text;
   SetRect(&text, 8, 458, short(kW - 8), short(kH - 8));
   drawTextRows(text);

@@ -53,10 +53,20 @@ inline RoundShape makeRound(const IRect& r, int ovalW, int ovalH) {
 }
 inline RoundShape makeOval(const IRect& r) { return makeRound(r, r.right - r.left, r.bottom - r.top); }
 
+// Rows of r that the sink can take at all.
+template <class Sink>
+void rowsIn(const Sink& s, const IRect& r, int* y0, int* y1) {
+  auto box = s.box();
+  *y0 = std::max(r.top, box.top);
+  *y1 = std::min(r.bottom, box.bottom);
+}
+
 template <class Sink>
 void rasterRound(Sink& s, const RoundShape& shape) {
   if (shape.r.empty()) return;
-  for (int y = shape.r.top; y < shape.r.bottom; ++y) {
+  int y0, y1;
+  rowsIn(s, shape.r, &y0, &y1);
+  for (int y = y0; y < y1; ++y) {
     int x0, x1;
     if (shape.spanAt(y, &x0, &x1)) s.span(y, x0, x1);
   }
@@ -65,13 +75,13 @@ void rasterRound(Sink& s, const RoundShape& shape) {
 // Outline of a round shape drawn with a pen (pw, ph) inside it: the shape
 // minus the same shape inset by the pen, with corners shrunk alike.
 template <class Emit>
-void roundFrameRows(const RoundShape& outer, int pw, int ph, Emit emit) {
+void roundFrameRows(const RoundShape& outer, int pw, int ph, int yFrom, int yTo, Emit emit) {
   if (outer.r.empty()) return;
   IRect in{outer.r.left + pw, outer.r.top + ph, outer.r.right - pw, outer.r.bottom - ph};
   bool hasInner = !in.empty();
   RoundShape inner{in, outer.a > 0 ? std::max(0.0, outer.a - pw) : 0, outer.c > 0 ? std::max(0.0, outer.c - ph) : 0};
   if (inner.a == 0 || inner.c == 0) inner.a = inner.c = 0;
-  for (int y = outer.r.top; y < outer.r.bottom; ++y) {
+  for (int y = std::max(yFrom, outer.r.top); y < std::min(yTo, int(outer.r.bottom)); ++y) {
     int o0, o1, i0, i1;
     if (!outer.spanAt(y, &o0, &o1)) continue;
     if (hasInner && inner.spanAt(y, &i0, &i1)) {
@@ -85,7 +95,8 @@ void roundFrameRows(const RoundShape& outer, int pw, int ph, Emit emit) {
 
 template <class Sink>
 void rasterRoundFrame(Sink& s, const RoundShape& outer, int pw, int ph) {
-  roundFrameRows(outer, pw, ph, [&](int y, int a, int b) {
+  auto box = s.box();
+  roundFrameRows(outer, pw, ph, box.top, box.bottom, [&](int y, int a, int b) {
     if (a < b) s.span(y, a, b);
   });
 }
@@ -170,10 +181,12 @@ void rasterArc(Sink& s, const IRect& r, int start, int arc, bool frame, int pw, 
   if (r.empty()) return;
   Sector sec(r, start, arc);
   RoundShape oval = makeOval(r);
+  int y0, y1;
+  rowsIn(s, r, &y0, &y1);
   if (frame) {
-    roundFrameRows(oval, pw, ph, [&](int y, int a, int b) { sectorSpan(s, sec, y, a, b); });
+    roundFrameRows(oval, pw, ph, y0, y1, [&](int y, int a, int b) { sectorSpan(s, sec, y, a, b); });
   } else {
-    for (int y = r.top; y < r.bottom; ++y) {
+    for (int y = y0; y < y1; ++y) {
       int x0, x1;
       if (oval.spanAt(y, &x0, &x1)) sectorSpan(s, sec, y, x0, x1);
     }
@@ -195,10 +208,12 @@ void rasterEdges(Sink& s, std::vector<IEdge>& edges) {
   std::sort(edges.begin(), edges.end(), [](const IEdge& a, const IEdge& b) { return a.y0 < b.y0; });
   int yEnd = edges[0].y1;
   for (const IEdge& e : edges) yEnd = std::max(yEnd, e.y1);
+  auto box = s.box();
+  yEnd = std::min(yEnd, box.bottom);
   std::vector<const IEdge*> active;
   std::vector<int> xs;
   size_t next = 0;
-  for (int y = edges[0].y0; y < yEnd; ++y) {
+  for (int y = std::max(edges[0].y0, box.top); y < yEnd; ++y) {
     active.erase(std::remove_if(active.begin(), active.end(), [y](const IEdge* e) { return e->y1 <= y; }),
                  active.end());
     for (; next < edges.size() && edges[next].y0 <= y; ++next)
