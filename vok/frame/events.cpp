@@ -6,6 +6,7 @@
 #include <chrono>
 #include <thread>
 
+#include "platform/display/headless/script.h"
 #include "platform/wm/textedit.h"
 #include "vok/console/text.h"
 #include "vok/util/documents.h"
@@ -25,6 +26,25 @@ bool isArrowKey(const EventRecord& ev) {
   uint8_t c = ev.message & charCodeMask;
   return c >= kLeftArrowCharCode && c <= kDownArrowCharCode;
 }
+
+// Script command "move H V [modifiers]": the pointer goes to (H, V) with the
+// modifiers held until the next gesture, which is how a script makes the
+// pause gesture. Playing pauses for a tick so that the program's polls see it.
+std::string moveCommand(const VokScriptLine& line) {
+  long h, v;
+  if (line.args.size() < 2 || !VokScriptArgInt(line.args[0], &h) || !VokScriptArgInt(line.args[1], &v))
+    return "usage: move H V [shift|cmd|option|control|caps ...]";
+  const Rect& screen = (**GetMainDevice()).gdRect;
+  if (h < screen.left || h >= screen.right || v < screen.top || v >= screen.bottom)
+    return "(" + std::to_string(h) + ", " + std::to_string(v) + ") is outside the screen";
+  EventModifiers mods;
+  std::string why = VokScriptModifiers(line, 2, &mods);
+  if (!why.empty()) return why;
+  SetMouseState(Point{short(v), short(h)}, false, mods);
+  VokScriptWait(1);
+  return "";
+}
+const bool g_moveRegistered = VokRegisterScriptCommand("move", moveCommand);
 }  // namespace
 
 void InitAppleEvent() {

@@ -4,26 +4,26 @@
 #include "vok/frame/launch.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 #include "platform/display/display.h"
 #include "platform/event/event.h"
-#include "platform/wm/window.h"
 
 void s_OpenDesktop() {
   static bool opened = false;
   if (opened) return;
   opened = true;
-  VokLaunch(0, nullptr);  // program name, display, signals, the launch event from the command line
+  VokLaunch(0, nullptr);
   // Headless output is read by scripts and tests line by line.
   if (s_HeadlessRun()) std::setvbuf(stdout, nullptr, _IOLBF, 0);
 }
 
-bool s_HeadlessRun() { return std::strcmp(VokCurrentDisplay()->name, "headless") == 0; }
+bool s_HeadlessRun() {
+  const VokDisplay* d = VokCurrentDisplay();
+  return d && std::strcmp(d->name, "headless") == 0;
+}
 
 void s_ExitWithStatus(int status) {
   if (status == 0) ExitToShell();
-  std::fflush(nullptr);
-  std::exit(status);
+  VokExitWithError(status, nullptr);
 }

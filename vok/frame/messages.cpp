@@ -20,6 +20,15 @@ unsigned char s_OOMMessage[256] = "\016Out of Memory!";
 namespace {
 bool g_dying = false;  // a fatal report is under way: a second one only ends the process
 
+// While a fatal report waits for the user, a quit (the window closed, a
+// signal, a script that ran out) still ends the process as a failure.
+OSErr fatalQuit(const AppleEvent*, AppleEvent*, long) { s_ExitWithStatus(1); }
+
+void beginFatalReport() {
+  g_dying = true;
+  AEInstallEventHandler(kCoreEventClass, kAEQuitApplication, NewAEEventHandlerUPP(fatalQuit), 0, false);
+}
+
 void toStderr(const char* message) {
   std::fputs(message, stderr);
   size_t n = std::strlen(message);
@@ -37,7 +46,7 @@ void PrintError(const char* format, ...) {
   if (n < 0) std::strcpy(message, "Error: unprintable error message");
   toStderr(message);
   if (g_dying) s_ExitWithStatus(1);
-  g_dying = true;
+  beginFatalReport();
   if (s_textWindow) {
     s_printf("%s", message);
     AlertMessage(message, 3);
@@ -83,7 +92,7 @@ void waitClickOrKey() {
 void s_OOMError() {
   toStderr("Out of Memory!");
   if (g_dying) s_ExitWithStatus(1);
-  g_dying = true;
+  beginFatalReport();
   if (s_displayWindow) drawOOMMessage(GetWindowPort(s_displayWindow), s_display);
   if (s_textWindow) drawOOMMessage(GetWindowPort(s_textWindow), nullptr);
   if (s_displayWindow || s_textWindow) waitClickOrKey();

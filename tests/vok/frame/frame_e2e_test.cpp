@@ -1,0 +1,169 @@
+// The application frame end to end: frame_prog runs headless, driven by a
+// script, and reports where its windows went and how it ended.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/support/paths.h"
+
+namespace {
+struct ProgRun {
+  int status;
+  std::string out, err;
+};
+
+// Runs frame_prog in `mode` with the script lines and extra environment;
+// HOME is a scratch folder so that no run touches the user's files.
+ProgRun runProg(const std::string& mode, const std::string& script, const std::string& envs = "",
+            const std::string& args = "") {
+  std::string dir = vtest::scratchDir("frame-" + mode);
+  vtest::writeFile(dir + "/script", script);
+  std::string cmd = "HOME='" + dir + "' VOK_DISPLAY=headless VOK_SCRIPT='" + dir + "/script' VOK_TEST_MODE=" + mode +
+                    " " + envs + " '" + vtest::progPath("frame_prog") + "' " + args;
+  vtest::RunResult r = vtest::run(cmd);
+  return {r.status, r.out, r.err};
+}
+
+bool has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+}  // namespace
+
+TEST(FrameStart, DrawingOnlyCoversTheAvailableAreaAndHidesTheText) {
+  ProgRun r = runProg("start", "");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(has(r.out, "@drawing 22 0 768 1024 visible")) << r.out;
+  EXPECT_TRUE(has(r.out, "@text 23 0 767 250 hidden")) << r.out;
+  EXPECT_TRUE(has(r.out, "@input 40 0 55 250 hidden")) << r.out;
+}
+
+TEST(FrameStart, StartPlacesTextBesideDrawing) {
+  ProgRun r = runProg("start", "", "VOK_TEST_VARIANT=Start");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(has(r.out, "@drawing 23 250 767 1023 visible")) << r.out;
+  EXPECT_TRUE(has(r.out, "@text 23 0 767 250 visible")) << r.out;
+  r = runProg("start", "", "VOK_TEST_VARIANT=Start VOK_TEST_SETBOUNDS=1");
+  EXPECT_TRUE(has(r.out, "@drawing 100 300 500 700 visible")) << r.out;
+  r = runProg("start", "", "VOK_TEST_VARIANT=StartTextOnly");
+  EXPECT_TRUE(has(r.out, "@drawing 23 250 767 1023 hidden")) << r.out;
+  EXPECT_TRUE(has(r.out, "@text 22 0 768 1024 visible")) << r.out;
+}
+
+TEST(FrameStart, BufferedWindowAtScaleTwo) {
+  ProgRun r = runProg("start", "", "VOK_TEST_VARIANT=StartRedraw VOK_TEST_SCALE=2");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(has(r.out, "@bounds 11 125 383 511")) << r.out;
+  EXPECT_TRUE(has(r.out, "@drawing 22 250 766 1022 visible")) << r.out;  // twice the unscaled rectangle
+}
+
+TEST(FrameStart, MinimumStartMakesNoWindow) {
+  ProgRun r = runProg("start", "", "VOK_TEST_VARIANT=MinimumStart");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(has(r.out, "@text none")) << r.out;
+}
+
+TEST(FrameStart, SecondStartIsFatal) {
+  ProgRun r = runProg("start", "", "VOK_TEST_VARIANT=Start VOK_TEST_TWICE=1");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_TRUE(has(r.err, "Error: 2nd call of Start()!!")) << r.err;
+}
+
+TEST(FrameStart, TwoCommandLineFilesArriveAsTwoDocuments) {
+  std::string dir = vtest::scratchDir("frame-docs-files");
+  vtest::writeFile(dir + "/a.tsv", "x\n1\n");
+  vtest::writeFile(dir + "/b.tsv", "y\n2\n");
+  ProgRun r = runProg("documents", "", "", "'" + dir + "/a.tsv' '" + dir + "/b.tsv'");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(has(r.out, "@count 2")) << r.out;
+  EXPECT_TRUE(has(r.out, "@document " + dir + "/a.tsv\n")) << r.out;
+  EXPECT_TRUE(has(r.out, "@document " + dir + "/b.tsv\n")) << r.out;
+}
+
+// Window memory: nothing is written on a first run; a program's own choice
+// is stored; the boundary drag stores both rectangles for the next run.
+TEST(FrameBoundsMemory, RemembersChoicesAndTheBoundaryDrag) {
+  std::string home = vtest::scratchDir("frame-memory-home");
+  std::string file = home + "/Library/Preferences/frame_prog-windowBounds.txt";
+  std::string envs = "HOME='" + home + "' VOK_TEST_VARIANT=Start VOK_TEST_REMEMBER=1";
+  ProgRun r = runProg("start", "", envs);
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(vtest::readFile(file), "");  // first run: nothing remembered, nothing written
+  r = runProg("start", "", envs + " VOK_TEST_SETTEXT=1");
+  EXPECT_TRUE(has(vtest::readFile(file), "128 30 0 600 300 VOK Text Bounds\n")) << vtest::readFile(file);
+  r = runProg("start", "", envs);  // restored without being asked again
+  EXPECT_TRUE(has(r.out, "@text 30 0 600 300 visible")) << r.out;
+
+  r = runProg("boundary", "click 400 300\n", "HOME='" + home + "'");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(has(r.out, "@text 30 0 600 400 visible")) << r.out;
+  EXPECT_TRUE(has(r.out, "@drawing 23 400 767 1023 visible")) << r.out;  // right edge stays
+  EXPECT_TRUE(has(r.out, "@textport 400 570")) << r.out;
+  EXPECT_TRUE(has(r.out, "@te 396")) << r.out;  // the text reflows into the new width
+  std::string stored = vtest::readFile(file);
+  EXPECT_TRUE(has(stored, "128 30 0 600 400 VOK Text Bounds\n")) << stored;
+  EXPECT_TRUE(has(stored, "130 23 400 767 1023 VOK Window Bounds\n")) << stored;
+  r = runProg("start", "", envs);
+  EXPECT_TRUE(has(r.out, "@drawing 23 400 767 1023 visible")) << r.out;
+}
+
+TEST(FrameEvents, StopReturnsOnAClick) {
+  ProgRun r = runProg("stop", "click 400 300\n");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(has(r.out, "before stop\n")) << r.out;  // the console echo
+  EXPECT_TRUE(has(r.out, "@stopped at 400 300")) << r.out;
+}
+
+TEST(FrameEvents, QuitEndsAProgramThatWaits) {
+  ProgRun r = runProg("stop", "");  // the exhausted script sends quit while Stop waits
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_FALSE(has(r.out, "@stopped")) << r.out;
+}
+
+TEST(FrameEvents, PauseGestureStopsUntilAClickAndShiftClickQuits) {
+  std::string dir = vtest::scratchDir("frame-pause-evidence");
+  std::string late = dir + "/late.png";
+  ProgRun r = runProg("pause",
+                  "move 600 10 shift\n"    // pointer into the menu bar with Shift: pause
+                  "click 500 400\n"        // a plain click continues
+                  "move 600 12 caps\n"     // Caps Lock pauses as well
+                  "click 600 5 shift\n"    // Shift-click in the menu bar ends the program
+                  "snapshot \"" + late + "\"\n");
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(has(r.out, "Stopping ...\nClick center and lower part to continue\n")) << r.out;
+  EXPECT_TRUE(has(r.out, "Now continuing ...\n")) << r.out;
+  EXPECT_FALSE(has(r.out, "@finished")) << r.out;
+  EXPECT_FALSE(vtest::readFile(late).size()) << "the program went on after the Shift-click";
+}
+
+TEST(FrameMessages, PrintErrorEndsWithItsTextAndFailure) {
+  ProgRun r = runProg("error", "");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_TRUE(has(r.err, "Error in test: value 5 is 100% wrong\n")) << r.err;
+  EXPECT_TRUE(has(r.out, "Error in test: value 5 is 100% wrong\n")) << r.out;  // text window echo
+  r = runProg("error", "press \"OK\"\n");  // the alert answered by the script
+  EXPECT_EQ(r.status, 1);
+}
+
+TEST(FrameMessages, LongErrorMessagesAreCutNotOverflowed) {
+  ProgRun r = runProg("error", "", "VOK_TEST_LONG=1");
+  EXPECT_EQ(r.status, 1);
+  std::string expected = "Error in test: cannot read " + std::string(255 - 27, 'n') + "\n";
+  EXPECT_TRUE(has(r.err, expected)) << r.err.substr(0, 300);
+  EXPECT_FALSE(has(r.err, std::string(255 - 26, 'n')));
+}
+
+TEST(FrameConsole, ScriptedLineReachesScanfAndFgets) {
+  ProgRun r = runProg("input", "type \"12 3.5\"\ntype \"abcdef\"\n");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(has(r.out, "@scanned 2 12 3.5")) << r.out;
+  EXPECT_TRUE(has(r.out, "12 3.5\n")) << r.out;  // echoed into the text window
+  EXPECT_TRUE(has(r.out, "@piece [abc]\n@piece [def]\n@piece [\n]")) << r.out;
+}
+
+TEST(FrameDemo, DrawsPrintsAndHoldsThePicture) {
+  std::string dir = vtest::scratchDir("frame-demo-evidence");
+  std::string shot = dir + "/screen.png";
+  ProgRun r = runProg("demo", "snapshot \"" + shot + "\"\nclick 500 400\n");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(has(r.out, "console line\n")) << r.out;
+  EXPECT_TRUE(has(r.out, "@done")) << r.out;
+  EXPECT_EQ(vtest::readFile(shot).substr(0, 4), "\x89PNG");
+}

@@ -1,0 +1,158 @@
+// A program for the frame's end-to-end tests, run headless by script.
+// VOK_TEST_MODE picks what it does; lines starting with "@" report facts
+// for the test (everything else on standard output is the console echo).
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "platform/file/file.h"
+#include "platform/file/fsspec_bridge.h"
+#include "platform/font/font.h"
+#include "vok/frame/draw_link.h"
+#include "vok/vok.h"
+
+namespace {
+std::string env(const char* name) {
+  const char* v = std::getenv(name);
+  return v ? v : "";
+}
+
+void report(const char* name, WindowPtr w) {
+  if (!w) {
+    std::printf("@%s none\n", name);
+    return;
+  }
+  Rect r;
+  GetWindowContentBounds(w, &r);
+  std::printf("@%s %d %d %d %d %s\n", name, r.top, r.left, r.bottom, r.right, IsWindowVisible(w) ? "visible" : "hidden");
+}
+
+void startVariant(const std::string& v) {
+  if (!env("VOK_TEST_SCALE").empty()) s_d_scale = std::atof(env("VOK_TEST_SCALE").c_str());
+  if (v == "Start") Start();
+  else if (v == "StartText") StartText();
+  else if (v == "StartTextOnly") StartTextOnly();
+  else if (v == "StartRedraw") StartRedraw();
+  else if (v == "StartNoRedraw") StartNoRedraw();
+  else if (v == "MinimumStart") MinimumStart();
+  else StartDrawingOnly();
+}
+
+// Start-up: where the windows went.
+int modeStart() {
+  if (env("VOK_TEST_SETBOUNDS") == "1") SetDrawingBounds(300, 100, 700, 500);
+  if (env("VOK_TEST_SETTEXT") == "1") SetTextBounds(0, 30, 300, 600);
+  if (env("VOK_TEST_REMEMBER") == "1") s_windowResFlag = 1;
+  startVariant(env("VOK_TEST_VARIANT"));
+  report("drawing", s_displayWindow);
+  report("text", s_textWindow);
+  report("input", s_inputWindow);
+  std::printf("@bounds %d %d %d %d\n", s_windowBounds.top, s_windowBounds.left, s_windowBounds.bottom,
+              s_windowBounds.right);
+  if (env("VOK_TEST_TWICE") == "1") startVariant(env("VOK_TEST_VARIANT"));
+  return 0;
+}
+
+// The boundary drag: a click at x moves the boundary there.
+int modeBoundary() {
+  s_windowResFlag = 1;
+  Start();
+  ChangeWindowBoundary();
+  report("drawing", s_displayWindow);
+  report("text", s_textWindow);
+  Rect* t = VOWindowBounds(s_textWindow);
+  std::printf("@textport %d %d\n", t->right, t->bottom);
+  std::printf("@te %d\n", (**s_textH).destRect.right);
+  return 0;
+}
+
+// A long computation that polls: the pause gesture stops it.
+int modePause() {
+  Start();
+  s_printf("working\n");
+  for (int i = 0; i < 600; ++i) {
+    KeyPressedCheckPause();
+    WaitTick(1);
+  }
+  std::printf("@finished\n");
+  return 0;
+}
+
+int modeStop() {
+  StartDrawingOnly();
+  s_printf("before stop\n");
+  Stop();
+  std::printf("@stopped at %d %d\n", s_event.where.h, s_event.where.v);
+  return 0;
+}
+
+int modeError() {
+  Start();
+  if (env("VOK_TEST_LONG") == "1") {
+    std::string name(2000, 'n');
+    PrintError("Error in test: cannot read %s\n", name.c_str());
+  }
+  PrintError("Error in test: value %d is 100%% wrong\n", 5);
+}
+
+int modeDocuments() {
+  Start();
+  std::printf("@count %d\n", int(s_dd.count));
+  for (long i = 1; i <= s_dd.count; ++i) {
+    FSSpec spec;
+    DescType type;
+    Size size;
+    AEKeyword key;
+    char path[1024] = "";
+    if (AEGetNthPtr(&s_dd.documents, i, typeFSS, &key, &type, &spec, sizeof spec, &size) == noErr)
+      VokFSSpecToPath(&spec, path, sizeof path);
+    std::printf("@document %s\n", path);
+  }
+  return 0;
+}
+
+int modeInput() {
+  Start();
+  int a = 0;
+  double b = 0;
+  s_printf("enter:\n");
+  int n = s_scanf("%d %lf", &a, &b);
+  std::printf("@scanned %d %d %g\n", n, a, b);
+  char piece[4];
+  for (int i = 0; i < 3; ++i) {
+    s_fgets(piece, sizeof piece, stdin);
+    std::printf("@piece [%s]\n", piece);
+  }
+  return 0;
+}
+
+// Draws, prints and holds the picture until a click.
+int modeDemo() {
+  startVariant(env("VOK_TEST_VARIANT"));
+  Rect r = {40, 40, 240, 340};
+  FrameRect(&r);
+  MoveTo(40, 240);
+  LineTo(340, 40);
+  MoveTo(60, 80);
+  DrawString((ConstStr255Param) "\x0c" "Hello, frame");
+  s_printf("console line\n");
+  Stop();
+  std::printf("@done\n");
+  return 0;
+}
+}  // namespace
+
+int main() {
+  std::string mode = env("VOK_TEST_MODE");
+  if (mode == "start") return modeStart();
+  if (mode == "pause") return modePause();
+  if (mode == "boundary") return modeBoundary();
+  if (mode == "stop") return modeStop();
+  if (mode == "error") return modeError();
+  if (mode == "documents") return modeDocuments();
+  if (mode == "input") return modeInput();
+  if (mode == "demo") return modeDemo();
+  std::fprintf(stderr, "frame_prog: unknown VOK_TEST_MODE \"%s\"\n", mode.c_str());
+  return 2;
+}

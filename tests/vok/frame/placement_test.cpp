@@ -1,0 +1,81 @@
+// Window placement: SetGoodBounds completes what the program left open from
+// the available area (1024x768 screen, 22-pixel menu bar), scaled for the
+// buffered drawing window; explicit choices and the start-up font survive.
+#include <gtest/gtest.h>
+
+#include "vok/frame/startup.h"
+
+namespace {
+class Placement : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    s_windowBounds = {23, 250, 540, 800};
+    s_textBounds = {23, 0, 540, 250};
+    s_inputBounds = {40, 0, 55, 350};
+    s_d_set = s_t_set = s_i_set = s_d_save = s_t_save = s_i_save = 0;
+    s_d_scale = 1.0;
+  }
+  void TearDown() override { s_d_scale = 1.0; }
+};
+
+::testing::AssertionResult isRect(const Rect& r, short top, short left, short bottom, short right) {
+  if (r.top == top && r.left == left && r.bottom == bottom && r.right == right) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "rect is " << r.top << "," << r.left << "," << r.bottom << "," << r.right;
+}
+}  // namespace
+
+TEST_F(Placement, AvailableAreaIsTheScreenBelowTheMenuBar) {
+  EXPECT_TRUE(isRect(s_AvailableBounds(), 22, 0, 768, 1024));
+}
+
+TEST_F(Placement, DefaultsReachOnePixelShortOfTheAvailableArea) {
+  SetGoodBounds();
+  EXPECT_TRUE(isRect(s_windowBounds, 23, 250, 767, 1023));
+  EXPECT_TRUE(isRect(s_textBounds, 23, 0, 767, 250));
+  // The input window follows the text window's right edge, not its default 350.
+  EXPECT_TRUE(isRect(s_inputBounds, 40, 0, 55, 250));
+  EXPECT_EQ(s_d_set + s_t_set + s_i_set + s_d_save + s_t_save + s_i_save, 6);
+}
+
+TEST_F(Placement, ScaleTwoHalvesTheDrawingRectangleOnly) {
+  s_d_scale = 2.0;
+  SetGoodBounds();
+  EXPECT_TRUE(isRect(s_windowBounds, 11, 125, 383, 511));  // trunc(768/2 - 1), trunc(1024/2 - 1)
+  EXPECT_TRUE(isRect(s_textBounds, 23, 0, 767, 250));
+}
+
+TEST_F(Placement, ProgramChoicesSurvive) {
+  SetDrawingBounds(300, 100, 700, 500);  // left, top, right, bottom
+  SetTextBounds(0, 30, 280, 400);
+  EXPECT_EQ(s_d_save, 1);
+  SetGoodBounds();
+  EXPECT_TRUE(isRect(s_windowBounds, 100, 300, 500, 700));
+  EXPECT_TRUE(isRect(s_textBounds, 30, 0, 400, 280));
+  EXPECT_TRUE(isRect(s_inputBounds, 40, 0, 55, 280));
+}
+
+TEST_F(Placement, FullCoversTheAvailableArea) {
+  SetDrawingBoundsFull();
+  SetTextBoundsFull();
+  SetGoodBounds();
+  EXPECT_TRUE(isRect(s_windowBounds, 22, 0, 768, 1024));
+  EXPECT_TRUE(isRect(s_textBounds, 22, 0, 768, 1024));
+}
+
+TEST_F(Placement, NonPositiveScaleDoesNotDivideByZero) {
+  s_d_scale = 0.0;
+  SetGoodBounds();
+  EXPECT_TRUE(isRect(s_windowBounds, 23, 250, 767, 1023));
+}
+
+TEST(StartFont, LengthByteNameAndNul) {
+  SetStartFont("Times");
+  EXPECT_EQ(s_fontName[0], 5);
+  EXPECT_STREQ(reinterpret_cast<const char*>(s_fontName + 1), "Times");
+  std::string longName(300, 'x');
+  SetStartFont(longName.c_str());  // cut so that the NUL still fits the 256 bytes
+  EXPECT_EQ(s_fontName[0], 254);
+  EXPECT_EQ(s_fontName[255], 0);
+  SetStartFont("Monaco");
+  EXPECT_EQ(s_fontName[0], 6);
+}
