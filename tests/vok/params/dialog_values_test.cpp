@@ -65,28 +65,24 @@ TEST_F(PDTest, EditedFieldsAreConvertedFromTheirLeadingNumber) {
   EXPECT_EQ(itemText(list, 5 + 2 * 6), "7.000000e+00");
 }
 
-TEST_F(PDTest, FlagsAreWrittenOnlyWhenValuesAreReadBack) {
-  int flag = 0;
+// A ticked flag reaches its variable only when values are read back;
+// read-only items keep the text of registration time.
+TEST_F(PDTest, FlagsAndReadOnlyItems) {
+  int flag = 0, n = 5;
+  char s[16] = "before";
   in_AddParameterP(&flag, flagType, "Flag", list);
+  in_AddParameterP(&n, staticIntType, "N", list);
+  in_AddParameterP(s, staticStringType, "S", list);
   pdSetItemValue(list->dialog, 5, 1);
   EXPECT_EQ(flag, 0);
+  n = 6;
+  std::strcpy(s, "after");
   GetPDValues(list);
   EXPECT_EQ(flag, 1);
   flag = 0;
   SetPDValues(list);
   EXPECT_EQ(pdGetItemValue(list->dialog, 5), 0);
-}
-
-TEST_F(PDTest, ReadOnlyItemsKeepTheirRegistrationText) {
-  int n = 5;
-  char s[16] = "before";
-  in_AddParameterP(&n, staticIntType, "N", list);
-  in_AddParameterP(s, staticStringType, "S", list);
-  n = 6;
-  std::strcpy(s, "after");
-  SetPDValues(list);
-  GetPDValues(list);
-  EXPECT_EQ(itemText(list, 5), "5");
-  EXPECT_EQ(itemText(list, 7), "before");
+  EXPECT_EQ(itemText(list, 7), "5");
+  EXPECT_EQ(itemText(list, 9), "before");
   EXPECT_EQ(n, 6);
 }
