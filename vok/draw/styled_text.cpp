@@ -64,6 +64,7 @@ void DrawStyleChar(char c) {
 }
 
 void DrawStyleTextIn(const char* text, int* cursor) {
+  if (!text || !cursor) return;
   for (;; ++*cursor) {
     unsigned char c = static_cast<unsigned char>(text[*cursor]);
     if (c == 0) return;
@@ -86,6 +87,7 @@ void DrawStyleTextIn(const char* text, int* cursor) {
 // The argument runs from the character after "$" (always taken, even a "$")
 // to the next "$" or the end; only its first 63 characters are kept.
 void StyleCommand(const char* text, int* cursor) {
+  if (!text || !cursor || !text[*cursor]) return;
   int i = *cursor;
   if (text[i + 1] == 0) {  // a final "$": nothing to do, the text ends
     *cursor = i + 1;
@@ -117,6 +119,7 @@ void StyleCommand(const char* text, int* cursor) {
 }
 
 void STSubscript(const char* text, int* cursor, int superscript) {
+  if (!text || !cursor || !text[*cursor]) return;
   char next = text[*cursor + 1];
   if (next == 0) return;  // nothing to lower or raise: the mark is ignored
   short size = drawingTextSize();

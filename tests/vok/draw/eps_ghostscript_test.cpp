@@ -333,3 +333,38 @@ TEST_F(EPSGhostscriptTest, BitmapTilesFillTheirBoxExactly) {
     for (int x = 0; x < gs.width; ++x) differing += gs.at(x, y) != drawtest::pixel(world, 33 + x, 17 + y);
   EXPECT_EQ(differing, 0);
 }
+
+// Styled labels in the file: each line's ink lies where our raster has it.
+TEST_F(EPSGhostscriptTest, StyledLabelsKeepTheirPlaceInTheFile) {
+  requireTools();
+  usePlain(400, 260);
+  const char* labels[] = {"x_1 + x_2^2 = r^2", "e^{-x^2/2} / !$!_{max}", "$Helvetica$Temperature T_{max} (K)",
+                          "$&PdN/dt$&I = -k N", "$Courier$f(x) $&B$Times$Bold$& italic", "$18$Big$12$ and x^{y^{z}}"};
+  BeginEPSSaving();
+  for (int i = 0; i < 6; ++i) {
+    s_TextSize(14);
+    s_TextFace(normal);
+    s_MoveTo(200, short(30 + 40 * i));
+    CenterStyleText(labels[i]);
+    DrawStyleText(labels[i]);
+  }
+  std::string eps = saveEPS(dir + "/labels.eps");
+  expectValidEPS(eps, false);
+  Box declared;
+  ASSERT_TRUE(vtest::epsDeclaredBox(eps, &declared));
+  Image gs;
+  ASSERT_TRUE(vtest::gsRender(eps, &gs));
+  int left = int(declared.llx), top = 260 - int(declared.ury);
+  Image ours = crop(world, left, top, gs.width, gs.height);
+  for (int i = 0; i < 6; ++i) {
+    Rect row = {short(30 + 40 * i - 24 - top), short(0), short(30 + 40 * i + 12 - top), short(gs.width)};
+    Rect a = inkBoxIn(ours, row), b = inkBoxIn(gs, row);
+    SCOPED_TRACE(labels[i]);
+    EXPECT_NEAR(a.left, b.left, 3);
+    EXPECT_NEAR(a.right, b.right, 4);
+    EXPECT_NEAR(a.top, b.top, 2);
+    EXPECT_NEAR(a.bottom, b.bottom, 2);
+    EXPECT_NEAR((a.left + a.right) / 2.0 + left, 200, 4);  // centred on the anchor
+  }
+  EXPECT_TRUE(vtest::epsToPdf(eps, eps + ".pdf"));
+}
