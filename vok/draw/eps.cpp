@@ -75,50 +75,28 @@ FILE* openPrivateTemp() {
   return f;
 }
 
-struct Output {
-  std::string path;             // where the finished file goes ("" when only the stream is known)
-  FILE* stream = nullptr;       // the save dialog's stream, when its path is unknown
-  bool fromDialog = false;      // the dialog made an empty file under that name
-};
-
-// Asks for the output file. False when the user cancelled.
-bool chooseOutput(Output* out) {
+// Asks for the output file with the save dialog (proposing s_eps.fileName).
+// The chosen place is not touched until the finished file replaces it, so a
+// failed write keeps whatever was there. False when the user cancelled.
+bool chooseOutput(std::string* path) {
   if (haveNextOutputPath) {
-    out->path = nextOutputPath;
+    *path = nextOutputPath;
     haveNextOutputPath = false;
     return true;
   }
-  errno = 0;
-  FILE* f = DialogFOpen(s_eps.fileName, "w");
-  if (!f) {
-    if (errno == EACCES || errno == EROFS || errno == ENOSPC || errno == EISDIR || errno == ENOTDIR)
-      report(std::string("Error in EndEPSSaving: cannot create the file: ") + std::strerror(errno) + "\n");
+  CGrafPtr port;
+  GDHandle device;
+  s_GetGWorld(&port, &device);
+  if (s_displayWindow) s_SetGWorld(GetWindowPort(s_displayWindow), s_display);
+  Boolean good = false;
+  OSErr err = VOKChooseSaveFile(s_eps.fileName, FourCC('T', 'E', 'X', 'T'), &s_df.spec, &good);
+  s_SetGWorld(port, device);
+  if (err != noErr || !good) return false;
+  if (!VokSpecToPath(&s_df.spec, path)) {
+    report("Error in EndEPSSaving: the chosen file cannot be written\n");
     return false;
   }
-  out->fromDialog = true;
-  // The stream's path, so that the file can be written whole and renamed into place.
-  char link[64], target[1024];
-  std::snprintf(link, sizeof link, "/proc/self/fd/%d", fileno(f));
-  ssize_t n = readlink(link, target, sizeof target - 1);
-  if (n > 0) {
-    target[n] = 0;
-    out->path = target;
-    std::fclose(f);
-  } else {
-    out->stream = f;
-  }
   return true;
-}
-
-// The save dialog leaves an empty file under the chosen name; a failed save takes it away.
-void dropEmptyDialogFile(const Output& out) {
-  if (out.stream) std::fclose(out.stream);
-  if (!out.fromDialog || out.path.empty()) return;
-  FILE* f = std::fopen(out.path.c_str(), "r");
-  if (!f) return;
-  bool empty = std::fgetc(f) == EOF;
-  std::fclose(f);
-  if (empty) unlink(out.path.c_str());
 }
 
 // PostScript strokes are centred on the drawing's coordinates, reaching half a
@@ -147,31 +125,22 @@ bool writeEPS(FILE* out, FILE* body, const Rect& img, short height) {
 }
 
 // Writes the finished file through a temporary file beside the target,
-// renamed into place only when complete; false after a report.
-bool writeOutput(const Output& out, const Rect& img, short height) {
-  if (out.stream) {  // no path known: write in place, and say so if it fails
-    bool ok = writeEPS(out.stream, s_eps.file, img, height);
-    ok = std::fclose(out.stream) == 0 && ok;
-    if (!ok) report(std::string("Error in EndEPSSaving: writing the file failed: ") + std::strerror(errno) + "\n");
-    return ok;
-  }
+// renamed into place only when complete; reports a failure.
+void writeOutput(const std::string& path, const Rect& img, short height) {
   std::string why;
-  VokAtomicFile* f = VokAtomicOpen(out.path, &why);
+  VokAtomicFile* f = VokAtomicOpen(path, &why);
   if (!f) {
-    report("Error in EndEPSSaving: cannot write " + out.path + ": " + why + "\n");
-    return false;
+    report("Error in EndEPSSaving: cannot write " + path + ": " + why + "\n");
+    return;
   }
   if (!writeEPS(VokAtomicStream(f), s_eps.file, img, height)) {
     int err = errno;
     VokAtomicAbort(f);
-    report("Error in EndEPSSaving: cannot write " + out.path + ": " + std::strerror(err) + "\n");
-    return false;
+    report("Error in EndEPSSaving: cannot write " + path + ": " + std::strerror(err) + "\n");
+    return;
   }
-  if (!VokAtomicCommit(f, FourCC('T', 'E', 'X', 'T'), FourCC('V', 'O', 'K', ' '), &why)) {
-    report("Error in EndEPSSaving: cannot write " + out.path + ": " + why + "\n");
-    return false;
-  }
-  return true;
+  if (!VokAtomicCommit(f, FourCC('T', 'E', 'X', 'T'), FourCC('V', 'O', 'K', ' '), &why))
+    report("Error in EndEPSSaving: cannot write " + path + ": " + why + "\n");
 }
 }  // namespace
 
@@ -213,15 +182,13 @@ void s_EndEPSSavingWith(const Rect* knownImage) {
   }
   short height = EPSDrawingHeight();
 
-  Output out;
-  if (chooseOutput(&out)) {
-    if (!recorded) {
-      dropEmptyDialogFile(out);
+  std::string path;
+  if (chooseOutput(&path)) {
+    if (recorded)
+      writeOutput(path, img, height);
+    else
       report(std::string("Error in EndEPSSaving: the recording could not be written: ") + std::strerror(recordErr) +
              "\n");
-    } else if (!writeOutput(out, img, height)) {
-      dropEmptyDialogFile(Output{out.path, nullptr, out.fromDialog});
-    }
   }
   removeRecording();
 }

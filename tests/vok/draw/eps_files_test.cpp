@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "tests/support/ghostscript.h"
 #include "tests/vok/draw/draw_fixture.h"
 
 using drawtest::DrawTest;
@@ -194,4 +195,26 @@ TEST_F(EPSFileTest, LostRecordingIsReportedNotSaved) {
   ASSERT_EQ(g_reports.size(), 1u);
   EXPECT_NE(g_reports[0].find("recording"), std::string::npos);
   EXPECT_FALSE(exists(target));
+}
+
+// The real save dialog, answered by a script: the file lands where chosen,
+// a cancel saves nothing, and no temporary file is left either way.
+TEST(EPSSaveDialog, ScriptedChoiceAndCancel) {
+  std::string dir = vtest::scratchDir("eps-dialog");
+  vtest::writeFile(dir + "/script.txt", "saveas \"" + dir + "/chosen.eps\"\ncancel\n");
+  vtest::RunResult r = vtest::run("cd " + dir + " && TMPDIR=" + dir + " VOK_DISPLAY=headless VOK_SCRIPT=" + dir +
+                                  "/script.txt " + vtest::progPath("eps_dialog_prog"));
+  ASSERT_EQ(r.status, 0) << r.out << r.err;
+  EXPECT_NE(r.out.find("round 1: temporary removed"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("round 2: temporary removed"), std::string::npos) << r.out;
+  std::string eps = vtest::readFile(dir + "/chosen.eps");
+  EXPECT_EQ(eps.rfind("%!PS-Adobe-3.0 EPSF-3.0\n%%BoundingBox: 29 ", 0), 0u) << eps.substr(0, 80);
+  EXPECT_NE(eps.find("(\\() show"), std::string::npos);  // styled text goes character by character
+  std::string log;
+  if (vtest::haveGhostscript() || vtest::inCI()) {
+    EXPECT_TRUE(vtest::gsParses(dir + "/chosen.eps", &log)) << log;
+  }
+  size_t files = 0;
+  for (auto& e : std::filesystem::directory_iterator(dir)) files += e.is_regular_file();
+  EXPECT_EQ(files, 2u);  // the script and the one EPS file
 }

@@ -1,0 +1,26 @@
+// EPS saving in a started program: the save dialog answered by the headless
+// script (first a file, then a cancel), then what was left behind is printed.
+#include <unistd.h>
+
+#include <cstdio>
+#include <string>
+
+#include "vok/vok.h"
+
+int main() {
+  StartDrawingOnly();
+  SetEPSFileName("graph.dat");
+  Rect r = {20, 30, 120, 230};
+  for (int round = 1; round <= 2; ++round) {
+    EraseDrawing();
+    BeginEPSSaving();
+    if (!s_eps.active) return 3;
+    std::string tmp = EPSTemporaryPath();
+    FrameRect(&r);
+    s_MoveTo(40, 80);
+    DrawStyleText("f(x) = x^2");
+    EndEPSSaving();
+    std::printf("round %d: temporary %s\n", round, access(tmp.c_str(), F_OK) == 0 ? "left" : "removed");
+  }
+  return 0;
+}
