@@ -66,6 +66,21 @@ class Painter {
       spanInRegion(y, x0, x1);
     }
   }
+  // Single pixels, for one-pixel lines in a solid colour inside a
+  // rectangular clip: a copy of what the writes need, kept in registers.
+  static constexpr bool kHasDots = true;
+  bool solidDots() const { return !idle_ && isRect_ && ink_.kind == InkKind::Solid; }
+  struct Dots {
+    uint32_t* base;
+    ptrdiff_t stride;
+    int rasterLeft, rasterTop, left, top, right, bottom;
+    uint32_t fg;
+    void operator()(int x, int y) const {
+      if (x >= left && x < right && y >= top && y < bottom)
+        base[ptrdiff_t(y - rasterTop) * stride + (x - rasterLeft)] = fg;
+    }
+  };
+  Dots dots() const { return Dots{base_, stride_, rasterLeft_, rasterTop_, left_, top_, right_, bottom_, ink_.fg}; }
   // Rows y0 <= y < y1 of the same span.
   void rows(int y0, int y1, int x0, int x1);
   // Applies the ink to an already clipped span; solid colour (the common

@@ -58,6 +58,7 @@ uint64_t nextRgnGen();
 // turns them into a region. A span sink for the shape rasterisers.
 class SpanRgnBuilder {
  public:
+  static constexpr bool kHasDots = false;
   void span(int y, int x0, int x1) {
     if (x0 < x1) spans_.push_back({y, x0, x1});
   }

@@ -272,6 +272,29 @@ void pathRuns(int dh, int dv, Run run) {
   }
 }
 
+// The same path point by point: calls dot(i, h) for every point, i the row
+// offset and h the column offset, in the order of pathRuns.
+template <class Dot>
+void pathPoints(int dh, int dv, Dot dot) {
+  int adh = std::abs(dh), step = dh < 0 ? -1 : 1;
+  if (adh <= dv) {
+    int64_t twoDv = 2 * int64_t(dv), rem = dv;
+    int q = 0;
+    for (int i = 0; i <= dv; ++i) {
+      dot(i, step * q);
+      for (rem += 2 * int64_t(adh); rem >= twoDv; rem -= twoDv) ++q;
+    }
+    return;
+  }
+  int64_t twoAdh = 2 * int64_t(adh), rem = adh;
+  int row = 0;
+  for (int k = 0; k <= adh; ++k) {
+    dot(row, step * k);
+    rem += 2 * int64_t(dv);
+    if (rem >= twoAdh) rem -= twoAdh, ++row;
+  }
+}
+
 // A line from (h0, v0) to (h1, v1), both ends included, drawn with a pw x ph
 // pen hanging below and right of each point of the path. Each row of the
 // result is one span: the path is monotone, so the pens reaching a row form
@@ -288,6 +311,15 @@ void rasterLine(Sink& s, int h0, int v0, int h1, int v1, int pw, int ph) {
   if (dh == 0) {
     s.rows(v0, v1 + ph, h0, h0 + pw);
     return;
+  }
+  if constexpr (Sink::kHasDots) {
+    // The common graph line (one-pixel pen, solid colour, rectangular clip)
+    // writes the path's points directly.
+    if (pw == 1 && ph == 1 && s.solidDots()) {
+      auto dot = s.dots();
+      pathPoints(dh, dv, [&](int i, int h) { dot(h0 + h, v0 + i); });
+      return;
+    }
   }
   if (ph == 1) {
     pathRuns(dh, dv, [&](int i, int lo, int hi) { s.span(v0 + i, h0 + lo, h0 + hi + pw); });

@@ -147,6 +147,37 @@ TEST(PenGeometry, ALineDrawnBackwardsCoversTheSamePixels) {
   }
 }
 
+// One-pixel solid lines in a rectangular clip take a point-by-point path; a
+// clip that is not a rectangle (the canvas less its corner pixel) forces the
+// span path. Both must agree everywhere else, also where lines leave the canvas.
+TEST(PenGeometry, TheDirectPathOfThinLinesMatchesTheSpanPath) {
+  Canvas direct(30, 30), spans(30, 30);
+  RgnHandle clip = NewRgn(), corner = NewRgn();
+  SetRectRgn(clip, 0, 0, 30, 30);
+  SetRectRgn(corner, 29, 29, 30, 30);
+  DiffRgn(clip, corner, clip);
+  SetGWorld(spans.port(), nullptr);
+  SetClip(clip);
+  uint32_t seed = 9;
+  auto next = [&seed] { return seed = seed * 1103515245u + 12345u, int(seed >> 16 & 0x3F) - 16; };
+  for (int k = 0; k < 300; ++k) {
+    short h0 = short(next() + 15), v0 = short(next() + 15), h1 = short(next() + 15), v1 = short(next() + 15);
+    for (Canvas* c : {&direct, &spans}) {
+      SetGWorld(c->port(), nullptr);
+      PenMode(k % 3 ? patCopy : patXor);
+      ForeColor(k % 2 ? redColor : blueColor);
+      MoveTo(h0, v0);
+      LineTo(h1, v1);
+    }
+  }
+  std::vector<uint32_t> a = direct.pixels(), b = spans.pixels();
+  a.back() = b.back() = 0;  // the corner only the direct canvas may draw
+  EXPECT_EQ(a, b);
+  EXPECT_GT(direct.count(0xFFFF0000u), 100);
+  DisposeRgn(clip);
+  DisposeRgn(corner);
+}
+
 TEST(PenGeometry, HiddenOrEmptyPensDrawNoLinesOrFramesButPaintsStillShow) {
   Canvas c(10, 10);
   Rect r = rect(1, 1, 9, 9);
