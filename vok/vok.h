@@ -11,3 +11,4 @@
 #include "vok/draw/drawing_window.h"
 #include "vok/draw/eps.h"
 #include "vok/draw/styled_text.h"
+#include "vok/plot/plot.h"

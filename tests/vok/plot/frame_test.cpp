@@ -1,0 +1,114 @@
+// The numbered frame: the outline through the guarded lines, and the corner
+// numbers placed by the number offsets (x numbers centred 25 pixels below
+// their corner, y numbers ending 10 pixels left of it), seen as the text
+// calls reaching the drawing bottleneck and as pixels.
+#include <string>
+#include <vector>
+
+#include "tests/vok/plot/plot_fixture.h"
+#include "vok/draw/bottlenecks.h"
+
+using drawtest::inked;
+using drawtest::inkBox;
+using drawtest::sameRect;
+using plottest::PlotTest;
+
+namespace {
+struct TextCall {
+  std::string text;
+  short h, v;
+};
+std::vector<TextCall> g_texts;
+
+void recordText(short byteCount, const void* textBuf, Point numer, Point denom) {
+  GrafPtr port = GetQDPort();
+  g_texts.push_back({std::string(static_cast<const char*>(textBuf), size_t(byteCount)), port->pnLoc.h, port->pnLoc.v});
+  s_CustomText(byteCount, textBuf, numer, denom);
+}
+
+short widthOf(const std::string& s) { return TextWidth(s.data(), 0, short(s.size())); }
+}  // namespace
+
+class FrameTest : public PlotTest {
+ protected:
+  CQDProcs recorder;
+  void SetUp() override {
+    PlotTest::SetUp();
+    usePlain(300, 200);
+    recorder = s_GrafProcs;
+    recorder.textProc = recordText;
+    SetPortGrafProcs(world, &recorder);
+    g_texts.clear();
+    s_TextSize(12);
+    // Frame from world (0, 0) at pixel (50, 150) to world (2, 1) at (250, 50).
+    transform(100, 100, 50, 50);
+  }
+};
+
+TEST_F(FrameTest, WithoutNumbersOnlyTheOutlineIsDrawn) {
+  s_p.showXMin = s_p.showXMax = s_p.showYMin = s_p.showYMax = 0;
+  PlotFrame2D(0, 2, 0, 1);
+  EXPECT_TRUE(g_texts.empty());
+  EXPECT_TRUE(sameRect(inkBox(world), 50, 50, 151, 251));
+  EXPECT_EQ(inkCount(), 2 * 201 + 2 * 99);  // the outline and nothing inside
+  EXPECT_FALSE(inked(world, 150, 100));
+}
+
+TEST_F(FrameTest, CornerNumbersSitAtTheirOffsetsFromTheCorners) {
+  SetCoordinateDigit(2);
+  SetFrame2DYMaxDigit(0);
+  PlotFrame2D(0, 2, 0, 1);
+  ASSERT_EQ(g_texts.size(), 4u);
+  EXPECT_EQ(g_texts[0].text, "0.00");
+  EXPECT_EQ(g_texts[1].text, "2.00");
+  EXPECT_EQ(g_texts[2].text, "0.00");
+  EXPECT_EQ(g_texts[3].text, "1");
+  short w = widthOf("0.00");
+  EXPECT_EQ(g_texts[0].h, 50 - w / 2);  // trunc(0 - w/2) for an even or odd w alike
+  EXPECT_EQ(g_texts[0].v, 150 + 25);
+  EXPECT_EQ(g_texts[1].h, 250 - w / 2);
+  EXPECT_EQ(g_texts[2].h, 50 - 10 - w);
+  EXPECT_EQ(g_texts[2].v, 150 + 5);
+  EXPECT_EQ(g_texts[3].h, 50 - 10 - widthOf("1"));
+  EXPECT_EQ(g_texts[3].v, 50 + 5);
+  // The y numbers' ink ends just left of the gap before the frame.
+  Rect left = {40, 0, 160, 45};  // rows of the y numbers only
+  short right = 0;
+  for (int v = left.top; v < left.bottom; ++v)
+    for (int h = left.left; h < left.right; ++h)
+      if (inked(world, h, v) && h + 1 > right) right = short(h + 1);
+  EXPECT_GE(right, 50 - 10 - 2);
+  EXPECT_LE(right, 50 - 10);
+}
+
+TEST_F(FrameTest, SeparateValuesAreWhatTheCornersShow) {
+  s_p.showYMin = s_p.showYMax = 0;
+  SetCoordinateDigit(1);
+  PlotFrame2DSeparate(0, 2, 0, 1, -0.25, 7.25, 0, 0);
+  ASSERT_EQ(g_texts.size(), 2u);
+  EXPECT_EQ(g_texts[0].text, "-0.2");  // "%.*f" rounds to even on the tie
+  EXPECT_EQ(g_texts[1].text, "7.2");
+  s_p.xNumDx = 7;
+  s_p.xNumDy = -3;
+  g_texts.clear();
+  PlotFrame2D(0, 2, 0, 1);
+  EXPECT_EQ(g_texts[0].h, 50 + short(7 - widthOf("0.0") * 0.5));
+  EXPECT_EQ(g_texts[0].v, 150 - 3);
+}
+
+// A frame corner outside the region is skipped like any other point, and the
+// number drawn there stays relative to the pen: nothing lands at a wrapped pixel.
+TEST_F(FrameTest, FarCornersDropTheirSidesOnly) {
+  s_p.showXMin = s_p.showXMax = s_p.showYMin = s_p.showYMax = 0;
+  PlotFrame2D(0, 2, 0, 1e6);  // the top corners map far above the region
+  EXPECT_TRUE(sameRect(inkBox(world), 150, 50, 151, 251));  // only the bottom side
+}
+
+TEST_F(FrameTest, StepPlotFrameUsesItsOwnMapping) {
+  SetPlot4W(2, 50, 0, 0, 0);  // 2 pixels per step, 50 per unit of x
+  SetPlot4B(10, 20, 0, 0, 0);
+  SetPlot4O(0, 1, 0, 0, 0);
+  PlotFrame1D(0, 100, 1, 3);  // columns 10 ... 210, rows 180 ... 80
+  EXPECT_TRUE(sameRect(inkBox(world), 80, 10, 181, 211));
+  EXPECT_TRUE(g_texts.empty());
+}

@@ -1,0 +1,82 @@
+// "Magnify" by a scripted mouse drag in a started program (plain and buffered
+// drawing window) must show exactly the world rectangle under the drag;
+// "Shrink Half" halves the scales. Both erase the drawing, a bare click and
+// an unusable factor leave transform and drawing alone.
+#include <cmath>
+
+#include "tests/vok/plot/plot_fixture.h"
+
+using drawtest::inked;
+using plottest::PlotTest;
+
+namespace {
+// Runs zoom_prog with `script` and returns its report lines.
+std::string zoomRun(const std::string& name, const std::string& script, const std::string& args) {
+  std::string dir = vtest::scratchDir(name);
+  vtest::writeFile(dir + "/script.txt", script);
+  auto r = vtest::run("VOK_DISPLAY=headless VOK_SCREEN=1200x1000 VOK_SCRIPT=" + dir + "/script.txt " +
+                      vtest::progPath("zoom_prog") + " " + args);
+  EXPECT_EQ(r.status, 0) << r.err << r.out;
+  return r.err;
+}
+}  // namespace
+
+// World (0, 0) sits at pixel (50, 250) of the 400 x 300 window at global
+// (100, 100), 100 pixels per unit: the drag from local (50, 50) to (150, 200)
+// covers x 0 ... 1 and y 0.5 ... 2.
+TEST(Magnify, DragShowsTheWorldRectangleUnderItInPlainMode) {
+  std::string out = zoomRun("magnify-plain", "drag 150 150 250 300\nclick 300 300\n", "plain enlarge enlarge");
+  EXPECT_EQ(out,
+            "enlarge x 0.0000 1.0000 y 0.5000 2.0000 w 400.0000 200.0000 erased 1\n"
+            // the click selects nothing: same transform, picture kept
+            "enlarge x 0.0000 1.0000 y 0.5000 2.0000 w 400.0000 200.0000 erased 0\n");
+}
+
+// In buffered mode the window is the drawing scaled by 2 at global (200, 200):
+// the same drag in window pixels selects the same world rectangle. With Shift
+// the rectangle keeps the window's proportions (height = width x 300 / 400).
+TEST(Magnify, BufferedWindowAndShiftKeepTheProportions) {
+  std::string out = zoomRun("magnify-buffered", "drag 300 300 500 600\ndrag 300 300 500 350 shift\n",
+                            "buffered enlarge enlarge");
+  EXPECT_EQ(out,
+            "enlarge x 0.0000 1.0000 y 0.5000 2.0000 w 400.0000 200.0000 erased 1\n"
+            "enlarge x 0.1250 0.3750 y 1.3750 1.7500 w 1600.0000 800.0000 erased 1\n");
+}
+
+// A drag from right to left over a reversed axis keeps the axis reversed:
+// the window then runs from x 3 on the left to x 2 on the right.
+TEST(Magnify, ReversedAxisStaysReversedAndShrinkHalves) {
+  std::string out = zoomRun("magnify-reversed", "drag 250 150 150 300\n", "plain reverse enlarge shrink");
+  EXPECT_EQ(out,
+            "enlarge x 3.0000 2.0000 y 0.5000 2.0000 w -400.0000 200.0000 erased 1\n"
+            "shrink x 3.5000 1.5000 y -0.2500 2.7500 w -200.0000 100.0000 erased 1\n");
+}
+
+class ShrinkTest : public PlotTest {};
+
+TEST_F(ShrinkTest, HalvesBothScalesKeepsOriginsAndErases) {
+  usePlain(100, 100);
+  transform(80, -60, 7, 9, 1.5, -2);
+  s_MoveTo(10, 10);
+  s_LineTo(20, 10);
+  ShrinkPlot2DHalf();
+  EXPECT_EQ(s_wx, 40);
+  EXPECT_EQ(s_wy, -30);
+  EXPECT_EQ(s_bx, 7);
+  EXPECT_EQ(s_by, 9);
+  EXPECT_EQ(s_ox, 1.5);
+  EXPECT_EQ(s_oy, -2);
+  EXPECT_EQ(inkCount(), 0);
+}
+
+// Factors that would make a scale zero, infinite or not a number are refused.
+TEST_F(ShrinkTest, UnusableFactorsChangeNothing) {
+  usePlain(100, 100);
+  transform(80, 60, 0, 0);
+  s_MoveTo(10, 10);
+  s_LineTo(20, 10);
+  for (double f : {0.0, -0.0, -2.0, double(NAN), double(INFINITY), 1e-320}) ShrinkPlot2D(f);
+  EXPECT_EQ(s_wx, 80);
+  EXPECT_EQ(s_wy, 60);
+  EXPECT_TRUE(inked(world, 15, 10));
+}
