@@ -143,7 +143,8 @@ void SetCPixel(short h, short v, const RGBColor* c) {
   const ClipState& clip = portClip(port);
   if (clip.empty || !PtInRgn(Point{v, h}, const_cast<OpaqueRgn*>(clip.rgn))) return;
   uint32_t p = toPixel(*c);
-  *at(port->portPixMap, h, v) = port->portPixMap.pixelSize == 1 ? toOneBit(p) : p;
+  if (port->portPixMap.pixelSize == 1) p = (p & kRGBMask) == kRGBMask ? kWhitePixel : kBlackPixel;  // as drawing does
+  *at(port->portPixMap, h, v) = p;
 }
 
 Boolean GetPixel(short h, short v) {

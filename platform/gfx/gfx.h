@@ -261,7 +261,8 @@ void ClosePort(GrafPort* port);  // frees what the port owns; the scratch port b
 // keeps the raster. For ports opened with OpenPortOn (or zeroed).
 void InitPortState(GrafPort* port);
 
-// Offscreen worlds: depth 0 = deepest screen (32 here), 1 = black and white.
+// Offscreen worlds: depth 0 = deepest screen (32 here), 1 = black and white
+// (drawing there paints every colour but white as black).
 // Empty bounds give paramErr, rasters over 64 M pixels memFullErr.
 enum { pixelsLocked = 1 };
 OSErr NewGWorld(GWorldPtr* world, short depth, const Rect* bounds, void* cTable, GDHandle gd, long flags);

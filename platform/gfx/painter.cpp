@@ -64,6 +64,12 @@ Painter::Painter(GrafPort* port, const Ink& ink) : ink_(ink) {
   stride_ = pm.rowPixels;
   rasterLeft_ = pm.bounds.left;
   rasterTop_ = pm.bounds.top;
+  // A black-and-white raster draws every colour but white as black, so that
+  // coloured lines stay visible.
+  if (pm.pixelSize == 1) {
+    ink_.fg = (ink_.fg & kRGBMask) == kRGBMask ? kWhitePixel : kBlackPixel;
+    ink_.bg = (ink_.bg & kRGBMask) == kRGBMask ? kWhitePixel : kBlackPixel;
+  }
   clip_ = &portClip(port);
   idle_ = ink.kind == InkKind::None || clip_->empty;
   isRect_ = clip_->isRect;

@@ -165,7 +165,7 @@ TEST(CopyBits, OverlappingCopiesWithinOneRasterReadTheOldPixels) {
   for (int x = 2; x < 10; ++x) EXPECT_EQ(c.at(x, 0), 0xFF000000u | uint32_t(x - 2));
 }
 
-TEST(CopyBits, OneBitDestinationsKeepOnlyBlackAndWhite) {
+TEST(CopyBits, OneBitRastersKeepOnlyBlackAndWhite) {
   GWorldPtr mono = nullptr;
   Rect b = rect(0, 0, 4, 1);
   ASSERT_EQ(NewGWorld(&mono, 1, &b, nullptr, nullptr, 0), noErr);
@@ -179,6 +179,16 @@ TEST(CopyBits, OneBitDestinationsKeepOnlyBlackAndWhite) {
   EXPECT_EQ(px[1], kWhite);
   EXPECT_EQ(px[2], kBlack);
   EXPECT_EQ(px[3], kWhite);
+  // Drawing into it paints any colour but white as black.
+  SetGWorld(mono, nullptr);
+  ForeColor(yellowColor);
+  Rect one = rect(3, 0, 4, 1);
+  PaintRect(&one);
+  EXPECT_EQ(px[3], kBlack);
+  ForeColor(whiteColor);
+  PaintRect(&one);
+  EXPECT_EQ(px[3], kWhite);
+  SetGWorld(c.port(), nullptr);
   DisposeGWorld(mono);
 }
 
