@@ -74,7 +74,6 @@ void in_SetUpParametersDialogP(PDPage** listVar);
 void in_AddParameterP(void* pointer, int type, const char* name, PDPage* list);
 void in_AddParameterP0(void* pointer, int type, const char* name, PDPage** listVar);
 int32_t PDStringToType(const char* typeName);
-void AddPDProcs();
 
 // The type name of a code, or null for a code outside the ten.
 const char* PDTypeName(int32_t type);

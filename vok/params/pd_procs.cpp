@@ -1,0 +1,50 @@
+// The standard command buttons: thin procedures over the drawing, plot
+// and output operations, registered by AddPDProcs in the fixed order the
+// parameter files of programs using them rely on.
+#include "vok/params/pd_procs.h"
+
+#include "vok/draw/drawing_window.h"
+#include "vok/frame/events.h"
+#include "vok/params/param_table.h"
+#include "vok/params/pd_output_link.h"
+#include "vok/plot/plot.h"
+
+void ShowProc() { Stop(); }
+void ClearProc() { EraseDrawing(); }
+
+void PrintProc() {
+  BeginBitMapPrinting();
+  EndBitMapPrinting();
+}
+
+void SaveProc() {
+  BeginBitMapSaving();
+  EndBitMapSaving();
+}
+
+void BeginPrintingProc() { BeginPrinting(); }
+void EndPrintingProc() { EndPrinting(); }
+void BeginSavingProc() { BeginSaving(); }
+void EndSavingProc() { EndSaving(); }
+void ShrinkProc() { ShrinkPlot2D(2.0); }
+
+void AddPDProcs() {
+  struct Button {
+    PDProc proc;
+    const char* label;
+  };
+  static const Button buttons[] = {
+      {ShowProc, "Show"},
+      {ClearProc, "Clear"},
+      {PrintProc, "Print BitMap"},
+      {SaveProc, "Save BitMap"},
+      {BeginPrintingProc, "Begin Printing"},
+      {EndPrintingProc, "End Printing"},
+      {BeginSavingProc, "Begin Saving"},
+      {EndSavingProc, "End Saving"},
+      {EndSavingInPrintingProc, "Save Printing"},
+      {EnlargePlot2D, "Magnify"},
+      {ShrinkProc, "Shrink Half"},
+  };
+  for (const Button& b : buttons) in_AddParameterP0(reinterpret_cast<void*>(b.proc), doType, b.label, &s_paramDialogP);
+}
