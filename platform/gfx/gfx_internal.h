@@ -95,7 +95,6 @@ class Painter {
     }
   }
   uint32_t* pixel(int x, int y) const { return base_ + ptrdiff_t(y - rasterTop_) * stride_ + (x - rasterLeft_); }
-  const ClipState& clip() const { return *clip_; }
   struct Box {
     int left, top, right, bottom;
   };
@@ -140,7 +139,7 @@ void polyRecordLine(GrafPort* port, Point from, Point to);
 void copyPixels(const PixMap& src, const Rect& srcRect, PixMap* dst, const Rect& dstRect, short mode,
                 const OpaqueRgn* clip, RgnHandle mask, uint32_t bg);
 
-// Pen rectangle size of a port, or false when lines and frames draw nothing.
+// False when lines and frames draw nothing: hidden pen or an empty pen size.
 inline bool penShows(const GrafPort* port) { return port->pnVis >= 0 && port->pnSize.h > 0 && port->pnSize.v > 0; }
 
 }  // namespace vokgfx
