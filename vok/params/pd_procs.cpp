@@ -1,31 +1,16 @@
-// The standard command buttons: thin procedures over the drawing, plot
-// and output operations, registered by AddPDProcs in the fixed order the
-// parameter files of programs using them rely on.
+// The standard command buttons that need no output job, and AddPDProcs,
+// which registers all eleven in the fixed order that the parameter files
+// of programs using them rely on.
 #include "vok/params/pd_procs.h"
 
 #include "vok/draw/drawing_window.h"
 #include "vok/frame/events.h"
 #include "vok/params/param_table.h"
-#include "vok/params/pd_output_link.h"
 #include "vok/plot/plot.h"
 
 void ShowProc() { Stop(); }
 void ClearProc() { EraseDrawing(); }
 
-void PrintProc() {
-  BeginBitMapPrinting();
-  EndBitMapPrinting();
-}
-
-void SaveProc() {
-  BeginBitMapSaving();
-  EndBitMapSaving();
-}
-
-void BeginPrintingProc() { BeginPrinting(); }
-void EndPrintingProc() { EndPrinting(); }
-void BeginSavingProc() { BeginSaving(); }
-void EndSavingProc() { EndSaving(); }
 void ShrinkProc() { ShrinkPlot2D(2.0); }
 
 void AddPDProcs() {

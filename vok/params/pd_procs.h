@@ -1,6 +1,7 @@
 // The standard command buttons of the Parameters dialog, each a procedure
 // without arguments, and AddPDProcs, which registers them into the
-// default page list s_paramDialogP.
+// default page list s_paramDialogP. The printing and saving buttons are
+// defined with the output layer, which owns the jobs they run.
 #pragma once
 
 void ShowProc();
@@ -11,6 +12,6 @@ void BeginPrintingProc();
 void EndPrintingProc();
 void BeginSavingProc();
 void EndSavingProc();
-void EndSavingInPrintingProc();  // saves the picture recorded for the last print job
+void EndSavingInPrintingProc();
 void ShrinkProc();
 void AddPDProcs();
