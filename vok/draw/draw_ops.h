@@ -4,6 +4,7 @@
 // what PostScript can express while an EPS recording is active.
 #pragma once
 #include "platform/font/font.h"
+#include "platform/gfx/picture.h"
 
 // ---- pen position ------------------------------------------------------------
 void s_MoveTo(short h, short v);  // ends the program when no start-up call ran
@@ -41,11 +42,15 @@ void s_SetCPixel(short h, short v, const RGBColor* color);
 void s_GetCPixel(short h, short v, RGBColor* color);
 Boolean s_GetPixel(short h, short v);
 
-// ---- polygons and regions ---------------------------------------------
+// ---- polygons, regions and pictures ---------------------------------------------
 PolyHandle s_OpenPoly();
 void s_ClosePoly();
 void s_OpenRgn();
 void s_CloseRgn(RgnHandle dst);
+// Pictures pass straight through (inline: they reach the picture code only where used).
+inline PicHandle s_OpenPicture(const Rect* picFrame) { return OpenPicture(picFrame); }
+inline void s_ClosePicture() { ClosePicture(); }
+inline void s_DrawPicture(PicHandle pic, const Rect* dstRect) { DrawPicture(pic, dstRect); }
 
 // ---- pattern fills -------------------------------------------------------------
 void s_FillRect(const Rect* r, const Pattern* pat);

@@ -228,8 +228,7 @@ void SetPattern(Pattern* pattern, short index) {
 void s_FlushScreen() {
   uint32_t now = TickCount();
   if (s_ss.directDraw == 1 || now > s_ss.lastFlushTick) {
-    EventRecord ev;
-    EventAvail(0, &ev);
+    EventAvail(0, &s_event);  // servicing the display shows what was drawn
     s_ss.lastFlushTick = now;
     ++s_flushCount;
   }

@@ -120,6 +120,7 @@ TEST_F(PlainTest, DirectDprintfDrawsFormattedTextAndCutsLongOnes) {
 // The Start() check ends a program that draws before starting up.
 TEST(UnstartedDrawing, MoveToBeforeStartEndsTheProgram) {
   vtest::RunResult r = vtest::run("VOK_DISPLAY=headless " + vtest::progPath("unstarted_draw_prog"));
+  EXPECT_EQ(r.status, 1);
   EXPECT_NE((r.out + r.err).find("Error: Start() is not called!"), std::string::npos) << r.out << r.err;
   EXPECT_EQ(r.out.find("drew anyway"), std::string::npos);
 }

@@ -82,6 +82,11 @@ TEST_F(WindowTest, BufferedModeDrawsIntoBufferAndScaledWindow) {
   RedrawWindowP();
   EXPECT_TRUE(drawtest::sameRect(inkBox(s_redrawPort), 20, 20, 22, 42));  // each buffer pixel as 2 x 2
 
+  Point where = {short(46 + 20), short(500 + 40)};  // global, on the window
+  s_GlobalToLocal(&where);
+  EXPECT_EQ(where.h, 20);  // in drawing coordinates
+  EXPECT_EQ(where.v, 10);
+
   s_SetGWorld(s_drawingWindow, nullptr);  // stands for the buffer
   EXPECT_EQ(GetQDPort(), s_drawingPort);
   s_SetGWorld(s_redrawWindow, s_display);
