@@ -11,4 +11,5 @@
 #include "vok/draw/drawing_window.h"
 #include "vok/draw/eps.h"
 #include "vok/draw/styled_text.h"
+#include "vok/plot/markers.h"
 #include "vok/plot/plot.h"
