@@ -1,0 +1,148 @@
+// The file dialogs and the queue of handed-over documents in started
+// programs driven by headless scripts: which dialog each fopen mode gets,
+// cancel, whole-file writing through the save dialog, the default folder,
+// and command-line documents taken one by one before the open dialog.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <string>
+
+#include "tests/support/paths.h"
+
+namespace {
+struct ProgRun {
+  std::string dir;
+  vtest::RunResult result;
+};
+
+// Runs file_dialogs_prog in a fresh folder after `setup` (shell), with FD_*
+// settings in `vars` and `docs` on the command line.
+ProgRun runCase(const std::string& name, const std::string& vars, const std::string& script,
+                const std::string& setup = "", const std::string& docs = "") {
+  ProgRun r;
+  r.dir = vtest::scratchDir("file-dialogs-" + name);
+  vtest::writeFile(r.dir + "/s.txt", script);
+  std::string cmd = "cd " + r.dir + (setup.empty() ? "" : " && " + setup) +
+                    " && env VOK_DISPLAY=headless VOK_SCRIPT=s.txt " + vars + " " +
+                    vtest::progPath("file_dialogs_prog") + " " + docs;
+  r.result = vtest::run(cmd);
+  return r;
+}
+
+bool exists(const std::string& path) {
+  struct stat st;
+  return ::stat(path.c_str(), &st) == 0;
+}
+
+// Files in dir other than the script (temporary files must not stay).
+std::string listing(const std::string& dir) {
+  return vtest::run("cd " + dir + " && ls -A | grep -v '^s.txt$' | tr '\\n' ' '").out;
+}
+}  // namespace
+
+TEST(DocumentQueue, CommandLineFilesComeInOrderThenTheOpenDialog) {
+  ProgRun r = runCase("queue", "FD_CASE=queue", "choose \"c.txt\"\n",
+                      "echo first > a.txt && echo second > b.txt && echo third > c.txt", "a.txt b.txt");
+  ASSERT_EQ(r.result.status, 0) << r.result.err;
+  EXPECT_EQ(r.result.out,
+            "count 2\n"
+            "document a.txt: first\ncount 1\n"
+            "document b.txt: second\ncount 0\n"
+            "next null\n"
+            "spec zero, count 0, taken 2\n"
+            "dialog third\n");
+}
+
+TEST(DocumentQueue, AMissingDocumentIsNamedAndTheQueueMovesOn) {
+  ProgRun r = runCase("queue-missing", "FD_CASE=queue", "cancel\n", "echo here > b.txt", "gone.txt b.txt");
+  ASSERT_EQ(r.result.status, 0) << r.result.err;
+  EXPECT_EQ(r.result.out,
+            "count 2\n"
+            "document gone.txt: No such file or directory\ncount 1\n"
+            "document b.txt: here\ncount 0\n"
+            "next null\n"
+            "spec zero, count 0, taken 2\n"
+            "dialog null\n");
+}
+
+TEST(DocumentQueue, WithoutDocumentsTheOpenDialogComesFirst) {
+  ProgRun r = runCase("queue-none", "FD_CASE=queue", "cancel\n");
+  ASSERT_EQ(r.result.status, 0) << r.result.err;
+  EXPECT_EQ(r.result.out, "count 0\nnext null\nspec zero, count 0, taken 0\ndialog null\n");
+}
+
+TEST(DialogFOpen, ModesPickTheDialogAndTheOfferedTypes) {
+  // r, r+, a+ and w+ use the open dialog; a+ reads from the start of the chosen file.
+  ProgRun r = runCase("modes", "FD_CASE=open FD_MODES=r,rb,a+,r+",
+                      "choose \"data.tsv\"\nchoose \"pic.png\"\nchoose \"data.tsv\"\ncancel\n",
+                      "printf 'x\\ty\\n1\\t2\\n' > data.tsv && echo png > pic.png");
+  ASSERT_EQ(r.result.status, 0) << r.result.err;
+  EXPECT_EQ(r.result.out,
+            "r: data.tsv: x\ty\nr: close 0\n"
+            "rb: pic.png: png\nrb: close 0\n"
+            "a+: data.tsv: x\ty\na+: close 0\n"
+            "r+: null\n");
+  // A text mode does not offer a file of another type; a+ is no save dialog.
+  r = runCase("modes-text", "FD_CASE=open FD_MODES=r", "choose \"pic.png\"\n", "echo png > pic.png");
+  EXPECT_EQ(r.result.status, 2);
+  EXPECT_NE(r.result.err.find("not of a type"), std::string::npos) << r.result.err;
+  r = runCase("modes-aplus", "FD_CASE=open FD_MODES=a+", "saveas \"new.txt\"\n");
+  EXPECT_EQ(r.result.status, 2);
+  EXPECT_NE(r.result.err.find("use choose"), std::string::npos) << r.result.err;
+}
+
+TEST(DialogFOpen, SaveWritesTheChosenFileWholeOnClose) {
+  // The old content stays until fclose; then the new file replaces it.
+  ProgRun r = runCase("save", "FD_CASE=open FD_MODES=w,wb,a FD_NAME=drawing.eps",
+                      "saveas \"out/g.eps\"\nsaveas \"out/g.bin\"\nsaveas \"out/g.eps\"\n",
+                      "mkdir -p out && echo old > out/g.eps");
+  ASSERT_EQ(r.result.status, 0) << r.result.err;
+  EXPECT_EQ(r.result.out,
+            "w: g.eps: before close old\nw: close 0\n"
+            "wb: g.bin: before close (none)\nwb: close 0\n"
+            "a: g.eps: before close written with w\na: close 0\n");
+  EXPECT_EQ(vtest::readFile(r.dir + "/out/g.eps"), "written with a\n");
+  EXPECT_EQ(vtest::readFile(r.dir + "/out/g.bin"), "written with wb\n");
+  EXPECT_EQ(listing(r.dir + "/out"), "g.bin g.eps ");
+}
+
+TEST(DialogFOpen, CancelledSaveWritesNothing) {
+  ProgRun r = runCase("save-cancel", "FD_CASE=open FD_MODES=w", "cancel\n", "echo keep > old.eps");
+  ASSERT_EQ(r.result.status, 0) << r.result.err;
+  EXPECT_EQ(r.result.out, "w: null\n");
+  EXPECT_EQ(vtest::readFile(r.dir + "/old.eps"), "keep\n");
+  EXPECT_EQ(listing(r.dir), "old.eps ");
+}
+
+TEST(DialogFOpen, SaveWhereNoFileCanBeMadeFailsAndLeavesTheOldFile) {
+  // /proc takes no new files, not even from root.
+  ProgRun r = runCase("save-ro", "FD_CASE=open FD_MODES=w", "saveas \"/proc/vok-test.txt\"\n");
+  ASSERT_EQ(r.result.status, 0) << r.result.err;
+  EXPECT_EQ(r.result.out, "w: null vok-test.txt\n");
+}
+
+TEST(DialogFOpen, UnclosedStreamLeavesNoFileBehind) {
+  // The program returns from main with the save stream still open.
+  ProgRun r = runCase("save-unclosed", "FD_CASE=open FD_MODES=w FD_LEAVE_OPEN=1", "saveas \"x.txt\"\n");
+  ASSERT_EQ(r.result.status, 0) << r.result.err;
+  EXPECT_FALSE(exists(r.dir + "/x.txt"));
+  EXPECT_EQ(listing(r.dir), "");
+}
+
+TEST(DefaultFileLocation, DialogsStartInTheGivenFolder) {
+  // Return takes the proposed name in the folder the save dialog shows.
+  ProgRun r = runCase("location", "FD_CASE=location FD_FOLDER=place", "key return\ncancel\n", "mkdir place");
+  ASSERT_EQ(r.result.status, 0) << r.result.err;
+  EXPECT_EQ(r.result.out, "save " + r.dir + "/place/placed.txt close 0\nopen null\n");
+  EXPECT_EQ(vtest::readFile(r.dir + "/place/placed.txt"), "placed\n");
+}
+
+TEST(DialogFSSpec, ChoiceOrZeroSpec) {
+  ProgRun r = runCase("spec", "FD_CASE=spec", "choose \"any.bin\"\n", "echo 1 > any.bin");
+  ASSERT_EQ(r.result.status, 0) << r.result.err;
+  EXPECT_EQ(r.result.out, "spec any.bin, kept 1\n");
+  r = runCase("spec-cancel", "FD_CASE=spec", "cancel\n");
+  ASSERT_EQ(r.result.status, 0) << r.result.err;
+  EXPECT_EQ(r.result.out, "spec zero\n");
+}
