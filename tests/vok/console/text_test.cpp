@@ -25,7 +25,8 @@ class Console : public ::testing::Test {
     testing::internal::CaptureStdout();
   }
   void TearDown() override {
-    if (!stdoutTaken_) testing::internal::GetCapturedStdout();
+    std::string out = stdoutTaken_ ? "" : testing::internal::GetCapturedStdout();
+    if (HasFailure()) std::fputs(out.c_str(), stderr);  // the failure messages went there too
   }
   std::string takeStdout() {
     stdoutTaken_ = true;

@@ -72,9 +72,7 @@ TEST(FrameStart, TwoCommandLineFilesArriveAsTwoDocuments) {
   vtest::writeFile(dir + "/b.tsv", "y\n2\n");
   ProgRun r = runProg("documents", "", "", "'" + dir + "/a.tsv' '" + dir + "/b.tsv'");
   ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_TRUE(has(r.out, "@count 2")) << r.out;
-  EXPECT_TRUE(has(r.out, "@document " + dir + "/a.tsv\n")) << r.out;
-  EXPECT_TRUE(has(r.out, "@document " + dir + "/b.tsv\n")) << r.out;
+  EXPECT_TRUE(has(r.out, "@count 2\n@took 2 open x\n@took 1 open y\n@took 0 none \n@left 0, zero spec 1")) << r.out;
 }
 
 // Window memory: nothing is written on a first run; a program's own choice
@@ -142,6 +140,12 @@ TEST(FrameMessages, PrintErrorEndsWithItsTextAndFailure) {
   EXPECT_EQ(r.status, 1);
 }
 
+TEST(FrameMessages, OutputBeforeStartUpIsFatal) {
+  ProgRun r = runProg("early", "");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_TRUE(has(r.err, "Error: Start() is not called!")) << r.err;
+}
+
 TEST(FrameMessages, LongErrorMessagesAreCutNotOverflowed) {
   ProgRun r = runProg("error", "", "VOK_TEST_LONG=1");
   EXPECT_EQ(r.status, 1);
@@ -164,6 +168,6 @@ TEST(FrameDemo, DrawsPrintsAndHoldsThePicture) {
   ProgRun r = runProg("demo", "snapshot \"" + shot + "\"\nclick 500 400\n");
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_TRUE(has(r.out, "console line\n")) << r.out;
-  EXPECT_TRUE(has(r.out, "@done")) << r.out;
+  EXPECT_TRUE(has(r.out, "@pen 7 9\n@done")) << r.out;
   EXPECT_EQ(vtest::readFile(shot).substr(0, 4), "\x89PNG");
 }

@@ -96,19 +96,23 @@ int modeError() {
   PrintError("Error in test: value %d is 100%% wrong\n", 5);
 }
 
+// The documents of the command line, taken one by one.
 int modeDocuments() {
   Start();
   std::printf("@count %d\n", int(s_dd.count));
-  for (long i = 1; i <= s_dd.count; ++i) {
-    FSSpec spec;
-    DescType type;
-    Size size;
-    AEKeyword key;
-    char path[1024] = "";
-    if (AEGetNthPtr(&s_dd.documents, i, typeFSS, &key, &type, &spec, sizeof spec, &size) == noErr)
-      VokFSSpecToPath(&spec, path, sizeof path);
-    std::printf("@document %s\n", path);
+  for (int i = 0; i < 3; ++i) {
+    int before = DDCount();
+    FILE* f = DDFOpen("data", "r");
+    char line[256] = "";
+    if (f) {
+      if (!std::fgets(line, sizeof line, f)) line[0] = 0;
+      std::fclose(f);
+    }
+    std::printf("@took %d %s %s", before, f ? "open" : "none", f ? line : "\n");
   }
+  FSSpec spec;
+  DDFSSpec(&spec);
+  std::printf("@left %d, zero spec %d\n", int(DDCount()), spec.parID == 0 && spec.name[0] == 0);
   return 0;
 }
 
@@ -137,6 +141,11 @@ int modeDemo() {
   MoveTo(60, 80);
   DrawString((ConstStr255Param) "\x0c" "Hello, frame");
   s_printf("console line\n");
+  MoveTo(7, 9);
+  s_Dprintf(60, 120, "value %d", 42);
+  Point pen;
+  GetPen(&pen);
+  std::printf("@pen %d %d\n", pen.h, pen.v);  // put back where it was
   Stop();
   std::printf("@done\n");
   return 0;
@@ -153,6 +162,7 @@ int main() {
   if (mode == "documents") return modeDocuments();
   if (mode == "input") return modeInput();
   if (mode == "demo") return modeDemo();
+  if (mode == "early") return s_printf("too early\n");
   std::fprintf(stderr, "frame_prog: unknown VOK_TEST_MODE \"%s\"\n", mode.c_str());
   return 2;
 }

@@ -1,0 +1,150 @@
+// Pause, stop and the small polls in one process, with script lines loaded
+// on the spot; and the fatal paths (which end the process) as death tests.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "platform/display/headless/script.h"
+#include "vok/vok.h"
+
+namespace {
+class Frame : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    if (s_textWindow) return;
+    MinimumStart();
+    InitText();
+  }
+  void SetUp() override {
+    TESetText("", 0, s_textH);
+    SetMouseState(Point{400, 500}, false, 0);
+    testing::internal::CaptureStdout();  // keeps the headless echo off the log
+  }
+  void TearDown() override {
+    std::string out = testing::internal::GetCapturedStdout();
+    if (HasFailure()) std::fputs(out.c_str(), stderr);  // the failure messages went there too
+  }
+  static std::string text() { return std::string(*TEGetText(s_textH), size_t((**s_textH).teLength)); }
+  static void script(const char* lines) { VokLoadScript("test script", lines); }
+};
+}  // namespace
+
+TEST_F(Frame, PauseGestureStopsAndAPlainClickContinues) {
+  CheckPause();  // pointer below the menu bar: nothing happens
+  EXPECT_EQ(text(), "");
+  for (EventModifiers mods : {EventModifiers(shiftKey), EventModifiers(alphaLock)}) {
+    TESetText("", 0, s_textH);
+    SetMouseState(Point{29, 600}, false, mods);  // the lowest line of the pause zone
+    script("click 600 5\n");                      // in the menu bar, but without Shift: continues
+    CheckPause();
+    EXPECT_EQ(text(), std::string(s_message1) + s_message2);
+  }
+  SetMouseState(Point{30, 600}, false, shiftKey);  // one line too low
+  TESetText("", 0, s_textH);
+  CheckPause();
+  EXPECT_EQ(text(), "");
+}
+
+TEST_F(Frame, StopLetsArrowKeysBrowseTheConsole) {
+  std::string lines;
+  for (int i = 0; i < 40; ++i) lines += "line\r";
+  TESetText(lines.data(), long(lines.size()), s_textH);
+  TESetSelect(0, 0, s_textH);
+  script("key down\nkey \"x\"\nkey down cmd\nclick 300 300\n");
+  Stop();
+  EXPECT_EQ(TEGetLine((**s_textH).selStart, s_textH), 22);  // 1 + 21 lines; other keys are ignored
+  EXPECT_EQ(text(), lines);
+  EXPECT_EQ(s_event.what, mouseDown);
+}
+
+TEST_F(Frame, WaitsAndPolls) {
+  uint32_t t0 = TickCount();
+  WaitTick(0);
+  EXPECT_LE(TickCount() - t0, 1u);
+  t0 = TickCount();
+  WaitTick(6);
+  EXPECT_GE(TickCount() - t0, 6u);
+  script("key \"k\"\n");
+  EXPECT_TRUE(KeyPressedCheckPause());
+  EXPECT_EQ(s_event.message & charCodeMask, uint32_t('k'));
+  script("click 200 300\n");
+  EXPECT_TRUE(MousePressedCheckPause());
+  EXPECT_EQ(s_event.where.h, 200);
+  FlushEvents(everyEvent, 0);
+}
+
+TEST_F(Frame, SmallMessages) {
+  unsigned char* p = static_cast<unsigned char*>(CheckCalloc(0, 8));  // a count of 0 still gives a block
+  ASSERT_NE(p, nullptr);
+  for (int i = 0; i < 8; ++i) EXPECT_EQ(p[i], 0);
+  std::free(p);
+  WindowRef front = FrontWindow();
+  AlertMessage("x", 7);  // no such kind: nothing shown
+  AlertMessage("x", -1);
+  EXPECT_EQ(FrontWindow(), front);
+  PrintOSType(FourCC('T', 'E', 'X', 'T'));
+  EXPECT_EQ(text(), "TEXT\r");
+}
+
+TEST_F(Frame, DebugTextWaitsForAClickAndWindowBoundsAreShared) {
+  script("click 300 300\n");
+  s_debug("dbg");
+  EXPECT_EQ(text(), "dbg\r");
+  Rect* first = VOWindowBounds(s_textWindow);
+  Rect* second = VOWindowBounds(s_inputWindow);
+  EXPECT_EQ(first, second);  // one rectangle, overwritten by every call
+  EXPECT_EQ(second->top, 0);
+  EXPECT_EQ(second->right, s_inputBounds.right - s_inputBounds.left);
+  EXPECT_EQ(second->bottom, s_inputBounds.bottom - s_inputBounds.top);
+}
+
+TEST_F(Frame, ConsoleInputEchoesAndCutsPieces) {
+  script("type \"12 3.5\"\n");
+  int a = 0;
+  double b = 0;
+  EXPECT_EQ(s_scanf("%d %lf", &a, &b), 2);
+  EXPECT_EQ(a, 12);
+  EXPECT_EQ(b, 3.5);
+  EXPECT_EQ(text(), "12 3.5\r");
+  // Backspace edits the line but never eats earlier output.
+  TESetText("out\r", 4, s_textH);
+  script("key backspace\nkey \"ab\"\nkey backspace\nkey \"cdef\"\nkey return\n");
+  char piece[4];
+  EXPECT_STREQ(s_fgets(piece, 4, stdin), "acd");
+  EXPECT_STREQ(s_fgets(piece, 4, stdin), "ef\n");
+  EXPECT_EQ(text(), "out\racdef\r");
+  echoInputFlag = 0;
+  script("type \"quiet\"\n");
+  char line[64];
+  s_fgets(line, sizeof line, stdin);
+  echoInputFlag = 1;
+  EXPECT_STREQ(line, "quiet\n");
+  EXPECT_EQ(text(), "out\racdef\r");
+}
+
+TEST_F(Frame, OverlongConsoleLineIsCutAndHandedOutWithinItsEnd) {
+  std::string keys;  // 1200 keys, in lines the event queue can hold
+  for (int i = 0; i < 6; ++i) keys += "key \"" + std::string(200, 'w') + "\"\n";
+  script(keys.c_str());
+  char piece[600];
+  EXPECT_EQ(std::strlen(s_fgets(piece, sizeof piece, stdin)), 599u);
+  EXPECT_EQ(std::strlen(s_fgets(piece, sizeof piece, stdin)), size_t(kConsoleLineMax - 599));
+  EXPECT_EQ(fgetsContFlag, 0);  // the cut line ends with its last piece
+  FlushEvents(everyEvent, 0);
+}
+
+using FrameDeath = Frame;
+
+TEST_F(FrameDeath, FatalPathsEndWithStatusOne) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  // Without a script, the first wait for the user ends the run: still a failure.
+  EXPECT_EXIT(s_OOMError(), testing::ExitedWithCode(1), "Out of Memory!");
+  EXPECT_EXIT(PrintError("Error in test: %d", 5), testing::ExitedWithCode(1), "Error in test: 5");
+  EXPECT_EXIT(
+      {
+        s_srand(1);
+        s_srand(2);
+      },
+      testing::ExitedWithCode(1), "Error: second use of srand");
+}
