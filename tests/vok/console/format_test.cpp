@@ -29,9 +29,3 @@ TEST(LFToF, LeavesPlainTextPercentSignsAndTheEndAlone) {
   EXPECT_EQ(lfToF("x %8."), "x %8.");
   EXPECT_EQ(lfToF("x %l"), "x %l");
 }
-
-TEST(SprintfModifyLF, KeepsLineFeeds) {
-  char buf[64];
-  EXPECT_EQ(s_sprintfModifyLF(buf, "a%d\nb\n", 5), 5);
-  EXPECT_STREQ(buf, "a5\nb\n");
-}

@@ -44,18 +44,6 @@ long recordSave(const char* t) {
 void recordPrint(const char* t) { g_printed += t; }
 }  // namespace
 
-TEST_F(Console, StartsWithTwoEmptyLines) {
-  // InitText's own content, seen through a fresh pair of windows.
-  WindowPtr oldText = s_textWindow;
-  TEHandle oldH = s_textH;
-  InitText();
-  EXPECT_EQ(text(), "\r\r");
-  EXPECT_NE(s_textWindow, oldText);
-  EXPECT_FALSE(IsWindowVisible(s_inputWindow));
-  EXPECT_TRUE(IsWindowVisible(s_textWindow));
-  (void)oldH;
-}
-
 TEST_F(Console, LineFeedsBecomeCarriageReturnsAndOutputGoesToTheEnd) {
   EXPECT_EQ(s_printf("a\nb\n"), 4);
   EXPECT_EQ(text(), "a\rb\r");

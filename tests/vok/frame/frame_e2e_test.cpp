@@ -54,6 +54,14 @@ TEST(FrameStart, BufferedWindowAtScaleTwo) {
   EXPECT_TRUE(has(r.out, "@drawing 22 250 766 1022 visible")) << r.out;  // twice the unscaled rectangle
 }
 
+TEST(FrameStart, StartFontReachesTextAndDrawingWindows) {
+  ProgRun r = runProg("start", "", "VOK_TEST_VARIANT=Start VOK_TEST_FONT=Times");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(has(r.out, "@fonts 20 12 20 12")) << r.out;  // Times is font number 20
+  r = runProg("start", "", "VOK_TEST_VARIANT=Start");
+  EXPECT_TRUE(has(r.out, "@fonts 4 12 4 12")) << r.out;  // Monaco by default
+}
+
 TEST(FrameStart, MinimumStartMakesNoWindow) {
   ProgRun r = runProg("start", "", "VOK_TEST_VARIANT=MinimumStart");
   ASSERT_EQ(r.status, 0) << r.err;

@@ -44,12 +44,18 @@ int modeStart() {
   if (env("VOK_TEST_SETBOUNDS") == "1") SetDrawingBounds(300, 100, 700, 500);
   if (env("VOK_TEST_SETTEXT") == "1") SetTextBounds(0, 30, 300, 600);
   if (env("VOK_TEST_REMEMBER") == "1") s_windowResFlag = 1;
+  if (!env("VOK_TEST_FONT").empty()) SetStartFont(env("VOK_TEST_FONT").c_str());
   startVariant(env("VOK_TEST_VARIANT"));
   report("drawing", s_displayWindow);
   report("text", s_textWindow);
   report("input", s_inputWindow);
   std::printf("@bounds %d %d %d %d\n", s_windowBounds.top, s_windowBounds.left, s_windowBounds.bottom,
               s_windowBounds.right);
+  if (s_textWindow && s_displayWindow) {
+    CGrafPtr text = GetWindowPort(s_textWindow), drawing = GetWindowPort(s_displayWindow);
+    std::printf("@fonts %d %d %d %d\n", GetPortTextFont(text), GetPortTextSize(text), GetPortTextFont(drawing),
+                GetPortTextSize(drawing));
+  }
   if (env("VOK_TEST_TWICE") == "1") startVariant(env("VOK_TEST_VARIANT"));
   return 0;
 }

@@ -24,10 +24,6 @@ class Placement : public ::testing::Test {
 }
 }  // namespace
 
-TEST_F(Placement, AvailableAreaIsTheScreenBelowTheMenuBar) {
-  EXPECT_TRUE(isRect(s_AvailableBounds(), 22, 0, 768, 1024));
-}
-
 TEST_F(Placement, DefaultsReachOnePixelShortOfTheAvailableArea) {
   SetGoodBounds();
   EXPECT_TRUE(isRect(s_windowBounds, 23, 250, 767, 1023));
