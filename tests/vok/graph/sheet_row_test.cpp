@@ -1,0 +1,85 @@
+// The reader's fast row scanner must give exactly what the field rules give
+// through SScanDoubleTabSeparated ("%lf" on the field's first word), and
+// mark NaN and infinities not valid.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "vok/graph/sheet_internal.h"
+
+namespace {
+struct Row {
+  std::vector<double> values;
+  std::vector<int> valid;
+};
+
+Row scan(const std::string& line, int columns, bool reference) {
+  Row r{std::vector<double>(size_t(columns), -99.0), std::vector<int>(size_t(columns), -1)};
+  std::vector<double*> d;
+  std::vector<int*> v;
+  for (int c = 0; c < columns; ++c) d.push_back(&r.values[size_t(c)]), v.push_back(&r.valid[size_t(c)]);
+  if (reference)
+    s_SGScanRowReference(line.data(), line.size(), columns, d.data(), v.data(), 0);
+  else
+    s_SGScanRow(line.data(), line.size(), columns, d.data(), v.data(), 0);
+  return r;
+}
+
+void expectSame(const std::string& line, int columns) {
+  Row fast = scan(line, columns, false), ref = scan(line, columns, true);
+  for (int c = 0; c < columns; ++c) {
+    ASSERT_EQ(fast.valid[size_t(c)], ref.valid[size_t(c)]) << "column " << c << " of [" << line << "]";
+    // Bitwise, so that -0 and 0 are told apart.
+    ASSERT_EQ(std::memcmp(&fast.values[size_t(c)], &ref.values[size_t(c)], sizeof(double)), 0)
+        << "column " << c << " of [" << line << "]: " << fast.values[size_t(c)] << " vs " << ref.values[size_t(c)];
+  }
+}
+
+const char* const kTricky[] = {
+    "3.5", "3.5kg", "+5", "-", ".", "1e", "1e+", "1e5", "1E-05", "0x1p3", "0x", "0X1A", "inf", "-inf", "nan",
+    "nan(12)", "INFINITY", "infx", "1e999", "-1e999", "1e-400", "1e-310", "", " 2", "\r", "5\r", "1.5.3",
+    "\xd9\xa3", "7\xa0", "1,5", "1_000", "00012", "-0", "-0.0", "1.e5", "5.", ".5", "-.5", "e5", "\v3", "3\v",
+    "3\f4", "2 m/s", "12345678901234567890123", "0.1000000000000000055511151231257827", "-.e1", "4e+0x"};
+}  // namespace
+
+TEST(SheetRow, FastScannerAgreesOnTrickyFields) {
+  for (const char* field : kTricky) {
+    expectSame(field, 1);
+    expectSame(std::string(field) + "\t1", 2);
+    expectSame("1\t" + std::string(field), 3);
+  }
+  expectSame("1." + std::string(3000, '0') + "1\t2", 2);
+  expectSame(std::string(3000, '9') + "\t2", 2);
+}
+
+TEST(SheetRow, FastScannerAgreesOnRandomLines) {
+  std::mt19937 rng(12345);
+  const char* seps[] = {"\t", "\t", "\t", " ", "\t ", " \t", "\r", "\t\t"};
+  for (int n = 0; n < 20000; ++n) {
+    std::string line;
+    int fields = int(rng() % 6);
+    for (int f = 0; f < fields; ++f) {
+      if (f) line += seps[rng() % 8];
+      line += kTricky[rng() % (sizeof kTricky / sizeof *kTricky)];
+    }
+    expectSame(line, int(rng() % 7) + 1);
+  }
+}
+
+TEST(SheetRow, FieldRules) {
+  Row r = scan("1\t\t3", 4, false);
+  EXPECT_EQ(r.valid, (std::vector<int>{1, 0, 1, 0}));
+  EXPECT_EQ(r.values, (std::vector<double>{1, 0, 3, 0}));
+  r = scan(" 2\t5", 2, false);  // a leading blank makes the field not valid
+  EXPECT_EQ(r.valid, (std::vector<int>{0, 1}));
+  EXPECT_EQ(r.values[1], 5);
+  r = scan("4.5 m/s\t7\t8", 2, false);  // extra fields ignored
+  EXPECT_EQ(r.values, (std::vector<double>{4.5, 7}));
+  r = scan("nan\tinf\t-inf\t1e999\t2", 5, false);
+  EXPECT_EQ(r.valid, (std::vector<int>{0, 0, 0, 0, 1}));
+  EXPECT_EQ(r.values, (std::vector<double>{0, 0, 0, 0, 2}));
+}

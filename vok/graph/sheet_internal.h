@@ -1,0 +1,54 @@
+// Inside the spreadsheet reader: what the tables of s_sg were made with, the
+// line source, and the two row scanners (the fast one the reader uses and the
+// reference that follows the field rules through SScanDoubleTabSeparated;
+// they must agree on every line).
+#pragma once
+#include <sys/types.h>
+
+#include <cstddef>
+#include <cstdio>
+#include <vector>
+
+// Sizes the tables of s_sg were allocated with; dataNumber and columnCount
+// are public and may be changed by others, these are what memory holds.
+struct SGTables {
+  int columns = 0, rows = 0;  // data and valid
+  int dirtyRows = 0;          // rows that may hold values of an earlier read
+  int statColumns = 0;        // entries of columnMin, columnMax, columnStep
+  int nameSlots = 0;          // slots of columnNames
+  bool seriesMade = false;    // the per-series arrays exist
+};
+extern SGTables s_sgTables;
+
+// Whole lines of a stream, read in large blocks: any length, without the
+// line feed, cut at a NUL byte (as C strings would be). The stream can be
+// read again from where it started; one that cannot seek is held in memory.
+class SGLineSource {
+ public:
+  explicit SGLineSource(FILE* f) : f_(f) {}
+  bool begin();  // false on a read error
+  // At least n bytes from the current position (fewer at the end of the file).
+  const char* peek(size_t n, size_t* available);
+  bool next(const char** text, size_t* length);  // false at the end
+  bool rewind();
+  bool failed() const { return error_; }
+  int errorNumber() const { return errno_; }
+
+ private:
+  bool refill();
+  FILE* f_;
+  std::vector<char> buf_;
+  size_t pos_ = 0, end_ = 0, scanned_ = 0;
+  off_t start_ = 0;
+  bool eof_ = false, error_ = false, seekable_ = false, mayHoldNul_ = false;
+  int errno_ = 0;
+};
+
+// One data row, text[0 .. length) without its line feed and without NUL:
+// stores data[c][row] and valid[c][row] for c = 0 .. columns - 1.
+void s_SGScanRow(const char* text, size_t length, int columns, double* const* data, int* const* valid, int row);
+void s_SGScanRowReference(const char* text, size_t length, int columns, double* const* data, int* const* valid,
+                          int row);
+
+// The statistics' companion: the default frame range of a series graph.
+void s_SGSetDefaultFrameRange();

@@ -1,0 +1,227 @@
+// Reading a data file into s_sg:
+//   1. check the start of the file (empty, not text, no header) before
+//      anything in s_sg changes, so a refused file leaves the old data;
+//   2. the header: 1 + its tabs columns, names from its words;
+//   3. tables: made on the first read (with the per-series arrays), remade
+//      when a file has more columns or dataNumber was changed;
+//   4. rows: stored while they fit; when the tables fill up they are freed,
+//      the remaining rows only counted, tables of count + 1 rows made and
+//      the file read again from its start;
+//   5. cells of rows beyond the new count that still hold an earlier file's
+//      values are cleared, then the statistics and the default frame range.
+// Lines are read whole, whatever their length, so a long line is one row.
+#include <cerrno>
+#include <climits>
+#include <cstdarg>
+#include <cstdlib>
+#include <cstring>
+
+#include "vok/frame/messages.h"
+#include "vok/graph/sheet_data.h"
+#include "vok/graph/sheet_internal.h"
+#include "vok/util/arrays.h"
+
+SGTables s_sgTables;
+
+namespace {
+constexpr size_t kSniff = 65536;  // bytes looked at to tell text from binary
+
+inline bool isSpace(char c) { return c == ' ' || static_cast<unsigned char>(c - '\t') < 5; }
+
+int fail(int status, char* message, size_t size, const char* format, ...) __attribute__((format(printf, 4, 5)));
+int fail(int status, char* message, size_t size, const char* format, ...) {
+  if (message && size) {
+    va_list ap;
+    va_start(ap, format);
+    std::vsnprintf(message, size, format, ap);
+    va_end(ap);
+  }
+  return status;
+}
+
+// Binary files and UTF-16 text hold NUL bytes early (checked on the first
+// block); a header line with control characters other than white space is
+// not a header of names either.
+bool headerHasControls(const char* header, size_t headerLength) {
+  for (size_t i = 0; i < headerLength; ++i) {
+    unsigned char c = static_cast<unsigned char>(header[i]);
+    if ((c < 0x20 && !isSpace(char(c))) || c == 0x7f) return true;
+  }
+  return false;
+}
+
+bool hasWord(const char* text, size_t length) {
+  for (size_t i = 0; i < length; ++i)
+    if (!isSpace(text[i])) return true;
+  return false;
+}
+
+void freeTables() {
+  FreeArrayDouble2(s_sg.data, s_sgTables.columns, s_sgTables.rows);
+  FreeArrayInt2(s_sg.valid, s_sgTables.columns, s_sgTables.rows);
+  s_sg.data = nullptr;
+  s_sg.valid = nullptr;
+  s_sgTables.rows = s_sgTables.dirtyRows = 0;  // columns stays: the width to remake
+}
+
+void makeTables(int columns, int rows) {
+  s_sg.data = MakeArrayDouble2(columns, rows);
+  s_sg.valid = MakeArrayInt2(columns, rows);
+  s_sgTables.columns = columns;
+  s_sgTables.rows = rows;
+  s_sgTables.dirtyRows = 0;
+}
+
+// The header: column count, names (at most kSGColumnNameMax characters each;
+// missing words leave names empty), and the line itself.
+void readHeader(const char* text, size_t length) {
+  if (length >= 3 && std::memcmp(text, "\xEF\xBB\xBF", 3) == 0) text += 3, length -= 3;  // UTF-8 mark
+  size_t kept = length < sizeof s_sg.line ? length : sizeof s_sg.line - 1;
+  std::memcpy(s_sg.line, text, kept);
+  s_sg.line[kept] = 0;
+  long columns = 1;
+  for (size_t i = 0; i < length; ++i) columns += text[i] == '\t';
+  if (columns > INT_MAX / 2) s_OOMError();
+  s_sg.columnCount = int(columns);
+  if (s_sgTables.nameSlots < s_sg.columnCount) {
+    // The old block stays allocated: dialog parameters may point into it.
+    s_sg.columnNames = static_cast<char(*)[kSGColumnNameSlot]>(CheckCalloc(size_t(columns), kSGColumnNameSlot));
+    s_sgTables.nameSlots = s_sg.columnCount;
+  }
+  const char* p = text;
+  const char* end = text + length;
+  for (int c = 0; c < s_sg.columnCount; ++c) {
+    char* name = s_sg.columnNames[c];
+    while (p < end && isSpace(*p)) ++p;
+    const char* word = p;
+    while (p < end && !isSpace(*p)) ++p;
+    size_t n = size_t(p - word) < size_t(kSGColumnNameMax) ? size_t(p - word) : size_t(kSGColumnNameMax);
+    std::memcpy(name, word, n);
+    name[n] = 0;
+  }
+}
+
+// First read: the per-series arrays, series 1 on columns 1, 2 and 3.
+void makeSeriesArrays() {
+  if (s_sg.seriesCount <= 0) {
+    int n = s_sg.columnCount < s_sg.maxSeries ? s_sg.columnCount : s_sg.maxSeries;
+    s_sg.seriesCount = n < 1 ? 1 : n;
+  }
+  int n = s_sg.seriesCount;
+  s_sg.seriesX = MakeArrayInt1(n), s_sg.seriesY = MakeArrayInt1(n), s_sg.seriesF = MakeArrayInt1(n);
+  s_sg.seriesSD = MakeArrayInt1(n), s_sg.noLine = MakeArrayInt1(n), s_sg.dataMark = MakeArrayInt1(n);
+  s_sg.markRadius = MakeArrayInt1(n), s_sg.dataColor = MakeArrayInt1(n);
+  s_sg.seriesMin = MakeArrayDouble1(n), s_sg.seriesMax = MakeArrayDouble1(n), s_sg.penWidth = MakeArrayDouble1(n);
+  s_sg.seriesX[0] = 1, s_sg.seriesY[0] = 2, s_sg.seriesF[0] = 3;
+  for (int i = 0; i < n; ++i) s_sg.penWidth[i] = s_sg.markRadius[i] = s_sg.dataColor[i] = i + 1;
+  s_sgTables.seriesMade = true;
+}
+
+void prepareTables() {
+  if (!s_sgTables.seriesMade) makeSeriesArrays();
+  if (s_sg.dataNumber < 1) s_sg.dataNumber = 1;
+  int columns = s_sg.columnCount > s_sgTables.columns ? s_sg.columnCount : s_sgTables.columns;
+  if (!s_sg.data || columns != s_sgTables.columns || s_sg.dataNumber != s_sgTables.rows) {
+    freeTables();
+    makeTables(columns, s_sg.dataNumber);
+  }
+  if (s_sgTables.statColumns < s_sg.columnCount) {
+    std::free(s_sg.columnMin), std::free(s_sg.columnMax), std::free(s_sg.columnStep);
+    s_sg.columnMin = MakeArrayDouble1(s_sg.columnCount);
+    s_sg.columnMax = MakeArrayDouble1(s_sg.columnCount);
+    s_sg.columnStep = MakeArrayDouble1(s_sg.columnCount);
+    s_sgTables.statColumns = s_sg.columnCount;
+  }
+}
+
+inline bool isRow(const char* text, size_t length) { return length > 1 || (length == 1 && text[0] != '\r'); }
+
+// One pass over the rows after the header. Stores rows while they fit; when
+// growing is allowed and the tables fill up, frees them and counts the rest
+// (*outgrown set). Returns the number of rows.
+long long readRows(SGLineSource& src, bool mayGrow, bool* outgrown) {
+  const int columns = s_sg.columnCount, capacity = s_sgTables.rows;
+  long long row = 0;
+  const char* text;
+  size_t length;
+  while (!*outgrown && src.next(&text, &length)) {
+    if (!isRow(text, length)) continue;
+    s_SGScanRow(text, length, columns, s_sg.data, s_sg.valid, int(row));
+    if (++row > s_sgTables.dirtyRows) s_sgTables.dirtyRows = int(row);
+    if (row < capacity) continue;
+    if (!mayGrow) return row;  // the file grew since it was counted: keep what fits
+    freeTables();
+    *outgrown = true;
+  }
+  if (*outgrown)
+    while (src.next(&text, &length)) row += isRow(text, length);
+  return row;
+}
+
+// Rows beyond the count that an earlier, longer file filled: not valid, 0.
+void clearStaleRows(int rows) {
+  int stale = s_sgTables.dirtyRows - rows;
+  if (stale > 0)
+    for (int c = 0; c < s_sgTables.columns; ++c) {
+      std::memset(s_sg.data[c] + rows, 0, sizeof(double) * size_t(stale));
+      std::memset(s_sg.valid[c] + rows, 0, sizeof(int) * size_t(stale));
+    }
+  s_sgTables.dirtyRows = rows;
+}
+
+const char* shown(const char* name) { return name && *name ? name : "(unnamed)"; }
+}  // namespace
+
+int SGReadFile(FILE* file, const char* name, char* message, size_t messageSize) {
+  if (message && messageSize) message[0] = 0;
+  SGLineSource src(file);
+  size_t available = 0;
+  const char* start = src.begin() ? src.peek(kSniff, &available) : nullptr;
+  if (src.failed())
+    return fail(kSGReadIOError, message, messageSize, "Error in SGInit: cannot read \"%s\": %s\n", shown(name),
+                std::strerror(src.errorNumber()));
+  if (available == 0) return fail(kSGReadEmpty, message, messageSize, "Error in SGInit: \"%s\" is empty\n", shown(name));
+  bool binary = std::memchr(start, 0, available < kSniff ? available : kSniff) != nullptr;
+  const char* header;
+  size_t headerLength;
+  src.next(&header, &headerLength);
+  if (binary || headerHasControls(header, headerLength))
+    return fail(kSGReadNotText, message, messageSize,
+                "Error in SGInit: \"%s\" is not a text file (binary data or UTF-16)\n", shown(name));
+  if (!hasWord(header, headerLength))
+    return fail(kSGReadNoHeader, message, messageSize,
+                "Error in SGInit: \"%s\" has no header line of column names\n", shown(name));
+
+  s_sg.file = file;
+  readHeader(header, headerLength);
+  prepareTables();
+  bool outgrown = false;
+  long long rows = readRows(src, true, &outgrown);
+  if (outgrown) {
+    if (rows + 1 > INT_MAX) s_OOMError();
+    s_sg.dataNumber = int(rows + 1);
+    makeTables(s_sgTables.columns, s_sg.dataNumber);
+    rows = 0;
+    outgrown = false;
+    if (src.rewind() && src.next(&header, &headerLength)) rows = readRows(src, false, &outgrown);
+  }
+  s_sg.dataCount = int(rows);
+  clearStaleRows(s_sg.dataCount);
+  s_sg.file = nullptr;
+  SGSeriesRange();
+  s_SGSetDefaultFrameRange();
+  if (src.failed())
+    return fail(kSGReadIOError, message, messageSize, "Error in SGInit: cannot read \"%s\": %s\n", shown(name),
+                std::strerror(src.errorNumber()));
+  return kSGReadOK;
+}
+
+int SGReadPath(const char* path, char* message, size_t messageSize) {
+  FILE* f = std::fopen(path, "rb");
+  if (!f)
+    return fail(kSGReadCannotOpen, message, messageSize, "Error in SGInit: cannot open \"%s\": %s\n", shown(path),
+                std::strerror(errno));
+  int status = SGReadFile(f, path, message, messageSize);
+  std::fclose(f);
+  return status;
+}

@@ -1,0 +1,79 @@
+// Column statistics and the default frame range. Only valid cells count, so
+// missing fields, NaN and infinities never move a column's range or step.
+#include <cfloat>
+#include <cmath>
+
+#include "vok/graph/graph_settings.h"
+#include "vok/graph/sheet_data.h"
+#include "vok/graph/sheet_internal.h"
+
+namespace {
+// min, max and the smallest positive difference between consecutive valid
+// values (the range when there is none); all 0 for a column without values.
+void columnStatistics(const double* v, const int* ok, int rows, double* lo, double* hi, double* step) {
+  bool any = false;
+  double prev = 0, minDiff = INFINITY;
+  *lo = *hi = 0;
+  for (int r = 0; r < rows; ++r) {
+    if (!ok[r]) continue;
+    if (!any) {
+      *lo = *hi = v[r];
+      any = true;
+    } else {
+      if (v[r] < *lo) *lo = v[r];
+      if (v[r] > *hi) *hi = v[r];
+      double d = std::fabs(v[r] - prev);
+      if (d > 0 && d < minDiff) minDiff = d;  // an overflowing difference is infinite and never wins
+    }
+    prev = v[r];
+  }
+  double range = *hi - *lo;
+  if (!std::isfinite(range)) range = DBL_MAX;
+  *step = std::isfinite(minDiff) ? minDiff : range;
+}
+
+// The range of a column numbered from 1; false (0 ... 0) for no such column.
+bool columnRange(int column, double* lo, double* hi) {
+  *lo = *hi = 0;
+  if (column < 1 || column > s_sg.columnCount || column > s_sgTables.statColumns) return false;
+  *lo = s_sg.columnMin[column - 1];
+  *hi = s_sg.columnMax[column - 1];
+  return true;
+}
+
+// A frame must have width: a constant v gets v ... v + 1 (a wider step
+// where + 1 is lost in a huge v), kept finite.
+void widen(double* lo, double* hi) {
+  if (*hi != *lo) return;
+  double w = 1.0;
+  if (*lo + w == *lo) w = std::fabs(*lo) * 0x1p-40;
+  if (std::isfinite(*lo + w))
+    *hi = *lo + w;
+  else
+    *lo = *hi - w;
+}
+}  // namespace
+
+void SGSeriesRange() {
+  if (!s_sg.data || !s_sg.columnMin) return;
+  int rows = s_sg.dataCount < 0 ? 0 : s_sg.dataCount;
+  if (rows > s_sgTables.rows) rows = s_sgTables.rows;  // "Data Number" may be edited past the tables
+  int columns = s_sg.columnCount;
+  if (columns > s_sgTables.columns) columns = s_sgTables.columns;
+  if (columns > s_sgTables.statColumns) columns = s_sgTables.statColumns;
+  for (int c = 0; c < columns; ++c)
+    columnStatistics(s_sg.data[c], s_sg.valid[c], rows, &s_sg.columnMin[c], &s_sg.columnMax[c], &s_sg.columnStep[c]);
+}
+
+void s_SGSetDefaultFrameRange() {
+  if (s_g.graphDimension != 1 || !s_sg.seriesX) return;
+  double x0, x1, y0, y1;
+  columnRange(s_sg.seriesX[0], &x0, &x1);
+  columnRange(s_sg.seriesY[0], &y0, &y1);
+  y0 = std::floor(y0), y1 = std::ceil(y1);
+  widen(&x0, &x1);
+  widen(&y0, &y1);
+  s_g.minFrameX = x0, s_g.maxFrameX = x1;
+  s_g.minFrameY = y0, s_g.maxFrameY = y1;
+  for (int i = 0; i < s_sg.seriesCount; ++i) s_sg.seriesMin[i] = x0, s_sg.seriesMax[i] = x1;
+}
