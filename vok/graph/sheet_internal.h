@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 // Sizes the tables of s_sg were allocated with; dataNumber and columnCount
@@ -20,9 +21,11 @@ struct SGTables {
 };
 extern SGTables s_sgTables;
 
-// Whole lines of a stream, read in large blocks: any length, without the
-// line feed, cut at a NUL byte (as C strings would be). The stream can be
-// read again from where it started; one that cannot seek is held in memory.
+// Whole lines of a stream, read in blocks: any length, without the line
+// feed, cut at a NUL byte (as C strings would be). Only the current line and
+// the unread rest are kept, so memory stays small whatever the file's size.
+// The stream can be read again from where it started; one that cannot seek
+// is held in memory for that.
 class SGLineSource {
  public:
   explicit SGLineSource(FILE* f) : f_(f) {}
@@ -30,7 +33,12 @@ class SGLineSource {
   // At least n bytes from the current position (fewer at the end of the file).
   const char* peek(size_t n, size_t* available);
   bool next(const char** text, size_t* length);  // false at the end
-  bool rewind();
+  // Reads to the end, counting the lines that are data rows (text other than
+  // nothing or a lone carriage return).
+  long long countRows();
+  // Bytes that may be read after the line next() gave (for word-wise scanning).
+  static constexpr size_t kSlack = 16;
+  bool rewind();  // back to where begin() found the stream
   bool failed() const { return error_; }
   int errorNumber() const { return errno_; }
 
@@ -42,11 +50,45 @@ class SGLineSource {
   off_t start_ = 0;
   bool eof_ = false, error_ = false, seekable_ = false, mayHoldNul_ = false;
   int errno_ = 0;
+  int reads_ = 0;
 };
 
+// Inline: it runs once per line of a file of millions of lines.
+inline bool SGLineSource::next(const char** text, size_t* length) {
+  size_t start;
+  for (;;) {
+    size_t avail = end_ - pos_;
+    const char* s = buf_.data() + pos_;
+    const void* nl = scanned_ < avail ? std::memchr(s + scanned_, '\n', avail - scanned_) : nullptr;
+    if (nl) {
+      start = pos_;
+      *length = size_t(static_cast<const char*>(nl) - s);
+      pos_ += *length + 1;
+      break;
+    }
+    scanned_ = avail;  // refill keeps the unread rest in front, so this offset stays right
+    if (!refill()) {
+      if (avail == 0) return false;
+      start = pos_;  // the last line, without a line feed
+      *length = avail;
+      pos_ = end_;
+      break;
+    }
+  }
+  scanned_ = 0;
+  *text = buf_.data() + start;
+  if (mayHoldNul_) {
+    const void* z = std::memchr(*text, 0, *length);
+    if (z) *length = size_t(static_cast<const char*>(z) - *text);
+  }
+  return true;
+}
+
 // One data row, text[0 .. length) without its line feed and without NUL:
-// stores data[c][row] and valid[c][row] for c = 0 .. columns - 1.
-void s_SGScanRow(const char* text, size_t length, int columns, double* const* data, int* const* valid, int row);
+// stores data[c][row] and valid[c][row] for c = 0 .. columns - 1. The fast
+// scanner may read (never use) `slack` bytes after the row.
+void s_SGScanRow(const char* text, size_t length, size_t slack, int columns, double* const* data, int* const* valid,
+                 int row);
 void s_SGScanRowReference(const char* text, size_t length, int columns, double* const* data, int* const* valid,
                           int row);
 

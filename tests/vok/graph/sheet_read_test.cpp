@@ -202,6 +202,31 @@ TEST(SheetRead, GrowthPastTheCapacityGivesTheSameTables) {
   EXPECT_EQ(snapshot(), roomy);
 }
 
+// The rows past the capacity are only counted (by a faster path than the
+// reading); the count must match what reading finds, over block bounds, with
+// empty and CR-only lines, NUL bytes and any last line.
+TEST(SheetRead, CountingPastTheCapacityAgreesWithReading) {
+  const std::string kinds[] = {"1\t2\n", "\n", "\r\n", "\r\r\n", "3\r\n", "x\n", " \n", "\t\n", "44\t5.5\n"};
+  const std::string withNul[] = {std::string("\0\n", 2), std::string("7\0junk\n", 8), std::string("\r\0\n", 3)};
+  const std::string endings[] = {"", "9", "\r", "\n", "\r\n"};
+  unsigned seed = 1;
+  for (int nul = 0; nul < 2; ++nul)
+    for (const std::string& ending : endings) {
+      std::string text = "a\tb\n";
+      while (text.size() < 300000) {
+        seed = seed * 1103515245u + 12345u;
+        bool late = text.size() > 70000;  // NUL bytes at the start make it a binary file
+        text += (nul && late && seed % 97 == 0) ? withNul[(seed >> 8) % 3] : kinds[(seed >> 8) % 9];
+      }
+      text += ending;
+      ASSERT_EQ(readText(text, 1 << 20), kSGReadOK);
+      const std::string roomy = snapshot();
+      ASSERT_EQ(readText(text, 3), kSGReadOK);
+      EXPECT_EQ(s_sg.dataNumber, s_sg.dataCount + 1) << nul << " [" << ending << "]";
+      EXPECT_EQ(snapshot(), roomy) << nul << " [" << ending << "]";
+    }
+}
+
 // A later file with another shape reuses or regrows the tables; rows and
 // columns of the earlier file never show through.
 TEST(SheetRead, LaterFilesOfOtherShapes) {
