@@ -13,3 +13,8 @@
 #include "vok/draw/styled_text.h"
 #include "vok/plot/markers.h"
 #include "vok/plot/plot.h"
+#include "vok/util/arrays.h"
+#include "vok/util/numerics.h"
+#include "vok/graph/graph_settings.h"
+#include "vok/graph/sheet_data.h"
+#include "vok/graph/sheet_scan.h"

@@ -1,35 +1,11 @@
-// The spreadsheet record with its defaults, its setters, and SGInit: choose
-// and open the data file, read it (sheet_read.cpp), and on the first read
-// register the file's parameters.
+// SGInit: choose and open the data file, read it (sheet_read.cpp), and on
+// the first read register the file's parameters.
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 
 #include "vok/frame/messages.h"
 #include "vok/graph/sheet_data.h"
-#include "vok/graph/sheet_internal.h"
-
-SGRecord s_sg = {
-    nullptr,          // file
-    "data",           // fileName
-    1,                // useDialog
-    0,                // dataCount
-    "Series Number",  // seriesNumberLabel
-    nullptr, 0,       // columnNames, columnCount
-    nullptr, nullptr,  // data, valid
-    "",               // line
-    20, 0,            // maxSeries, seriesCount
-    nullptr, nullptr, nullptr, nullptr,  // seriesX, seriesY, seriesF, seriesSD
-    nullptr, nullptr, nullptr,           // seriesMin, seriesMax, penWidth
-    nullptr, nullptr, nullptr,           // noLine, dataMark, markRadius
-    nullptr, nullptr, nullptr,           // columnMin, columnMax, columnStep
-    nullptr,                             // dataColor
-    0, 0, 12,                            // regressionLine, showGradient, gradientFontSize
-    300,                                 // dataNumber
-    0, 0, 0,                             // logX, logY, showData
-    0.0, 1.0, 0,                         // regMin, regMax, regRange
-    nullptr, 0, 0, 0, 0, 0,              // grid, gridX, gridY, gridF, gridNx, gridNy
-};
 
 namespace {
 int g_repeat = 0;  // a file has been read once
@@ -72,18 +48,4 @@ void SGInit() {
   if (!g_repeat) s_SGRegisterColumns();
   g_repeat = 1;
   s_SGApplyDelayedSettings();
-}
-
-void SetGraphFileName(const char* name) {
-  std::snprintf(s_sg.fileName, sizeof s_sg.fileName, "%s", name ? name : "");
-  s_sg.useDialog = 0;
-}
-
-void SetGraphDataNumber(int n) { s_sg.dataNumber = n < 1 ? 1 : n; }
-
-void SetGraphMaxSeriesNumber(int n) { s_sg.maxSeries = n; }
-
-void SGBoundColumnNames() {
-  if (!s_sg.columnNames) return;
-  for (int c = 0; c < s_sg.columnCount && c < s_sgTables.nameSlots; ++c) s_sg.columnNames[c][kSGColumnNameMax] = 0;
 }

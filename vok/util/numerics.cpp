@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "vok/console/text.h"
 #include "vok/util/arrays.h"
-#include "vok/util/console_link.h"
 
 double Binomial(int n, int k) {
   // 64-bit so that n - k cannot overflow for extreme arguments.

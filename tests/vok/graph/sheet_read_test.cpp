@@ -14,8 +14,10 @@
 #include "vok/graph/sheet_data.h"
 
 namespace {
+// A folder of this test's own: ctest runs tests side by side.
 std::string scratch() {
-  static std::string d = vtest::scratchDir("sheet_read");
+  static std::string d =
+      vtest::scratchDir(std::string("sheet_read-") + testing::UnitTest::GetInstance()->current_test_info()->name());
   return d;
 }
 

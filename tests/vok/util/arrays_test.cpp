@@ -61,47 +61,32 @@ TEST(Arrays, TwoDimensionalRowsAreSeparateAndZero) {
 }
 
 TEST(Arrays, HigherDimensionsAreZeroAndWritableEverywhere) {
-  const int e[6] = {2, 3, 1, 2, 3, 2};
-  double****** d = MakeArrayDouble6(e[0], e[1], e[2], e[3], e[4], e[5]);
-  int**** i4 = MakeArrayInt4(e[0], e[1], -1, e[3]);
-  long**** l4 = MakeArrayLong4(e[0], e[1], e[2], e[3]);
-  long v = 0;
-  for (int a = 0; a < e[0]; ++a)
-    for (int b = 0; b < e[1]; ++b)
-      for (int c = 0; c < e[2]; ++c)
-        for (int f = 0; f < e[3]; ++f) {
-          ASSERT_EQ(i4[a][b][c][f], 0);
-          ASSERT_EQ(l4[a][b][c][f], 0);
-          i4[a][b][c][f] = int(++v);
-          l4[a][b][c][f] = v;
-          for (int g = 0; g < e[4]; ++g)
-            for (int h = 0; h < e[5]; ++h) {
-              ASSERT_EQ(d[a][b][c][f][g][h], 0.0);
-              d[a][b][c][f][g][h] = double(++v);
+  // Every cell is read (zero), then written with its own number; a second
+  // walk finds every number, so no two cells share memory.
+  double****** d = MakeArrayDouble6(2, 3, 1, 2, 3, 2);
+  int**** i4 = MakeArrayInt4(2, 3, -1, 2);  // the -1 extent is made 1
+  long**** l4 = MakeArrayLong4(2, 3, 1, 2);
+  for (int pass = 0; pass < 2; ++pass) {
+    long v = 0;
+    for (int a = 0; a < 2; ++a)
+      for (int b = 0; b < 3; ++b)
+        for (int f = 0; f < 2; ++f) {
+          int& i = i4[a][b][0][f];
+          long& l = l4[a][b][0][f];
+          ASSERT_EQ(i, pass ? int(v + 1) : 0);
+          ASSERT_EQ(l, pass ? v + 1 : 0);
+          i = int(++v), l = v;
+          for (int g = 0; g < 3; ++g)
+            for (int h = 0; h < 2; ++h) {
+              double& x = d[a][b][0][f][g][h];
+              ASSERT_EQ(x, pass ? double(v + 1) : 0.0);
+              x = double(++v);
             }
         }
-  v = 0;
-  for (int a = 0; a < e[0]; ++a)
-    for (int b = 0; b < e[1]; ++b)
-      for (int c = 0; c < e[2]; ++c)
-        for (int f = 0; f < e[3]; ++f) {
-          ASSERT_EQ(i4[a][b][c][f], int(++v));
-          ASSERT_EQ(l4[a][b][c][f], v);
-          for (int g = 0; g < e[4]; ++g)
-            for (int h = 0; h < e[5]; ++h) ASSERT_EQ(d[a][b][c][f][g][h], double(++v));
-        }
-  FreeArrayDouble6(d, e[0], e[1], e[2], e[3], e[4], e[5]);
-  FreeArrayInt4(i4, e[0], e[1], -1, e[3]);
-  FreeArrayLong4(l4, e[0], e[1], e[2], e[3]);
-
-  double*** d3 = MakeArrayDouble3(2, 2, 2);
-  int*** i3 = MakeArrayInt3(2, 0, 2);
-  d3[1][1][1] = 5;
-  i3[1][0][1] = 5;
-  EXPECT_EQ(d3[1][1][0], 0.0);
-  EXPECT_EQ(i3[1][0][0], 0);
-  FreeArrayDouble3(d3, 2, 2, 2);
-  FreeArrayInt3(i3, 2, 0, 2);
+  }
+  FreeArrayDouble6(d, 2, 3, 1, 2, 3, 2);
+  FreeArrayInt4(i4, 2, 3, -1, 2);
+  FreeArrayLong4(l4, 2, 3, 1, 2);
 }
 
 // Extents whose product overflows, or exceeds any machine, must never give a
