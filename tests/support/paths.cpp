@@ -20,8 +20,11 @@ std::string sharedDir() {
   return ec ? p.string() : canon.string();
 }
 
+// Each test process gets its own folders: ctest runs test cases of one
+// fixture in parallel processes, which must not wipe each other's files.
 std::string scratchDir(const std::string& name) {
-  std::filesystem::path p = std::filesystem::path(VOK_BINARY_DIR) / "scratch" / name;
+  std::filesystem::path p =
+      std::filesystem::path(VOK_BINARY_DIR) / "scratch" / (name + "." + std::to_string(::getpid()));
   std::filesystem::remove_all(p);
   std::filesystem::create_directories(p);
   return p.string();
@@ -33,7 +36,7 @@ std::string progPath(const std::string& name) {
 
 RunResult run(const std::string& command) {
   RunResult r;
-  std::string base = scratchDir("run-" + std::to_string(::getpid()));
+  std::string base = scratchDir("run");
   std::string outPath = base + "/out", errPath = base + "/err";
   std::string full = "(" + command + ") >" + outPath + " 2>" + errPath + " </dev/null";
   int st = std::system(full.c_str());

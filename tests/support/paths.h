@@ -7,7 +7,8 @@ namespace vtest {
 std::string sourceDir();
 std::string binaryDir();
 std::string sharedDir();
-// A fresh empty folder under the build tree for one test; removed and recreated on each call.
+// A fresh empty folder under the build tree, private to this test process;
+// removed and recreated on each call.
 std::string scratchDir(const std::string& name);
 // A test program built from tests/**/NAME_prog.cpp.
 std::string progPath(const std::string& name);
