@@ -7,11 +7,19 @@
 // State of the pieces:
 //   done:    the record, the reader (SGReadFile / SGReadPath), header and row
 //            rules, validity marks, growth and re-reading, SGSeriesRange, the
-//            default frame range, the setters, SGInit opening fileName directly.
-//   pending: in SGInit, the handed-over documents and the open dialog (rules 1
-//            and 2 of s_SGOpenDataFile), the registration of "Series Number" and
-//            one "Data %d" per column on the first read (s_SGRegisterColumns),
-//            and applying the delayed series settings after each read.
+//            default frame range, the setters, and SGInit: the next handed-
+//            over document, else the open dialog (useDialog), else fileName;
+//            "Series Number" and one "Data %d" per column registered into
+//            s_g.dialog on the first read; the delayed series settings of
+//            group 0 applied after every read.
+//   for the graph loop: call SGBoundColumnNames after every
+//            ParametersDialogP, before anything reads the names (SGInit
+//            itself bounds them before and after each read).
+//
+// A file read after the first one ("Load New Data") may have fewer columns
+// (the names past its own are emptied), never more: the dialog's "Data %d"
+// parameters and the parameter files stand for the first file's columns,
+// so a wider file is refused with an alert and the data stay as they were.
 #pragma once
 #include <cstddef>
 #include <cstdio>
@@ -63,7 +71,8 @@ struct SGRecord {
 extern SGRecord s_sg;
 
 // Chooses, opens and reads a data file; reports a file that cannot be read
-// with an alert and keeps the previous data.
+// with an alert naming it and keeps the previous data (a cancelled dialog
+// keeps them without a word). The file read becomes fileName.
 void SGInit();
 // columnMin, columnMax, columnStep of every column over rows 1 ... dataCount.
 void SGSeriesRange();
@@ -76,15 +85,19 @@ void SGBoundColumnNames();
 // The reader shared by SGInit, the tests and the tools. Reads the whole file
 // from `file` (from its current position; not closed) into s_sg, then sets
 // the statistics and the default frame range. A file that is empty, has no
-// header line or is not text leaves s_sg as it was. Returns kSGReadOK, or
-// another code with a message naming `name` in message[0 .. messageSize).
+// header line, is not text or cannot be read at all leaves s_sg as it was,
+// and so does one with more columns than SGInit allows once the dialog has
+// been set up for the first file. Returns kSGReadOK, or another code with
+// a message naming `name` in message[0 .. messageSize).
 enum SGReadStatus {
   kSGReadOK = 0,
   kSGReadCannotOpen,
   kSGReadEmpty,
   kSGReadNoHeader,
   kSGReadNotText,
-  kSGReadIOError,
+  kSGReadIOError,   // nothing could be read; s_sg as it was
+  kSGReadCutShort,  // a read error after the header: the rows before it are in
+  kSGReadTooWide,   // more columns than the dialog was set up for (SGInit)
 };
 int SGReadFile(FILE* file, const char* name, char* message, size_t messageSize);
 int SGReadPath(const char* path, char* message, size_t messageSize);

@@ -18,6 +18,7 @@ struct SGTables {
   int statColumns = 0;        // entries of columnMin, columnMax, columnStep
   int nameSlots = 0;          // slots of columnNames
   bool seriesMade = false;    // the per-series arrays exist
+  int columnLimit = 0;        // files with more columns are refused (0: any)
 };
 extern SGTables s_sgTables;
 

@@ -1,6 +1,7 @@
 // Reading a data file into s_sg:
-//   1. check the start of the file (empty, not text, no header) before
-//      anything in s_sg changes, so a refused file leaves the old data;
+//   1. check the start of the file (empty, not text, no header, more
+//      columns than allowed) before anything in s_sg changes, so a
+//      refused file leaves the old data;
 //   2. the header: 1 + its tabs columns, names from its words;
 //   3. tables: made on the first read (with the per-series arrays), remade
 //      when a file has more columns or dataNumber was changed;
@@ -13,6 +14,7 @@
 #include <sys/mman.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <climits>
@@ -125,6 +127,9 @@ void readHeader(const char* text, size_t length) {
     std::memcpy(name, word, n);
     name[n] = 0;
   }
+  // Slots past this file's columns (of a wider earlier file) show nothing.
+  for (int c = s_sg.columnCount; c < s_sgTables.nameSlots; ++c)
+    std::memset(s_sg.columnNames[c], 0, kSGColumnNameSlot);
 }
 
 // First read: the per-series arrays, series 1 on columns 1, 2 and 3.
@@ -183,6 +188,14 @@ long long readRows(SGLineSource& src, bool mayGrow, bool* outgrown) {
   return row;
 }
 
+// Columns past this file's (of a wider earlier file): not valid, 0.
+void clearUnusedColumns() {
+  for (int c = s_sg.columnCount; c < s_sgTables.columns; ++c) {
+    std::memset(s_sg.data[c], 0, sizeof(double) * size_t(s_sgTables.dirtyRows));
+    std::memset(s_sg.valid[c], 0, sizeof(int) * size_t(s_sgTables.dirtyRows));
+  }
+}
+
 // Rows beyond the count that an earlier, longer file filled: not valid, 0.
 void clearStaleRows(int rows) {
   int stale = s_sgTables.dirtyRows - rows;
@@ -229,10 +242,17 @@ int SGReadFile(FILE* file, const char* name, char* message, size_t messageSize) 
   if (!hasWord(header, headerLength))
     return fail(kSGReadNoHeader, message, messageSize,
                 "Error in SGInit: \"%s\" has no header line of column names\n", shown(name));
+  long columns = 1 + std::count(header, header + headerLength, '\t');
+  if (s_sgTables.columnLimit > 0 && columns > s_sgTables.columnLimit)
+    return fail(kSGReadTooWide, message, messageSize,
+                "Error in SGInit: \"%s\" has %ld columns, more than the %d of the first data file; start the "
+                "program again to read it\n",
+                shown(name), columns, s_sgTables.columnLimit);
 
   s_sg.file = file;
   readHeader(header, headerLength);
   prepareTables(estimateRows(file, start, available));
+  clearUnusedColumns();
   bool outgrown = false;
   long long rows = readRows(src, true, &outgrown);
   if (outgrown) {
@@ -249,7 +269,8 @@ int SGReadFile(FILE* file, const char* name, char* message, size_t messageSize) 
   SGSeriesRange();
   s_SGSetDefaultFrameRange();
   if (src.failed())
-    return fail(kSGReadIOError, message, messageSize, "Error in SGInit: cannot read \"%s\": %s\n", shown(name),
+    return fail(kSGReadCutShort, message, messageSize,
+                "Error in SGInit: cannot read \"%s\" to its end: %s; the rows before are kept\n", shown(name),
                 std::strerror(src.errorNumber()));
   return kSGReadOK;
 }

@@ -12,6 +12,7 @@
 #include "tests/support/paths.h"
 #include "vok/graph/graph_settings.h"
 #include "vok/graph/sheet_data.h"
+#include "vok/graph/sheet_internal.h"
 
 namespace {
 // A folder of this test's own: ctest runs tests side by side.
@@ -239,6 +240,12 @@ TEST(SheetRead, LaterFilesOfOtherShapes) {
   EXPECT_EQ(column(5), "3");
   for (int c = 0; c < 5; ++c)
     for (int r = 1; r < 10; ++r) ASSERT_FALSE(s_sg.valid[c][r] || s_sg.data[c][r]) << c << "," << r;
+  ASSERT_EQ(readText("a\tb\n5\t6\n", 10), kSGReadOK);  // narrower, same tables
+  EXPECT_EQ(column(2), "6");
+  for (int c = 2; c < 5; ++c) {
+    EXPECT_STREQ(s_sg.columnNames[c], "") << c;
+    EXPECT_FALSE(s_sg.valid[c][0] || s_sg.data[c][0]) << c;
+  }
   ASSERT_EQ(readText("one\n1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n11\n12\n", 10), kSGReadOK);
   EXPECT_EQ(s_sg.columnCount, 1);
   EXPECT_EQ(s_sg.dataCount, 12);
@@ -271,7 +278,17 @@ TEST(SheetRead, RefusedFilesKeepTheDataAndNameTheFile) {
     EXPECT_NE(message.find(path), std::string::npos) << message;
     EXPECT_EQ(snapshot(), before) << c.name;
   }
+  // Once the dialog is bound to the first file's columns, a wider file is refused.
+  s_sgTables.columnLimit = 2;
+  std::string wide = put("wide.tsv", "a\tb\tc\n1\t2\t3\n"), narrow = put("narrow.tsv", "a\tb\n5\t6\n");
   char msg[512];
+  EXPECT_EQ(SGReadPath(wide.c_str(), msg, sizeof msg), kSGReadTooWide);
+  EXPECT_NE(std::string(msg).find("\"" + wide + "\" has 3 columns, more than the 2"), std::string::npos) << msg;
+  EXPECT_EQ(snapshot(), before);
+  EXPECT_EQ(SGReadPath(narrow.c_str(), msg, sizeof msg), kSGReadOK);
+  s_sgTables.columnLimit = 0;
+  ASSERT_EQ(readText("x\ty\n1\t2\n3\t4\n"), kSGReadOK);
+
   std::string missing = scratch() + "/no-such-file.tsv";
   EXPECT_EQ(SGReadPath(missing.c_str(), msg, sizeof msg), kSGReadCannotOpen);
   EXPECT_NE(std::string(msg).find("cannot open \"" + missing + "\""), std::string::npos) << msg;
@@ -279,15 +296,6 @@ TEST(SheetRead, RefusedFilesKeepTheDataAndNameTheFile) {
   EXPECT_NE(std::string(msg).find("cannot read"), std::string::npos) << msg;
   EXPECT_EQ(snapshot(), before);
   EXPECT_EQ(s_g.maxFrameY, frame);
-}
-
-TEST(SheetRead, SGInitReadsTheNamedFile) {
-  std::string path = put("named.tsv", "t\tv\n0\t1\n1\t3\n");
-  SetGraphFileName(path.c_str());
-  EXPECT_EQ(s_sg.useDialog, 0);
-  SGInit();
-  EXPECT_EQ(s_sg.dataCount, 2);
-  EXPECT_EQ(column(2), "1 3");
 }
 
 // The first read of a process makes the per-series arrays; checked in a

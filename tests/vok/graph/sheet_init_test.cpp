@@ -1,0 +1,142 @@
+// SGInit end to end in a child program: where the file comes from (the
+// documents of the command line, the open dialog, fileName), what a
+// cancelled or unreadable file leaves, the parameters registered on the
+// first read, and the series settings applied after every read.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/support/paths.h"
+
+namespace {
+struct ProgRun {
+  std::string dir;
+  vtest::RunResult result;
+};
+
+// Runs sheet_init_prog in a scratch folder holding the standard files, with
+// `env` before it, `args` as its documents and `script` as its input, after
+// the shell command `setup`.
+ProgRun runProg(const std::string& name, const std::string& env, const std::string& script,
+                const std::string& args = "", const std::string& setup = "true") {
+  ProgRun r;
+  r.dir = vtest::scratchDir("sheet-init-" + name);
+  vtest::writeFile(r.dir + "/a.tsv", "t\tA\tB\n0\t1\t10\n2\t5\t30\n");
+  vtest::writeFile(r.dir + "/b.tsv", "x\ty\n1\t-1\n2\t-2\n3\t-3\n");
+  vtest::writeFile(r.dir + "/wide.tsv", "p\tq\tr\ts\n1\t2\t3\t4\n");
+  vtest::writeFile(r.dir + "/empty.tsv", "");
+  vtest::writeFile(r.dir + "/noheader.tsv", " \t\n1\t2\n");
+  vtest::writeFile(r.dir + "/binary.dat", std::string("\x7f" "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x03\0", 18));
+  vtest::writeFile(r.dir + "/script.txt", script);
+  r.result = vtest::run("cd " + r.dir + " && " + setup + " && VOK_DISPLAY=headless VOK_SCRIPT=script.txt " + env + " " +
+                        vtest::progPath("sheet_init_prog") + " " + args);
+  return r;
+}
+
+bool has(const std::string& out, const std::string& text) { return out.find(text) != std::string::npos; }
+
+int occurrences(const std::string& out, const std::string& text) {
+  int n = 0;
+  for (size_t at = out.find(text); at != std::string::npos; at = out.find(text, at + 1)) ++n;
+  return n;
+}
+
+const char* kParamsOfA =
+    "  params: Series Number:staticIntType@columnCount, Data 1:stringType@name1, Data 2:stringType@name2, "
+    "Data 3:stringType@name3\n";
+}  // namespace
+
+// The document of the command line comes first and without a dialog; then
+// the open dialog; a cancelled dialog keeps everything and says nothing.
+// The parameters are registered once, on the first read.
+TEST(SGInit, DocumentThenOpenDialogThenCancel) {
+  ProgRun r = runProg("sources", "SG_READS=3", "choose \"b.tsv\"\ncancel\nalerttext\n", "a.tsv");
+  ASSERT_EQ(r.result.status, 0) << r.result.out << r.result.err;
+  const std::string& out = r.result.out;
+  EXPECT_TRUE(has(out, "read 1: file=a.tsv columns=3 rows=2 names=t|A|B x1=1 y1=2 pen2=2 frame=0..2,1..5\n" +
+                           std::string(kParamsOfA)))
+      << out;
+  EXPECT_TRUE(has(out, "read 2: file=b.tsv columns=2 rows=3 names=x|y x1=1 y1=2 pen2=2 frame=1..3,-3..-1\n")) << out;
+  EXPECT_TRUE(has(out, "read 3: file=b.tsv columns=2 rows=3 names=x|y")) << out;
+  EXPECT_EQ(occurrences(out, "Series Number:"), 3) << out;  // the one registration, listed after each read
+  EXPECT_EQ(occurrences(out, "Data 3:"), 3) << out;
+  EXPECT_FALSE(has(out, "alert:")) << out;
+}
+
+// With useDialog cleared the named file is read directly, again at every read.
+TEST(SGInit, NamedFileWithoutDialog) {
+  ProgRun r = runProg("named", "SG_FILE=b.tsv SG_READS=2", "");
+  ASSERT_EQ(r.result.status, 0) << r.result.out << r.result.err;
+  EXPECT_TRUE(has(r.result.out, "read 1: file=b.tsv columns=2 rows=3")) << r.result.out;
+  EXPECT_TRUE(has(r.result.out, "read 2: file=b.tsv columns=2 rows=3")) << r.result.out;
+}
+
+// Files that cannot be read give an alert naming the file and change
+// nothing, before and after a good file; only the good one registers.
+TEST(SGInit, UnreadableFilesAreNamedInAnAlert) {
+  std::string answer = "alerttext\npress \"OK\"\n", script;
+  for (int i = 0; i < 8; ++i) script += answer;
+  // A path too long for an alert is named by its last part, so the reason still shows.
+  std::string deep = std::string(120, 'd') + "/" + std::string(120, 'e');
+  ProgRun r = runProg("hostile", "SG_READS=9", script,
+                      "missing.tsv empty.tsv binary.dat a.tsv noheader.tsv wide.tsv folder " + deep + "/gone.tsv " +
+                          deep + "/deep.tsv",
+                      "mkdir -p folder " + deep + " && : > " + deep + "/deep.tsv");
+  EXPECT_TRUE(has(r.result.out, "alert: Error in SGInit: cannot open \"gone.tsv\": No such file")) << r.result.out;
+  EXPECT_TRUE(has(r.result.out, "alert: Error in SGInit: \"deep.tsv\" is empty\n")) << r.result.out;
+  ASSERT_EQ(r.result.status, 0) << r.result.out << r.result.err;
+  const std::string& out = r.result.out;
+  EXPECT_TRUE(has(out, "alert: Error in SGInit: cannot open \"" + r.dir + "/missing.tsv\": No such file")) << out;
+  EXPECT_TRUE(has(out, "alert: Error in SGInit: \"" + r.dir + "/empty.tsv\" is empty")) << out;
+  EXPECT_TRUE(has(out, "alert: Error in SGInit: \"" + r.dir + "/binary.dat\" is not a text file")) << out;
+  EXPECT_TRUE(has(out, "alert: Error in SGInit: \"" + r.dir + "/noheader.tsv\" has no header line")) << out;
+  // The dialog's parameters stand for the first file's three columns: a wider file is refused.
+  EXPECT_TRUE(has(out, "alert: Error in SGInit: \"" + r.dir + "/wide.tsv\" has 4 columns, more than the 3 of the "
+                       "first data file"))
+      << out;
+  EXPECT_TRUE(has(out, "alert: Error in SGInit: cannot read \"" + r.dir + "/folder\": Is a directory")) << out;
+  EXPECT_TRUE(has(out, "read 3: file=data columns=0 rows=0 names=\n  params: none\n")) << out;
+  EXPECT_TRUE(has(out, "read 4: file=a.tsv columns=3 rows=2 names=t|A|B")) << out;
+  EXPECT_TRUE(has(out, "read 6: file=a.tsv columns=3 rows=2 names=t|A|B x1=1 y1=2 pen2=2 frame=0..2,1..5\n" +
+                           std::string(kParamsOfA)))
+      << out;
+}
+
+// Settings recorded before the file existed land after each read, after the
+// default frame range was taken from series 1's own columns, and win over
+// an edit at the next read; other groups and missing series are left out.
+TEST(SGInit, DelayedSeriesSettingsLandAfterEveryRead) {
+  ProgRun r = runProg("delayed", "SG_DELAY=1 SG_READS=2", "choose \"a.tsv\"\n", "a.tsv");
+  ASSERT_EQ(r.result.status, 0) << r.result.out << r.result.err;
+  EXPECT_TRUE(has(r.result.out, "read 1: file=a.tsv columns=3 rows=2 names=t|A|B x1=1 y1=3 pen2=4.5 frame=0..2,1..5\n"))
+      << r.result.out;
+  EXPECT_TRUE(has(r.result.out, "read 2: file=a.tsv columns=3 rows=2 names=t|A|B x1=1 y1=3 pen2=4.5")) << r.result.out;
+}
+
+// "Load New Data" inside the Parameters dialog: a name edited past 127
+// characters is cut back even when the dialog is cancelled, the new file's
+// names show in the fields, a narrower file leaves the extra names empty
+// and registers nothing new.
+TEST(SGInit, LoadNewDataFromTheDialog) {
+  std::string longName(200, 'n');
+  ProgRun r = runProg("button", "SG_BUTTON=1",
+                      "field \"Data 2\" \"" + longName + "\"\n"
+                      "press \"Load New Data\"\n"
+                      "cancel\n"
+                      "press \"Report\"\n"
+                      "press \"Load New Data\"\n"
+                      "choose \"b.tsv\"\n"
+                      "press \"Report\"\n"
+                      "press #1\n",
+                      "a.tsv");
+  ASSERT_EQ(r.result.status, 0) << r.result.out << r.result.err;
+  const std::string& out = r.result.out;
+  EXPECT_TRUE(has(out, "read 1: file=a.tsv columns=3 rows=2 names=t|A|B")) << out;
+  EXPECT_TRUE(has(out, "button: file=a.tsv columns=3 rows=2 names=t|" + std::string(127, 'n') + "|B ")) << out;
+  EXPECT_FALSE(has(out, longName.substr(0, 128))) << out;
+  EXPECT_TRUE(has(out, "button: file=b.tsv columns=2 rows=3 names=x|y ")) << out;
+  EXPECT_TRUE(has(out, "dialog: file=b.tsv columns=2 rows=3 names=x|y ")) << out;
+  EXPECT_TRUE(has(out, "  params: Load New Data:doType@button, Report:doType@button, Series Number:staticIntType@"
+                       "columnCount, Data 1:stringType@name1, Data 2:stringType@name2, Data 3:stringType@name3\n"))
+      << out;
+}
