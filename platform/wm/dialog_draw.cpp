@@ -117,6 +117,7 @@ void drawField(DialogData* d, short i, const DialogItem& it) {
   bool focused = d->focus == i && d->te;
   if (focused) {
     RGBBackColor(&kWhite);
+    RGBForeColor(&kBlack);  // the fill above left the pen white
     TEUpdate(&it.box, d->te);
     RGBForeColor(&kAccent);
     Rect ring = it.box;

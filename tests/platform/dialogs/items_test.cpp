@@ -2,6 +2,7 @@
 // text handles, clamped control values and the alert's ^0 text.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "platform/wm/dialog.h"
@@ -96,4 +97,40 @@ TEST(Alerts, TheTextShowsTheParameters) {
   EXPECT_EQ(title(d, 2), "Error in SafeLog: -1.000000 is not positive");
   DisposeDialog(d);
   EXPECT_EQ(Alert(200, nullptr), -1);  // no such alert: nothing shown
+}
+
+// The focused field is drawn with its whole text selected: the selection
+// band must show the text in white, not a solid black bar (the field's
+// white fill once left the pen white for the text).
+TEST(DialogItems, SelectedFieldTextStaysReadable) {
+  DialogRef d = GetNewDialog(kVokParamsDialogID, nullptr, kFirstWindowOfClass);
+  short kind;
+  Handle h;
+  Rect box;
+  GetDialogItem(d, 5, &kind, &h, &box);
+  SetDialogItem(d, 5, editText | itemDisable, h, &box);
+  Str255 text;
+  CopyCToPascal("WWWWWW", text);
+  SetDialogItemText(h, text);
+  SelectDialogItemText(d, 5, 0, 32767);
+  ShowWindow(GetDialogWindow(d));
+  DrawDialog(d);
+  const PixMap& pm = GetDialogPort(d)->portPixMap;
+  auto at = [&](int x, int y) {
+    return pm.baseAddr[(y - pm.bounds.top) * pm.rowPixels + (x - pm.bounds.left)] & 0xFFFFFF;
+  };
+  // The band: the black pixels' bounds inside the field's frame.
+  int left = box.right, right = box.left, top = box.bottom, bottom = box.top;
+  for (int y = box.top + 2; y < box.bottom - 2; ++y)
+    for (int x = box.left + 2; x < box.right - 2; ++x)
+      if (at(x, y) == 0) {
+        left = std::min(left, x), right = std::max(right, x);
+        top = std::min(top, y), bottom = std::max(bottom, y);
+      }
+  ASSERT_LT(left, right) << "no selection band";
+  int white = 0;
+  for (int y = top; y <= bottom; ++y)
+    for (int x = left; x <= right; ++x) white += at(x, y) == 0xFFFFFF;
+  EXPECT_GT(white, 20) << "the selected text is not visible";
+  DisposeDialog(d);
 }
