@@ -1,16 +1,44 @@
 // The Parameters dialog run by a script: argv[1] picks a registration,
 // the dialog is shown once (or as the script says), and the variables are
-// printed afterwards so the test can compare them.
+// printed afterwards so the test can compare them. The script command
+// `pagetext` prints the page in front, one "| label = value" line a slot.
 #include <cstdio>
 #include <cstring>
 #include <string>
 
+#include "platform/display/headless/script.h"
+#include "platform/wm/window.h"
 #include "vok/frame/startup.h"
 #include "vok/params/dialog_run.h"
 #include "vok/params/param_files.h"
 
 namespace {
 PDPage* g_list = nullptr;
+
+// What a person sees on the page in front: each slot's label and its value
+// (a field's text, [x] or [ ] for a checkbox, a button's title), then the
+// page buttons.
+std::string pageText(const VokScriptLine&) {
+  DialogRef d = GetDialogFromWindow(FrontWindow());
+  if (!d) return "no dialog in front";
+  auto text = [d](short item) {
+    short kind;
+    Handle h;
+    Rect box;
+    GetDialogItem(d, item, &kind, &h, &box);
+    std::string t;
+    VokDialogItemText(d, item, &t);
+    if ((kind & 0x7F) == kCheckBoxDialogItem) t = pdGetItemValue(d, item) ? "[x]" : "[ ]";
+    return t;
+  };
+  for (short i = 0; i < kPDParamsPerPage; ++i)
+    if (!text(short(4 + 2 * i)).empty())
+      std::printf("| %s = %s\n", text(short(4 + 2 * i)).c_str(), text(short(5 + 2 * i)).c_str());
+  std::printf("| buttons: %s %s\n", text(kPDPrevItem).c_str(), text(kPDNextItem).c_str());
+  std::fflush(stdout);
+  return "";
+}
+const bool g_registered = VokRegisterScriptCommand("pagetext", pageText);
 
 // ---- "pages": 30 integers over two pages --------------------------------------
 int g_p[30];
@@ -42,11 +70,11 @@ void command() {
               g_tiny == 0.0000001);
 }
 
-// ---- "all": every type, the file buttons, two pages ---------------------------
+// ---- "all": every type, the file buttons, two pages (26 + 7 slots) -------------
 int g_ints[8] = {1, 2, 3, 4, 5, 6, 7, 8};
 long g_long = 1234567890123L;
 int16_t g_short = -5;
-double g_doubles[6] = {0.5, 1.25, -3.0, 100.0, 0.001, 2.0};
+double g_doubles[6] = {0.5, 1.25, -3.0, 100.0, 0.001, 0.0000001};  // the last shows as 0.000000
 double g_exps[4] = {12345.5, 1e-10, -6.5e20, 3.0};  // exact at seven digits
 char g_strings[4][256] = {"alpha", "beta gamma", "", "50%"};
 char g_static[32] = "fixed text";
