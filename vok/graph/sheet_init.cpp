@@ -56,19 +56,23 @@ void rememberName(const char* path) {
 // (it becomes fileName once it has been read).
 FILE* s_SGOpenDataFile(std::string* path) {
   FILE* f;
+  int error;
   if (DDCount() > 0) {
     f = DDFOpen(s_sg.fileName, "r");
+    error = errno;
     *path = DDFPath();
   } else if (s_sg.useDialog) {
     f = DialogFOpen(s_sg.fileName, "r");
+    error = errno;
     *path = DialogFPath();
     if (!f && path->empty()) return nullptr;  // cancelled
   } else {
     f = std::fopen(s_sg.fileName, "r");
+    error = errno;
     *path = s_sg.fileName;
   }
   if (!f) {
-    alertCannotOpen(path->empty() ? "(unnamed)" : path->c_str(), errno);
+    alertCannotOpen(path->empty() ? "(unnamed)" : path->c_str(), error);
     return nullptr;
   }
   return f;
