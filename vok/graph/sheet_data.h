@@ -28,6 +28,11 @@
 // dialog string edit (up to 255 characters) can never run past it;
 // SGBoundColumnNames cuts edited names back.
 enum { kSGColumnNameMax = 127, kSGColumnNameSlot = 256 };
+// SGInit reads files of at most this many columns: each column gets a
+// dialog parameter, and every 26 of them a dialog page of its own (about a
+// megabyte each), so a file of a few hundred thousand tabs would otherwise
+// exhaust memory before anything is shown.
+enum { kSGMaxColumns = 4096 };
 
 struct SGRecord {
   FILE* file;          // the data file while it is being read
@@ -87,7 +92,8 @@ void SGBoundColumnNames();
 // the statistics and the default frame range. A file that is empty, has no
 // header line, is not text or cannot be read at all leaves s_sg as it was,
 // and so does one with more columns than SGInit allows once the dialog has
-// been set up for the first file. Returns kSGReadOK, or another code with
+// been set up for the first file (or than kSGMaxColumns before that).
+// Returns kSGReadOK, or another code with
 // a message naming `name` in message[0 .. messageSize).
 enum SGReadStatus {
   kSGReadOK = 0,

@@ -102,6 +102,7 @@ void s_SGRegisterColumns() {
   // The dialog's parameters now point into this block of names: a later,
   // wider file cannot have parameters of its own, so it is refused.
   s_sgTables.columnLimit = s_sg.columnCount;
+  s_sgTables.limitIsFirstFile = true;
 }
 
 // Settings recorded for series that did not exist yet, applied to the first
@@ -133,6 +134,7 @@ int s_SGReadAndReport(FILE* f, const char* path) {
 
 void SGInit() {
   SGBoundColumnNames();  // the dialog may have stored long names before this button ran
+  if (!g_repeat) s_sgTables.columnLimit = kSGMaxColumns;
   std::string path;
   FILE* f = s_SGOpenDataFile(&path);
   if (!f) return;

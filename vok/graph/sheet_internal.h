@@ -19,6 +19,7 @@ struct SGTables {
   int nameSlots = 0;          // slots of columnNames
   bool seriesMade = false;    // the per-series arrays exist
   int columnLimit = 0;        // files with more columns are refused (0: any)
+  bool limitIsFirstFile = false;  // columnLimit is the first file's width
 };
 extern SGTables s_sgTables;
 

@@ -243,11 +243,16 @@ int SGReadFile(FILE* file, const char* name, char* message, size_t messageSize) 
     return fail(kSGReadNoHeader, message, messageSize,
                 "Error in SGInit: \"%s\" has no header line of column names\n", shown(name));
   long columns = 1 + std::count(header, header + headerLength, '\t');
-  if (s_sgTables.columnLimit > 0 && columns > s_sgTables.columnLimit)
+  if (s_sgTables.columnLimit > 0 && columns > s_sgTables.columnLimit) {
+    if (s_sgTables.limitIsFirstFile)
+      return fail(kSGReadTooWide, message, messageSize,
+                  "Error in SGInit: \"%s\" has %ld columns, more than the %d of the first data file; start the "
+                  "program again to read it\n",
+                  shown(name), columns, s_sgTables.columnLimit);
     return fail(kSGReadTooWide, message, messageSize,
-                "Error in SGInit: \"%s\" has %ld columns, more than the %d of the first data file; start the "
-                "program again to read it\n",
-                shown(name), columns, s_sgTables.columnLimit);
+                "Error in SGInit: \"%s\" has %ld columns; at most %d can be read\n", shown(name), columns,
+                s_sgTables.columnLimit);
+  }
 
   s_sg.file = file;
   readHeader(header, headerLength);

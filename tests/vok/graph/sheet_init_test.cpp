@@ -27,6 +27,9 @@ ProgRun runProg(const std::string& name, const std::string& env, const std::stri
   vtest::writeFile(r.dir + "/empty.tsv", "");
   vtest::writeFile(r.dir + "/noheader.tsv", " \t\n1\t2\n");
   vtest::writeFile(r.dir + "/binary.dat", std::string("\x7f" "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x03\0", 18));
+  std::string tabs;
+  for (int c = 0; c < 5000; ++c) tabs += "a\t";
+  vtest::writeFile(r.dir + "/tabs.tsv", tabs + "a\n1\n");
   vtest::writeFile(r.dir + "/script.txt", script);
   r.result = vtest::run("cd " + r.dir + " && " + setup + " && VOK_DISPLAY=headless VOK_SCRIPT=script.txt " + env + " " +
                         vtest::progPath("sheet_init_prog") + " " + args);
@@ -75,12 +78,12 @@ TEST(SGInit, NamedFileWithoutDialog) {
 // nothing, before and after a good file; only the good one registers.
 TEST(SGInit, UnreadableFilesAreNamedInAnAlert) {
   std::string answer = "alerttext\npress \"OK\"\n", script;
-  for (int i = 0; i < 8; ++i) script += answer;
+  for (int i = 0; i < 9; ++i) script += answer;
   // A path too long for an alert is named by its last part, so the reason still shows.
   std::string deep = std::string(120, 'd') + "/" + std::string(120, 'e');
-  ProgRun r = runProg("hostile", "SG_READS=9", script,
-                      "missing.tsv empty.tsv binary.dat a.tsv noheader.tsv wide.tsv folder " + deep + "/gone.tsv " +
-                          deep + "/deep.tsv",
+  ProgRun r = runProg("hostile", "SG_READS=10", script,
+                      "missing.tsv empty.tsv tabs.tsv binary.dat a.tsv noheader.tsv wide.tsv folder " + deep +
+                          "/gone.tsv " + deep + "/deep.tsv",
                       "mkdir -p folder " + deep + " && : > " + deep + "/deep.tsv");
   EXPECT_TRUE(has(r.result.out, "alert: Error in SGInit: cannot open \"gone.tsv\": No such file")) << r.result.out;
   EXPECT_TRUE(has(r.result.out, "alert: Error in SGInit: \"deep.tsv\" is empty\n")) << r.result.out;
@@ -95,9 +98,12 @@ TEST(SGInit, UnreadableFilesAreNamedInAnAlert) {
                        "first data file"))
       << out;
   EXPECT_TRUE(has(out, "alert: Error in SGInit: cannot read \"" + r.dir + "/folder\": Is a directory")) << out;
-  EXPECT_TRUE(has(out, "read 3: file=data columns=0 rows=0 names=\n  params: none\n")) << out;
-  EXPECT_TRUE(has(out, "read 4: file=a.tsv columns=3 rows=2 names=t|A|B")) << out;
-  EXPECT_TRUE(has(out, "read 6: file=a.tsv columns=3 rows=2 names=t|A|B x1=1 y1=2 pen2=2 frame=0..2,1..5\n" +
+  // Before the first file the width is bounded too: every column would get a dialog parameter.
+  EXPECT_TRUE(has(out, "alert: Error in SGInit: \"" + r.dir + "/tabs.tsv\" has 5001 columns; at most 4096 can be read"))
+      << out;
+  EXPECT_TRUE(has(out, "read 4: file=data columns=0 rows=0 names=\n  params: none\n")) << out;
+  EXPECT_TRUE(has(out, "read 5: file=a.tsv columns=3 rows=2 names=t|A|B")) << out;
+  EXPECT_TRUE(has(out, "read 7: file=a.tsv columns=3 rows=2 names=t|A|B x1=1 y1=2 pen2=2 frame=0..2,1..5\n" +
                            std::string(kParamsOfA)))
       << out;
 }

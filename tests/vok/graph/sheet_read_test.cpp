@@ -280,12 +280,16 @@ TEST(SheetRead, RefusedFilesKeepTheDataAndNameTheFile) {
   }
   // Once the dialog is bound to the first file's columns, a wider file is refused.
   s_sgTables.columnLimit = 2;
+  s_sgTables.limitIsFirstFile = true;
   std::string wide = put("wide.tsv", "a\tb\tc\n1\t2\t3\n"), narrow = put("narrow.tsv", "a\tb\n5\t6\n");
   char msg[512];
   EXPECT_EQ(SGReadPath(wide.c_str(), msg, sizeof msg), kSGReadTooWide);
   EXPECT_NE(std::string(msg).find("\"" + wide + "\" has 3 columns, more than the 2"), std::string::npos) << msg;
   EXPECT_EQ(snapshot(), before);
   EXPECT_EQ(SGReadPath(narrow.c_str(), msg, sizeof msg), kSGReadOK);
+  s_sgTables.limitIsFirstFile = false;  // the bound before any file was read
+  EXPECT_EQ(SGReadPath(wide.c_str(), msg, sizeof msg), kSGReadTooWide);
+  EXPECT_NE(std::string(msg).find("\"" + wide + "\" has 3 columns; at most 2 can be read"), std::string::npos) << msg;
   s_sgTables.columnLimit = 0;
   ASSERT_EQ(readText("x\ty\n1\t2\n3\t4\n"), kSGReadOK);
 
