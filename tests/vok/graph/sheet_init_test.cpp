@@ -74,6 +74,19 @@ TEST(SGInit, NamedFileWithoutDialog) {
   EXPECT_TRUE(has(r.result.out, "read 2: file=b.tsv columns=2 rows=3")) << r.result.out;
 }
 
+// Nothing read, nothing registered: a first dialog cancelled (silently), a
+// named file that is not there (with an alert).
+TEST(SGInit, NothingReadRegistersNothing) {
+  ProgRun r = runProg("cancel-first", "", "cancel\nalerttext\n");
+  ASSERT_EQ(r.result.status, 0) << r.result.out << r.result.err;
+  EXPECT_EQ(r.result.out, "read 1: file=data columns=0 rows=0 names=\n  params: none\n");
+  r = runProg("named-missing", "SG_FILE=nope.tsv", "alerttext\npress \"OK\"\n");
+  ASSERT_EQ(r.result.status, 0) << r.result.out << r.result.err;
+  EXPECT_EQ(r.result.out,
+            "alert: Error in SGInit: cannot open \"nope.tsv\": No such file or directory\n"
+            "read 1: file=nope.tsv columns=0 rows=0 names=\n  params: none\n");
+}
+
 // Files that cannot be read give an alert naming the file and change
 // nothing, before and after a good file; only the good one registers.
 TEST(SGInit, UnreadableFilesAreNamedInAnAlert) {
