@@ -142,3 +142,12 @@ OSErr FSpWriteFileAtomic(const FSSpec* spec, const void* data, size_t size, OSTy
   OSErr err = VokErrnoToOSErr(g_lastErr);
   return err == noErr ? OSErr(ioErr) : err;
 }
+
+bool VokMakeParentFolders(const std::string& path) {
+  for (size_t i = 1; i < path.size(); ++i) {
+    if (path[i] != '/') continue;
+    std::string part = path.substr(0, i);
+    if (::mkdir(part.c_str(), 0755) != 0 && errno != EEXIST) return false;
+  }
+  return true;
+}

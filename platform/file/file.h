@@ -107,5 +107,8 @@ bool VokWriteFileAtomic(const std::string& path, const void* data, size_t size, 
                         std::string* error);
 // The same for a spec; the error text is kept for VokFileErrorText.
 OSErr FSpWriteFileAtomic(const FSSpec* spec, const void* data, size_t size, OSType type, OSType creator);
+// Creates the missing folders above path (mode 0755); false with errno set
+// when one cannot be made.
+bool VokMakeParentFolders(const std::string& path);
 // fopen of a spec's path (nullptr for an unusable spec).
 FILE* VokFSpFOpen(const FSSpec* spec, const char* mode);

@@ -146,6 +146,21 @@ bool gsRender(const std::string& eps, Image* out, std::string* log) {
   return r.status == 0 && readPPM(ppm, out);
 }
 
+bool gsRenderPages(const std::string& ps, std::vector<Image>* pages, std::string* log) {
+  pages->clear();
+  std::string base = ps + ".page";
+  RunResult r = run(std::string(kGS) + " -sDEVICE=ppmraw -r72 -dTextAlphaBits=1 -dGraphicsAlphaBits=1 -sOutputFile=" +
+                    shellQuote(base + "%d.ppm") + " " + shellQuote(ps));
+  if (log) *log = r.out + r.err;
+  if (r.status != 0) return false;
+  for (int n = 1;; ++n) {
+    Image img;
+    if (!readPPM(base + std::to_string(n) + ".ppm", &img)) break;
+    pages->push_back(img);
+  }
+  return !pages->empty();
+}
+
 bool epsToPdf(const std::string& eps, const std::string& pdf) {
   RunResult r = run("ps2pdf -dEPSCrop " + shellQuote(eps) + " " + shellQuote(pdf));
   std::error_code ec;

@@ -32,6 +32,8 @@ struct Image {
 };
 // Renders the file at 72 dpi, cropped to its box, without antialiasing.
 bool gsRender(const std::string& eps, Image* out, std::string* log = nullptr);
+// Renders every page of a PostScript document at 72 dpi, whole pages.
+bool gsRenderPages(const std::string& ps, std::vector<Image>* pages, std::string* log = nullptr);
 bool readPPM(const std::string& path, Image* out);
 bool writePPM(const std::string& path, const Image& img);
 // ps2pdf -dEPSCrop; true when it ran and the PDF is not empty.

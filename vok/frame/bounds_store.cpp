@@ -11,6 +11,7 @@
 #include <map>
 #include <string>
 
+#include "platform/file/file.h"
 #include "vok/frame/bounds.h"
 
 namespace {
@@ -48,14 +49,6 @@ std::map<short, Record> readAll() {
   return all;
 }
 
-bool makeFolders(std::string path) {
-  for (size_t i = 1; i < path.size(); ++i) {
-    if (path[i] != '/') continue;
-    std::string part = path.substr(0, i);
-    if (::mkdir(part.c_str(), 0755) != 0 && errno != EEXIST) return false;
-  }
-  return true;
-}
 }  // namespace
 
 const char* s_WindowBoundsPath() {
@@ -81,7 +74,7 @@ bool s_WriteWindowBounds(short id, const Rect& r, const char* name) {
   auto all = readAll();
   all[id] = {r, name ? name : ""};
   std::string tmp = path + ".tmp" + std::to_string(::getpid());
-  FILE* f = makeFolders(path) ? std::fopen(tmp.c_str(), "w") : nullptr;
+  FILE* f = VokMakeParentFolders(path) ? std::fopen(tmp.c_str(), "w") : nullptr;
   bool ok = f != nullptr;
   if (f) {
     std::fprintf(f, "# window rectangles: ID top left bottom right name\n");

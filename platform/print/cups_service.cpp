@@ -1,0 +1,90 @@
+// The system's print service through libcups: the destinations it offers
+// (CUPS_SERVER picks the server, as for every client) and one job per
+// document. Built without libcups, there is never a destination.
+#include <algorithm>
+
+#include "platform/print/print_internal.h"
+
+#ifdef VOK_HAVE_CUPS
+#include <cups/cups.h>
+
+namespace {
+// A failed IPP request leaves its status; "ok" statuses are below 0x100.
+bool lastCallFailed() { return cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE; }
+std::string lastError() {
+  const char* s = cupsLastErrorString();
+  return s && *s ? s : "unknown error";
+}
+}  // namespace
+
+bool VokPrintDestinations(std::vector<std::string>* names, int* defaultIndex, std::string* why) {
+  names->clear();
+  *defaultIndex = -1;
+  cups_dest_t* dests = nullptr;
+  int n = cupsGetDests(&dests);
+  std::string defaultName;
+  for (int i = 0; i < n; ++i) {
+    if (dests[i].instance) continue;  // instances are the same queue with other options
+    names->push_back(dests[i].name);
+    if (dests[i].is_default) defaultName = dests[i].name;
+  }
+  cupsFreeDests(n, dests);
+  std::sort(names->begin(), names->end());
+  for (size_t i = 0; i < names->size(); ++i)
+    if ((*names)[i] == defaultName) *defaultIndex = int(i);
+  if (names->empty() && lastCallFailed()) {
+    *why = lastError();
+    return false;
+  }
+  return true;
+}
+
+namespace vokprint {
+bool sendJob(const std::string& destination, const std::string& title, const std::string& document,
+             const OpaquePMPageFormat& f, uint32_t copies, std::string* why) {
+  int numOptions = 0;
+  cups_option_t* options = nullptr;
+  numOptions = cupsAddOption("copies", std::to_string(copies).c_str(), numOptions, &options);
+  if (const VokPaper* p = paperNamed(f.paper)) numOptions = cupsAddOption("media", p->keyword, numOptions, &options);
+  int job = cupsCreateJob(CUPS_HTTP_DEFAULT, destination.c_str(), title.c_str(), numOptions, options);
+  cupsFreeOptions(numOptions, options);
+  if (job <= 0) {
+    *why = lastError();
+    return false;
+  }
+  bool ok = cupsStartDocument(CUPS_HTTP_DEFAULT, destination.c_str(), job, title.c_str(), CUPS_FORMAT_POSTSCRIPT,
+                              1) == HTTP_STATUS_CONTINUE;
+  constexpr size_t kChunk = 65536;
+  for (size_t at = 0; ok && at < document.size(); at += kChunk)
+    ok = cupsWriteRequestData(CUPS_HTTP_DEFAULT, document.data() + at, std::min(kChunk, document.size() - at)) ==
+         HTTP_STATUS_CONTINUE;
+  ipp_status_t finished = cupsFinishDocument(CUPS_HTTP_DEFAULT, destination.c_str());
+  if (ok && finished <= IPP_STATUS_OK_EVENTS_COMPLETE) return true;
+  *why = lastError();
+  cupsCancelJob(destination.c_str(), job);
+  return false;
+}
+}  // namespace vokprint
+
+#else
+
+bool VokPrintDestinations(std::vector<std::string>* names, int* defaultIndex, std::string* why) {
+  names->clear();
+  *defaultIndex = -1;
+  *why = "this program was built without the print service (libcups)";
+  return false;
+}
+
+namespace vokprint {
+bool sendJob(const std::string&, const std::string&, const std::string&, const OpaquePMPageFormat&, uint32_t,
+             std::string* why) {
+  *why = "this program was built without the print service (libcups)";
+  return false;
+}
+}  // namespace vokprint
+#endif
+
+std::string VokNoDestinationText(const std::string& why) {
+  if (why.empty()) return "Nothing was printed: there is no printer. Set one up in the print service first.";
+  return "Nothing was printed: the print service cannot be reached (" + why + ").";
+}

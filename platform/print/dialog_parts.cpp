@@ -1,0 +1,61 @@
+// Helpers of the print service's dialogs (see dialog_parts.h).
+#include "platform/print/dialog_parts.h"
+
+#include <cctype>
+#include <cstdlib>
+
+namespace vokprint {
+Rect box(short left, short top, short right, short bottom) {
+  Rect r;
+  SetRect(&r, left, top, right, bottom);
+  return r;
+}
+
+ControlRef controlAt(DialogRef d, short item) {
+  short kind = 0;
+  Handle h = nullptr;
+  Rect r;
+  GetDialogItem(d, item, &kind, &h, &r);
+  return (kind & ~itemDisable) & ctrlItem ? reinterpret_cast<ControlRef>(h) : nullptr;
+}
+
+void selectRadio(DialogRef d, short first, short last, short item) {
+  for (short i = first; i <= last; ++i)
+    if (ControlRef c = controlAt(d, i)) SetControlValue(c, i == item ? 1 : 0);
+}
+
+short selectedRadio(DialogRef d, short first, short last) {
+  for (short i = first; i <= last; ++i)
+    if (ControlRef c = controlAt(d, i); c && GetControlValue(c)) return i;
+  return first;
+}
+
+std::string itemText(DialogRef d, short item) {
+  std::string t;
+  VokDialogItemText(d, item, &t);
+  return t;
+}
+
+void setItemText(DialogRef d, short item, const std::string& text) {
+  short kind = 0;
+  Handle h = nullptr;
+  Rect r;
+  GetDialogItem(d, item, &kind, &h, &r);
+  Str255 p;
+  CopyCToPascal(text.c_str(), p);
+  SetDialogItemText(h, p);
+}
+
+bool wholeNumber(const std::string& text, long lo, long hi, long* value) {
+  size_t a = 0, b = text.size();
+  while (a < b && std::isspace(static_cast<unsigned char>(text[a]))) ++a;
+  while (b > a && std::isspace(static_cast<unsigned char>(text[b - 1]))) --b;
+  if (a == b || b - a > 6) return false;
+  for (size_t i = a; i < b; ++i)
+    if (!std::isdigit(static_cast<unsigned char>(text[i]))) return false;
+  long v = std::strtol(text.substr(a, b - a).c_str(), nullptr, 10);
+  if (v < lo || v > hi) return false;
+  *value = v;
+  return true;
+}
+}  // namespace vokprint

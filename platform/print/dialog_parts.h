@@ -1,0 +1,19 @@
+// Pieces shared by the page-setup and print dialogs: item boxes, radio
+// groups, item texts, and the modal run that keeps the current port.
+#pragma once
+#include <string>
+
+#include "platform/wm/dialog.h"
+
+namespace vokprint {
+Rect box(short left, short top, short right, short bottom);
+ControlRef controlAt(DialogRef d, short item);
+// Turns item on and every other item of [first, last] off.
+void selectRadio(DialogRef d, short first, short last, short item);
+// The item of [first, last] that is on (first when none is).
+short selectedRadio(DialogRef d, short first, short last);
+std::string itemText(DialogRef d, short item);
+void setItemText(DialogRef d, short item, const std::string& text);
+// A whole number in [lo, hi] making up all of the text (blanks around allowed).
+bool wholeNumber(const std::string& text, long lo, long hi, long* value);
+}  // namespace vokprint

@@ -1,0 +1,95 @@
+// The print dialog: the destinations of the print service as radio buttons
+// (the settings' one, else the default one, chosen at first), the number of
+// copies, and Print or Cancel. With nothing to print to, an alert says so
+// instead of an empty dialog.
+#include "platform/print/dialog_parts.h"
+#include "platform/print/print_internal.h"
+
+namespace {
+using vokprint::box;
+
+enum : short { kPrint = 1, kCancel, kPrinterLabel, kPageText, kCopiesLabel, kCopies, kMessage, kFirstDest };
+constexpr short kMaxDests = 8, kWidth = 380, kRowH = 22;
+
+std::string pageSummary(const OpaquePMPageFormat* f) {
+  if (!f) return "";
+  return "Page: " + f->paper + ", " + (f->orientation == kPMLandscape ? "landscape" : "portrait") + ", " +
+         std::to_string(f->scale) + " %";
+}
+
+DialogRef makeDialog(const std::vector<std::string>& dests, const std::string& page) {
+  short n = short(std::min<size_t>(dests.size(), kMaxDests));
+  std::vector<VokItemSpec> items(size_t(kFirstDest - 1 + n));
+  short y = 14;
+  items[kPrinterLabel - 1] = {short(statText | itemDisable), box(16, y, 150, short(y + 18)), "Printer:"};
+  for (short i = 0; i < n; ++i) {
+    y = short(y + kRowH);
+    items[size_t(kFirstDest - 1 + i)] = {short(ctrlItem + radCtrl), box(32, y, kWidth - 16, short(y + 18)),
+                                         dests[size_t(i)].c_str()};
+  }
+  y = short(y + kRowH + 10);
+  items[kPageText - 1] = {short(statText | itemDisable), box(16, y, kWidth - 16, short(y + 18)), page.c_str()};
+  y = short(y + kRowH + 4);
+  items[kCopiesLabel - 1] = {short(statText | itemDisable), box(16, short(y + 2), 80, short(y + 20)), "Copies:"};
+  items[kCopies - 1] = {short(editText | itemDisable), box(84, y, 144, short(y + 20)), "1"};
+  y = short(y + kRowH + 8);
+  items[kMessage - 1] = {short(statText | itemDisable), box(16, y, kWidth - 16, short(y + 18)), ""};
+  y = short(y + kRowH + 6);
+  items[kPrint - 1] = {kButtonDialogItem, box(kWidth - 16 - 84, y, kWidth - 16, short(y + 22)), "Print"};
+  items[kCancel - 1] = {kButtonDialogItem, box(kWidth - 16 - 84 - 12 - 84, y, kWidth - 16 - 84 - 12, short(y + 22)),
+                        "Cancel"};
+  Rect bounds = VokCentredRect(kWidth, short(y + 22 + 14));
+  DialogRef d = VokNewDialog(&bounds, "Print", movableDBoxProc, items.data(), short(items.size()), kFirstWindowOfClass);
+  if (d) SetDialogCancelItem(d, kCancel);
+  return d;
+}
+}  // namespace
+
+OSStatus PMSessionPrintDialog(PMPrintSession session, PMPrintSettings settings, PMPageFormat format,
+                              Boolean* accepted) {
+  auto* p = vokprint::as<OpaquePMPrintSettings>(settings, PMKind::printSettings);
+  if (accepted) *accepted = false;
+  if (!vokprint::as<OpaquePMPrintSession>(session, PMKind::session) || !p || !accepted) return kPMInvalidParameter;
+  std::vector<std::string> dests;
+  int def = -1;
+  std::string why;
+  if (!VokPrintDestinations(&dests, &def, &why) || dests.empty()) {
+    vokprint::alert(VokNoDestinationText(why));
+    return kPMNoDestination;
+  }
+  if (dests.size() > size_t(kMaxDests)) dests.resize(size_t(kMaxDests));
+  short chosen = short(kFirstDest + (def >= 0 && def < int(dests.size()) ? def : 0));
+  for (size_t i = 0; i < dests.size(); ++i)
+    if (dests[i] == p->destination) chosen = short(kFirstDest + int(i));
+  short last = short(kFirstDest + int(dests.size()) - 1);
+
+  GrafPtr saved = nullptr;
+  GetPort(&saved);
+  DialogRef d = makeDialog(dests, pageSummary(vokprint::as<OpaquePMPageFormat>(format, PMKind::pageFormat)));
+  if (!d) return memFullErr;
+  vokprint::selectRadio(d, kFirstDest, last, chosen);
+  vokprint::setItemText(d, kCopies, std::to_string(p->copies));
+  SelectDialogItemText(d, kCopies, 0, 255);
+  ShowWindow(d);
+  SelectWindow(d);
+  for (;;) {
+    short hit = 0;
+    ModalDialog(nullptr, &hit);
+    if (hit == kCancel) break;
+    if (hit >= kFirstDest && hit <= last) vokprint::selectRadio(d, kFirstDest, last, hit);
+    if (hit != kPrint) continue;
+    long copies = 0;
+    if (!vokprint::wholeNumber(vokprint::itemText(d, kCopies), 1, vokprint::kMaxCopies, &copies)) {
+      vokprint::setItemText(d, kMessage, "The number of copies must be a whole number from 1 to 999.");
+      SelectDialogItemText(d, kCopies, 0, 255);
+      continue;
+    }
+    p->destination = dests[size_t(vokprint::selectedRadio(d, kFirstDest, last) - kFirstDest)];
+    p->copies = uint32_t(copies);
+    *accepted = true;
+    break;
+  }
+  DisposeDialog(d);
+  SetPort(saved);
+  return kPMNoError;
+}

@@ -1,0 +1,116 @@
+// Pages as PostScript, checked by Ghostscript's rendering of the document:
+// every rendered pixel must show the page pixel that lies under it, for
+// portrait, landscape (the drawing's top along the paper's left edge) and a
+// reduced scale, and a multi-page document keeps its pages apart.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/print/print_internal.h"
+#include "tests/support/ghostscript.h"
+#include "tests/support/paths.h"
+
+namespace {
+#define NEED_GS()                                                          \
+  do {                                                                     \
+    if (!vtest::haveGhostscript()) {                                       \
+      if (vtest::inCI()) FAIL() << "gs is missing";                        \
+      GTEST_SKIP() << "gs is missing";                                     \
+    }                                                                      \
+  } while (0)
+
+// A page of the format's size with a few solid shapes on it.
+GWorldPtr drawPage(const OpaquePMPageFormat& f, int variant) {
+  short w, h;
+  vokprint::pageSize(f, &w, &h);
+  Rect bounds = {0, 0, h, w};
+  GWorldPtr world = nullptr;
+  EXPECT_EQ(NewGWorld(&world, 32, &bounds, nullptr, nullptr, 0), noErr);
+  GrafPtr saved;
+  GetPort(&saved);
+  SetPort(world);
+  Rect a = {short(40 + variant * 30), 60, 200, 300};
+  PaintRect(&a);
+  RGBColor red = {65535, 0, 0}, blue = {0, 0, 65535};
+  RGBForeColor(&red);
+  Rect b = {300, 100, 420, 180};
+  PaintOval(&b);
+  RGBForeColor(&blue);
+  Rect c = {500, 400, 560, 580};
+  PaintRect(&c);
+  ForeColor(blackColor);
+  PenSize(3, 3);
+  MoveTo(20, 700);
+  LineTo(560, 640);
+  SetPort(saved);
+  return world;
+}
+
+// Pixels of the render that differ from the page pixel under their centre.
+long mismatches(const vtest::Image& out, const PixMap& pm, const OpaquePMPageFormat& f) {
+  double s = f.scale / 100.0;
+  int pw = pm.bounds.right, ph = pm.bounds.bottom;
+  long bad = 0;
+  for (int row = 0; row < out.height; ++row)
+    for (int col = 0; col < out.width; ++col) {
+      double x = col + 0.5, y = row + 0.5;  // page points from the top left of the paper
+      double lx = x, ly = y;               // in the drawing's own orientation
+      if (f.orientation == kPMLandscape) lx = out.height - y, ly = x;
+      int i = int(lx / s), j = int(ly / s);
+      uint32_t want = 0xFFFFFF;
+      if (i >= 0 && j >= 0 && i < pw && j < ph) want = pm.baseAddr[size_t(j) * size_t(pm.rowPixels) + size_t(i)] & 0xFFFFFF;
+      if (out.at(col, row) != want) ++bad;
+    }
+  return bad;
+}
+
+void checkFormat(const OpaquePMPageFormat& f, const std::string& name) {
+  GWorldPtr page = drawPage(f, 0);
+  std::string doc = vokprint::encodeDocument(vokprint::encodePage(page->portPixMap, f, 1), 1, f, "test (page)");
+  std::string path = vtest::scratchDir("ps-" + name) + "/doc.ps";
+  vtest::writeFile(path, doc);
+  std::vector<vtest::Image> pages;
+  std::string log;
+  ASSERT_TRUE(vtest::gsRenderPages(path, &pages, &log)) << log;
+  ASSERT_EQ(pages.size(), 1u);
+  EXPECT_EQ(pages[0].width, f.paperWidth);
+  EXPECT_EQ(pages[0].height, f.paperHeight);
+  long limit = f.scale == 100 ? 0 : long(pages[0].width) * pages[0].height / 200;  // resampled edges at 50 %
+  EXPECT_LE(mismatches(pages[0], page->portPixMap, f), limit) << name;
+  EXPECT_EQ(log.find("Error"), std::string::npos) << log;
+  DisposeGWorld(page);
+}
+}  // namespace
+
+TEST(PostScriptPages, RenderToThePagePixelsInEveryOrientationAndScale) {
+  NEED_GS();
+  OpaquePMPageFormat f;  // A4
+  checkFormat(f, "portrait");
+  f.orientation = kPMLandscape;
+  checkFormat(f, "landscape");
+  f.orientation = kPMPortrait;
+  f.scale = 50;
+  checkFormat(f, "half");
+  f.paper = "US Letter";
+  f.paperWidth = 612;
+  f.paperHeight = 792;
+  f.scale = 100;
+  checkFormat(f, "letter");
+}
+
+TEST(PostScriptPages, PagesOfOneDocumentStayApart) {
+  NEED_GS();
+  OpaquePMPageFormat f;
+  GWorldPtr one = drawPage(f, 0), two = drawPage(f, 3);
+  std::string pages = vokprint::encodePage(one->portPixMap, f, 1) + vokprint::encodePage(two->portPixMap, f, 2);
+  std::string path = vtest::scratchDir("ps-pages") + "/doc.ps";
+  vtest::writeFile(path, vokprint::encodeDocument(pages, 2, f, "two"));
+  std::vector<vtest::Image> out;
+  std::string log;
+  ASSERT_TRUE(vtest::gsRenderPages(path, &out, &log)) << log;
+  ASSERT_EQ(out.size(), 2u);
+  EXPECT_EQ(mismatches(out[0], one->portPixMap, f), 0);
+  EXPECT_EQ(mismatches(out[1], two->portPixMap, f), 0);
+  DisposeGWorld(one);
+  DisposeGWorld(two);
+}
