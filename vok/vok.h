@@ -18,3 +18,4 @@
 #include "vok/graph/graph_settings.h"
 #include "vok/graph/sheet_data.h"
 #include "vok/graph/sheet_scan.h"
+#include "vok/output/printing.h"

@@ -1,0 +1,97 @@
+// Printing in a started program, driven by a headless script. The case
+// comes from PRINT_CASE; results are lines on standard output.
+//   bitmap:  draws shapes, writes the window's pixels to PRINT_EXPECT (PPM),
+//            then the "Print BitMap" button (page setup, print dialog, job)
+//   same:    a bitmap job, then one with the same page setup and no dialogs
+//   format:  PageSetUp(PRINT_MODE) on a fresh session; prints the format
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "vok/params/pd_procs.h"
+#include "vok/vok.h"
+
+namespace {
+std::string env(const char* name, const char* fallback = "") {
+  const char* v = std::getenv(name);
+  return v ? v : fallback;
+}
+
+void drawShapes() {
+  s_SetGWorld(s_drawingWindow, nullptr);
+  EraseDrawing();
+  Rect a = {40, 60, 200, 300};
+  PaintRect(&a);
+  RGBColor red = {65535, 0, 0}, blue = {0, 0, 65535};
+  RGBForeColor(&red);
+  Rect b = {300, 100, 420, 180};
+  PaintOval(&b);
+  RGBForeColor(&blue);
+  Rect c = {500, 400, 560, 560};
+  PaintRect(&c);
+  ForeColor(blackColor);
+  PenSize(3, 3);
+  MoveTo(30, 690);
+  LineTo(540, 640);
+  PenNormal();
+}
+
+void writeWindow(const std::string& path) {
+  FILE* f = std::fopen(path.c_str(), "wb");
+  if (!f) return;
+  const PixMap& pm = s_drawingPort->portPixMap;
+  int w = pm.bounds.right - pm.bounds.left, h = pm.bounds.bottom - pm.bounds.top;
+  std::fprintf(f, "P6\n%d %d\n255\n", w, h);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      uint32_t p = pm.baseAddr[size_t(y) * size_t(pm.rowPixels) + size_t(x)];
+      unsigned char rgb[3] = {uint8_t(p >> 16), uint8_t(p >> 8), uint8_t(p)};
+      std::fwrite(rgb, 1, 3, f);
+    }
+  std::fclose(f);
+}
+
+void describeFormat(PMPageFormat f) {
+  std::string paper;
+  PMOrientation o = kPMPortrait;
+  double scale = 0;
+  if (PMGetPaperName(f, &paper) != kPMNoError) return void(std::printf("format none\n"));
+  PMGetOrientation(f, &o);
+  PMGetScale(f, &scale);
+  std::printf("format %s %s %d\n", paper.c_str(), o == kPMLandscape ? "landscape" : "portrait", int(scale));
+}
+}  // namespace
+
+int main() {
+  StartDrawingOnly();
+  std::string which = env("PRINT_CASE");
+  if (which == "bitmap") {
+    drawShapes();
+    writeWindow(env("PRINT_EXPECT", "expect.ppm"));
+    PrintProc();
+    std::printf("accepted %d\n", int(s_print.bitMapAccepted));
+    describeFormat(s_print.pageFormat);
+  } else if (which == "same") {
+    drawShapes();
+    BeginBitMapPrinting();
+    EndBitMapPrinting();
+    std::printf("first %d\n", int(s_print.bitMapAccepted));
+    Rect d = {400, 320, 460, 380};
+    PaintRect(&d);
+    BeginBitMapPrintingSamePageSetUp();
+    EndBitMapPrinting();
+    std::printf("second %d\n", int(s_print.bitMapAccepted));
+    describeFormat(s_print.pageFormat);
+  } else if (which == "format") {
+    PMPrintSession session = nullptr;
+    PMCreateSession(&session);
+    PageSetUp(std::atoi(env("PRINT_MODE", "0").c_str()), session, &s_print.pageFormat);
+    describeFormat(s_print.pageFormat);
+    std::printf("stored %s\n", s_print.flatPageFormat ? "yes" : "no");
+    PMRelease(session);
+  } else {
+    std::printf("unknown case %s\n", which.c_str());
+    return 3;
+  }
+  return 0;
+}
