@@ -15,6 +15,8 @@
 #include "vok/plot/plot.h"
 #include "vok/util/arrays.h"
 #include "vok/util/numerics.h"
+#include "vok/graph/function_data.h"
+#include "vok/graph/graph_frame.h"
 #include "vok/graph/graph_settings.h"
 #include "vok/graph/sheet_data.h"
 #include "vok/graph/sheet_scan.h"

@@ -1,0 +1,101 @@
+// Graph frame tests draw on a 500 x 450 offscreen world standing in for the
+// drawing window, with the transform set from the frame settings as the
+// graph loop sets it: the frame range fills the width x height square whose
+// lower left corner is `left` from the left and `bottom` above the bottom.
+// Every text call is recorded with its pen position and face; the settings
+// records go back to their defaults after each test.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "tests/vok/plot/plot_fixture.h"
+#include "vok/draw/bottlenecks.h"
+
+namespace graphtest {
+
+struct TextCall {
+  std::string text;
+  short h, v, face, size;
+};
+
+inline std::vector<TextCall>& texts() {
+  static std::vector<TextCall> calls;
+  return calls;
+}
+
+inline void recordText(short byteCount, const void* textBuf, Point numer, Point denom) {
+  GrafPtr port = GetQDPort();
+  texts().push_back({std::string(static_cast<const char*>(textBuf), size_t(byteCount)), port->pnLoc.h,
+                     port->pnLoc.v, port->txFace, port->txSize});
+  s_CustomText(byteCount, textBuf, numer, denom);
+}
+
+class GraphTest : public plottest::PlotTest {
+ protected:
+  GraphSettings savedG;
+  SGRecord savedSG;
+  FunctionGraphSettings savedFG;
+  CQDProcs recorder;
+
+  void SetUp() override {
+    PlotTest::SetUp();
+    savedG = s_g;
+    savedSG = s_sg;
+    savedFG = s_fg;
+    texts().clear();
+  }
+  void TearDown() override {
+    s_g = savedG;
+    s_sg = savedSG;
+    s_fg = savedFG;
+    PlotTest::TearDown();
+  }
+  void window(short width = 500, short height = 450) {
+    usePlain(width, height);
+    recorder = s_GrafProcs;
+    recorder.textProc = recordText;
+    SetPortGrafProcs(world, &recorder);
+  }
+  // The graph loop's transform for the current settings.
+  static void loopTransform() {
+    double x0, x1, y0, y1;
+    GraphPlottedFrameRange(&x0, &x1, &y0, &y1);
+    SetPlot4B(0, int32_t(s_g.left / s_d_scale), int32_t(s_g.bottom / s_d_scale), 0, 0);
+    SetPlot4O(0, x0, y0, 0, 0);
+    SetPlot4W(0, (s_g.width / s_d_scale) / (x1 - x0), (s_g.height / s_d_scale) / (y1 - y0), 0, 0);
+  }
+  static void drawPass() {
+    texts().clear();
+    loopTransform();
+    GraphFrameAndLabel();
+  }
+  // Width in the label font and size, whatever the port has now.
+  static short widthOf(const std::string& s) {
+    GrafPtr port = GetQDPort();
+    short font = port->txFont, size = port->txSize;
+    SetFont(s_g.fontName);
+    TextSize(s_g.labelSize);
+    short w = TextWidth(s.data(), 0, short(s.size()));
+    TextFont(font);
+    TextSize(size);
+    return w;
+  }
+  static std::vector<std::string> allTexts() {
+    std::vector<std::string> out;
+    for (const TextCall& t : texts()) out.push_back(t.text);
+    return out;
+  }
+  static const TextCall* find(const std::string& text, int nth = 0) {
+    for (const TextCall& t : texts())
+      if (t.text == text && nth-- == 0) return &t;
+    return nullptr;
+  }
+  int inkIn(int left, int top, int right, int bottom) const {
+    int n = 0;
+    for (int v = top; v < bottom; ++v)
+      for (int h = left; h < right; ++h) n += drawtest::inked(world, h, v);
+    return n;
+  }
+};
+
+}  // namespace graphtest

@@ -1,0 +1,382 @@
+// GraphFrameAndLabel judged by what reaches the window: the frame square
+// and its corner numbers, axes with arrowheads and end numbers, labels in
+// styled text, grey grid lines with their numbers, the title, log axes, the
+// bar graph's widened frame, and the inputs that used to hang or draw
+// garbage (grid intervals, empty ranges, an infinite scale).
+#include <cmath>
+#include <cstring>
+
+#include "tests/vok/graph/graph_fixture.h"
+
+using drawtest::inkBox;
+using drawtest::inked;
+using drawtest::sameRect;
+using graphtest::GraphTest;
+using graphtest::TextCall;
+using graphtest::texts;
+
+namespace {
+// The defaults map world (0, 0) to pixel (80, 400) and (1, 1) to (380, 100)
+// in the 500 x 450 window.
+const int kL = 80, kR = 380, kT = 100, kB = 400;
+
+::testing::AssertionResult at(const TextCall* t, int h, int v) {
+  if (!t) return ::testing::AssertionFailure() << "text not drawn";
+  if (t->h == h && t->v == v) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "\"" << t->text << "\" at (" << t->h << ", " << t->v << "), expected (" << h
+                                       << ", " << v << ")";
+}
+}  // namespace
+
+class GraphFrame : public GraphTest {
+ protected:
+  void SetUp() override {
+    GraphTest::SetUp();
+    window();
+  }
+  // Ink of one pixel column (or row) strictly inside the frame.
+  int columnInk(int h) const { return inkIn(h, kT + 1, h + 1, kB); }
+  int rowInk(int v) const { return inkIn(kL + 1, v, kR, v + 1); }
+};
+
+TEST_F(GraphFrame, DefaultsDrawTheNumberedSquareAndBothLabels) {
+  drawPass();
+  // The outline: 301 pixels a side, the inside untouched.
+  EXPECT_EQ(inkIn(kL, kT, kR + 1, kB + 1) - inkIn(kL + 1, kT + 1, kR, kB), 4 * 300);
+  EXPECT_EQ(inkIn(kL + 1, kT + 1, kR, kB), 0);
+  EXPECT_EQ(columnInk(kL - 1), 0);
+  ASSERT_EQ(allTexts(), (std::vector<std::string>{"0.0", "1.0", "0.0", "1.0", "x", "y"}));
+  short w = widthOf("0.0");  // 24-pixel Times, the label font
+  EXPECT_TRUE(at(find("0.0", 0), kL - w / 2, kB + 25));
+  EXPECT_TRUE(at(find("1.0", 0), kR - widthOf("1.0") / 2, kB + 25));
+  EXPECT_TRUE(at(find("0.0", 1), kL - 10 - w, kB + 5));
+  EXPECT_TRUE(at(find("1.0", 1), kL - 10 - widthOf("1.0"), kT + 5));
+  EXPECT_TRUE(at(find("x"), kR + 15, kB + 39));
+  EXPECT_TRUE(at(find("y"), kL - 45, kT - 24));
+  EXPECT_EQ(find("x")->size, 24);
+  EXPECT_EQ(find("x")->face, italic);  // a letter of a label
+  // The numbers' ink: under the bottom corners, left of the top one.
+  EXPECT_GT(inkIn(kL - 20, kB + 5, kL + 20, kB + 26), 20);
+  EXPECT_GT(inkIn(kL - 10 - w, kT - 15, kL - 10, kT + 6), 20);
+}
+
+TEST_F(GraphFrame, AxesWithoutFrameGetArrowsAndEndNumbers) {
+  s_g.drawFrame = 0;
+  s_g.drawXAxis = s_g.drawYAxis = 1;
+  SetGraphFrameRange(-1, 1, -1, 1);  // world (0, 0) at pixel (230, 250)
+  drawPass();
+  EXPECT_EQ(inkIn(kL, 250, kR + 1, 251), 301);  // the x axis
+  EXPECT_EQ(inkIn(230, kT, 231, kB + 1), 301);  // the y axis
+  EXPECT_EQ(inkIn(kL, 251, kR + 1, 255), 4);  // only the y axis below the x axis
+  ASSERT_EQ(allTexts(), (std::vector<std::string>{"-1.0", "1.0", "-1.0", "1.0", "x", "y"}));
+  EXPECT_TRUE(at(find("-1.0", 0), kL - widthOf("-1.0") / 2, 250 + 25));
+  EXPECT_TRUE(at(find("1.0", 0), kR - widthOf("1.0") / 2, 250 + 25));
+  EXPECT_TRUE(at(find("-1.0", 1), 230 - 10 - widthOf("-1.0"), kB + 5));
+  EXPECT_TRUE(at(find("1.0", 1), 230 - 10 - widthOf("1.0"), kT + 5));
+  EXPECT_TRUE(at(find("x"), kR + 15, 250 + 39));  // labels at the axes' ends
+  EXPECT_TRUE(at(find("y"), 230 - 45, kT - 24));
+
+  // Arrowheads add ink only in the two triangles with 10-pixel sides at the far ends.
+  std::vector<bool> before(size_t(500) * 450);
+  for (int v = 0; v < 450; ++v)
+    for (int h = 0; h < 500; ++h) before[size_t(v) * 500 + h] = inked(world, h, v);
+  EraseDrawing();
+  s_g.drawArrow = 1;
+  drawPass();
+  int xHead = 0, yHead = 0, elsewhere = 0;
+  for (int v = 0; v < 450; ++v)
+    for (int h = 0; h < 500; ++h) {
+      if (inked(world, h, v) == before[size_t(v) * 500 + h]) continue;
+      if (h >= 372 && h <= 380 && v >= 245 && v <= 255)
+        ++xHead;  // tip (380, 250), back corners (372, 245) and (372, 255)
+      else if (h >= 225 && h <= 235 && v >= 100 && v <= 108)
+        ++yHead;  // tip (230, 100), back corners (225, 108) and (235, 108)
+      else
+        ++elsewhere;
+    }
+  EXPECT_GT(xHead, 15);
+  EXPECT_GT(yHead, 15);
+  EXPECT_EQ(elsewhere, 0);
+  EXPECT_TRUE(inked(world, 376, 249));
+  EXPECT_FALSE(inked(world, 376, 245));
+
+  // With the frame on the axes stay, the arrows and end numbers go.
+  EraseDrawing();
+  s_g.drawFrame = 1;
+  drawPass();
+  EXPECT_EQ(allTexts(), (std::vector<std::string>{"-1.0", "1.0", "-1.0", "1.0", "x", "y"}));
+  EXPECT_EQ(inkIn(372, 244, 380, 250), 0);
+  EXPECT_EQ(inkIn(kL, 250, kR + 1, 251), 301);
+  EXPECT_TRUE(at(find("x"), kR + 15, kB + 39));  // labels at the frame's corners again
+}
+
+TEST_F(GraphFrame, LabelsFollowTheFrameTheAxesAndShowXMax) {
+  s_g.showXMaxSetting = 0;  // also takes the y label away
+  drawPass();
+  EXPECT_EQ(allTexts(), (std::vector<std::string>{"0.0", "0.0", "1.0", "x"}));
+
+  s_g.showXMaxSetting = 1;
+  s_g.drawFrame = 0;  // neither frame nor axes: no labels, nothing at all
+  EraseDrawing();
+  drawPass();
+  EXPECT_TRUE(texts().empty());
+  EXPECT_EQ(inkCount(), 0);
+
+  s_g.drawYAxis = 1;  // the y axis carries the y label, the x label stays away
+  SetGraphFrameRange(-1, 1, 0, 1);
+  drawPass();
+  EXPECT_EQ(allTexts(), (std::vector<std::string>{"0.0", "1.0", "y"}));
+  EXPECT_TRUE(at(find("y"), 230 - 45, kT - 24));
+}
+
+// Sub- and superscripts of a label are smaller and set below and above its
+// baseline; digits stay upright, letters italic.
+TEST_F(GraphFrame, LabelMarkupDrawsSubAndSuperscripts) {
+  SetGraphXLabel("v_x^2");
+  SetGraphYLabel("E_{kin}");
+  s_g.xLabelY = 10;  // baseline at 410
+  drawPass();
+  const TextCall *v = find("v"), *x = find("x"), *two = find("2");
+  ASSERT_TRUE(v && x && two);
+  EXPECT_TRUE(at(v, kR + 15, kB + 10));
+  EXPECT_GT(x->v, v->v);
+  EXPECT_LT(two->v, v->v);
+  EXPECT_LT(x->size, v->size);
+  EXPECT_LT(two->size, v->size);
+  EXPECT_GT(x->h, v->h);
+  EXPECT_EQ(v->face, italic);
+  EXPECT_EQ(two->face, 0);
+  const TextCall *e = find("E"), *k = find("k");
+  ASSERT_TRUE(e && k);
+  EXPECT_TRUE(at(e, kL - 45, kT - 24));
+  EXPECT_GT(k->v, e->v);
+  // The subscript's ink reaches lower than that of a plain label.
+  int below = inkIn(kR + 17, kB + 12, kR + 60, kB + 22);
+  EXPECT_GT(below, 0);
+  EraseDrawing();
+  SetGraphXLabel("vx2");
+  drawPass();
+  EXPECT_EQ(inkIn(kR + 17, kB + 12, kR + 60, kB + 22), 0);
+}
+
+TEST_F(GraphFrame, GridLinesAreGreyInsideTheFrameWithTheirNumbers) {
+  s_g.scaleMarkX = s_g.scaleMarkY = 1;
+  s_g.intervalX = 0.25;
+  s_g.digitX = 2;
+  s_g.intervalY = 0.5;
+  drawPass();
+  for (int h : {155, 230, 305}) {  // x = 0.25, 0.5, 0.75
+    EXPECT_GT(columnInk(h), 299 * 3 / 10) << h;
+    EXPECT_LT(columnInk(h), 299 * 7 / 10) << h;  // the grey pattern, not a solid line
+    EXPECT_EQ(inkIn(h - 1, kT + 1, h, 250), 0) << h;
+    EXPECT_EQ(inkIn(h + 1, kT + 1, h + 2, 250), 0) << h;
+  }
+  EXPECT_EQ(columnInk(kL + 1), 0);  // none at x0: only the frame there
+  EXPECT_EQ(inkIn(kL, kT, kL + 1, kB + 1), 301);
+  EXPECT_GT(rowInk(250), 299 * 3 / 10);  // y = 0.5
+  EXPECT_LT(rowInk(250), 299 * 7 / 10);
+  ASSERT_EQ(allTexts(),
+            (std::vector<std::string>{"0.0", "1.0", "0.0", "1.0", "x", "y", "0.25", "0.50", "0.75", "0.5"}));
+  EXPECT_TRUE(at(find("0.50"), 230 - widthOf("0.50") / 2, kB + 25));  // under the line's lower end
+  EXPECT_TRUE(at(find("0.5"), kL - 10 - widthOf("0.5"), 250 + 5));    // left of its left end
+  // The pen is black again for the data.
+  Plot2DMoveTo(0.1, 0.1);
+  Plot2DLineTo(0.9, 0.1);
+  EXPECT_EQ(inkIn(110, 370, 351, 371), 241);
+}
+
+// The grid stops before the far edge: an interval equal to the range gives
+// no line, and ten steps of 0.1 give nine lines, none on the far edge (added
+// up, the tenth step falls just short of 1 and would draw there).
+TEST_F(GraphFrame, GridEndsBeforeTheFarEdge) {
+  s_g.scaleMarkX = 1;
+  s_g.intervalX = 1.0;
+  drawPass();
+  EXPECT_EQ(texts().size(), 6u);
+  EXPECT_EQ(inkIn(kL + 1, kT + 1, kR, kB), 0);
+  s_g.intervalX = 0.1;
+  drawPass();
+  EXPECT_EQ(allTexts(), (std::vector<std::string>{"0.0", "1.0", "0.0", "1.0", "x", "y", "0.1", "0.2", "0.3", "0.4",
+                                                  "0.5", "0.6", "0.7", "0.8", "0.9"}));
+  EXPECT_EQ(columnInk(kR - 1), 0);
+}
+
+// Intervals that never end the grid (zero, negative, not a number) or would
+// fill the frame with more lines than a window has pixels skip the grid; a
+// range so far from zero that adding the interval does not move still ends.
+TEST_F(GraphFrame, GridIntervalsThatCannotEndAreSkipped) {
+  s_g.scaleMarkX = s_g.scaleMarkY = 1;
+  for (double interval : {0.0, -0.0, -1.0, double(NAN), double(INFINITY), -double(INFINITY), 1e-9, 1e-300}) {
+    s_g.intervalX = s_g.intervalY = interval;
+    drawPass();
+    EXPECT_EQ(texts().size(), 6u) << interval;
+    EXPECT_EQ(inkIn(kL + 1, kT + 1, kR, kB), 0) << interval;
+  }
+  s_g.showNumberX = 0;
+  s_g.scaleMarkY = 0;
+  s_g.intervalX = 1.0 / 1000;  // dense but within the bound: drawn
+  drawPass();
+  EXPECT_GT(inkIn(kL + 1, kT + 1, kR, kB), 299 * 299 / 4);
+
+  s_g.showNumberX = 1;
+  s_g.intervalX = 1;
+  const double big = 9007199254740992.0;  // 2^53: big + 1 rounds back to big
+  SetGraphFrameRange(big, big + 8, 0, 1);
+  EraseDrawing();
+  drawPass();
+  EXPECT_EQ(texts().size(), 6u + 6u);  // big + 7 rounds onto the far edge and is left out
+  EXPECT_GT(columnInk(kL + 75), 299 * 3 / 10);  // big + 2 at 37.5 pixels a unit
+}
+
+TEST_F(GraphFrame, TitleAboveAndBelowIsUprightAndCentred) {
+  SetGraphUpperTitleFlag(1);
+  drawPass();
+  short w = widthOf("Title");  // centred by its raw text in the label font
+  const TextCall* t = find("T");
+  EXPECT_TRUE(at(t, 230 - w / 2, kT - 24));
+  for (const char* c : {"T", "i", "t", "l", "e"}) EXPECT_EQ(find(c)->face, 0) << c;
+  EXPECT_EQ(s_c_italicFlag, 1);  // letters are italic again after the title
+  EXPECT_GT(inkIn(230 - w / 2, kT - 24 - 18, 230 + w / 2 + 1, kT - 24 + 1), 40);
+
+  SetGraphUpperTitleFlag(0);
+  SetGraphLowerTitleFlag(1);
+  SetGraphTitleXPosition(10);
+  SetGraphTitleYPosition(5);  // counted upward
+  SetGraphTitle("F_1");
+  drawPass();
+  EXPECT_TRUE(at(find("F"), 230 - widthOf("F_1") / 2 + 10, kB + 39 - 5));
+  EXPECT_EQ(find("F")->face, 0);
+  EXPECT_GT(find("1")->v, find("F")->v);
+}
+
+// With log(x) and log(y) the frame, its numbers and the grid are in natural
+// logarithms of the data values; a value that is not positive plots at 0.
+TEST_F(GraphFrame, LogAxesGoThroughTheConversions) {
+  EXPECT_EQ(GraphConvertX(-1), -1);
+  s_sg.logX = s_sg.logY = 1;
+  EXPECT_NEAR(GraphConvertX(std::exp(1.0)), 1, 1e-15);
+  EXPECT_NEAR(GraphConvertY(100), std::log(100.0), 1e-15);
+  testing::internal::CaptureStdout();
+  EXPECT_EQ(GraphConvertX(-1), 0);
+  EXPECT_EQ(GraphConvertY(0), 0);
+  testing::internal::GetCapturedStdout();
+
+  SetGraphFrameRange(1, std::exp(2.0), 1, std::exp(1.0));  // plotted 0 ... 2 and 0 ... 1
+  s_g.scaleMarkX = 1;
+  s_g.intervalX = 0.5;
+  drawPass();
+  EXPECT_EQ(allTexts(), (std::vector<std::string>{"0.0", "2.0", "0.0", "1.0", "x", "y", "0.5", "1.0", "1.5"}));
+  // The logarithms are not exact: lines within a pixel of plotted 0.5, 1, 1.5.
+  std::vector<int> lines;
+  for (int h = kL + 2; h < kR - 1; ++h)
+    if (columnInk(h) > 100) lines.push_back(h);
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_NEAR(lines[0], 155, 1);
+  EXPECT_NEAR(lines[1], 230, 1);
+  EXPECT_NEAR(lines[2], 305, 1);
+}
+
+// A function bar graph's outline takes in the half bars on each side while
+// its corner numbers show the range itself; other graphs are not widened.
+TEST_F(GraphFrame, BarGraphFrameHoldsTheHalfBars) {
+  s_fg.barGraph = 1;
+  s_fg.step = 0.2;
+  double x0, x1, y0, y1;
+  GraphPlottedFrameRange(&x0, &x1, &y0, &y1);
+  EXPECT_DOUBLE_EQ(x0, -0.1);
+  EXPECT_DOUBLE_EQ(x1, 1.1);
+  EXPECT_EQ(y0, 0);
+  EXPECT_EQ(y1, 1);
+  s_g.scaleMarkX = 1;
+  s_g.intervalX = 0.5;
+  SetPlot4W(0, 300, 300, 0, 0);  // fixed: 0 ... 1 at pixels 80 ... 380
+  SetPlot4B(0, 80, 50, 0, 0);
+  SetPlot4O(0, 0, 0, 0, 0);
+  GraphFrameAndLabel();
+  EXPECT_EQ(inkIn(50, kT, 51, kB + 1), 301);  // the sides at x = -0.1 and 1.1
+  EXPECT_EQ(inkIn(410, kT, 411, kB + 1), 301);
+  EXPECT_EQ(inkIn(411, kT, 500, kB + 1), 0);
+  ASSERT_GE(texts().size(), 2u);
+  EXPECT_TRUE(at(&texts()[0], 50 - widthOf("0.0") / 2, kB + 25));
+  EXPECT_EQ(texts()[0].text, "0.0");
+  EXPECT_TRUE(at(&texts()[1], 410 - widthOf("1.0") / 2, kB + 25));
+  EXPECT_EQ(texts()[1].text, "1.0");
+  EXPECT_TRUE(find("0.4") && find("0.9"));  // the grid counts from the widened x0
+
+  s_g.graphDimension = 2;  // a contour graph has no bars
+  GraphPlottedFrameRange(&x0, &x1, &y0, &y1);
+  EXPECT_EQ(x0, 0);
+  EXPECT_EQ(x1, 1);
+}
+
+// An empty or unusable range is widened to one plotted unit above its
+// minimum, so frame and transform stay finite and the numbers readable.
+TEST_F(GraphFrame, EmptyRangesDrawAUnitFrame) {
+  SetGraphFrameRange(2, 2, -3, -3);
+  drawPass();
+  EXPECT_EQ(allTexts(), (std::vector<std::string>{"2.0", "3.0", "-3.0", "-2.0", "x", "y"}));
+  EXPECT_EQ(inkIn(kL, kT, kR + 1, kB + 1) - inkIn(kL + 1, kT + 1, kR, kB), 4 * 300);
+  EXPECT_EQ(inkIn(kL + 1, kT + 1, kR, kB), 0);
+  SetGraphFrameRange(NAN, 1, 0, INFINITY);
+  EraseDrawing();
+  drawPass();
+  EXPECT_EQ(allTexts(), (std::vector<std::string>{"0.0", "1.0", "0.0", "1.0", "x", "y"}));
+  EXPECT_EQ(inkIn(kL + 1, kT + 1, kR, kB), 0);
+}
+
+// A caller's transform with an infinite scale maps every point off the
+// region: nothing is drawn, no arrow, number, label or title at wherever
+// the pen happened to be.
+TEST_F(GraphFrame, InfiniteScaleDrawsNothing) {
+  s_g.drawFrame = 0;
+  s_g.drawXAxis = s_g.drawYAxis = s_g.drawArrow = 1;
+  s_g.scaleMarkX = s_g.scaleMarkY = 1;
+  s_g.titleAbove = s_g.titleBelow = 1;
+  s_MoveTo(200, 200);
+  SetPlot4W(0, INFINITY, INFINITY, 0, 0);
+  GraphFrameAndLabel();
+  EXPECT_TRUE(texts().empty());
+  EXPECT_EQ(inkCount(), 0);
+}
+
+TEST_F(GraphFrame, ArrowheadAlone) {
+  s_PenSize(1, 1);
+  AxisArrow(50, 60, 150, 60);  // tip (150, 60), back corners (142, 55) and (142, 65)
+  Rect box = inkBox(world);    // the painted inside of that triangle
+  EXPECT_TRUE(box.left == 142 && box.right <= 151 && box.right >= 149) << box.left << " " << box.right;
+  EXPECT_TRUE(box.top >= 55 && box.top <= 58 && box.bottom >= 63 && box.bottom <= 66) << box.top << " " << box.bottom;
+  EXPECT_TRUE(inked(world, 147, 60));
+  int ink = inkCount();
+  EXPECT_GT(ink, 20);
+  for (double bad : {double(NAN), double(INFINITY), 1e9}) AxisArrow(0, 0, bad, 60);  // tip off the region
+  for (double bad : {double(NAN), double(INFINITY)}) AxisArrow(bad, 0, 100, 100);
+  AxisArrow(300, 300, 300, 300);  // no direction
+  EXPECT_EQ(inkCount(), ink);
+}
+
+// What the frame leaves for the data: its pen size, a black pen and the
+// text size the port had, also at a display scale that does not divide it.
+TEST_F(GraphFrame, LeavesThePenAndTheTextSize) {
+  s_TextSize(10);
+  SetGraphFrameWidth(3);
+  s_g.scaleMarkX = 1;
+  s_g.intervalX = 0.5;
+  drawPass();
+  EXPECT_EQ(world->pnSize.h, 3);
+  EXPECT_EQ(world->pnSize.v, 3);
+  Pattern black;
+  GetQDGlobalsBlack(&black);
+  EXPECT_EQ(std::memcmp(&world->pnPat, &black, sizeof black), 0);
+  EXPECT_EQ(world->txSize, 10);
+}
+
+class GraphFrameBuffered : public GraphTest {};
+
+TEST_F(GraphFrameBuffered, TextSizeComesBackExactlyAtScale1point5) {
+  useBuffered(Rect{0, 0, 300, 400}, 1.5);
+  s_TextSize(7);  // the window shows 10
+  s_g.labelSize = 24;
+  drawPass();
+  EXPECT_EQ(s_UnscaledPort()->txSize, 7);
+  EXPECT_EQ(GetPortTextSize(world), 7);
+}

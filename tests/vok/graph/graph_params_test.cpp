@@ -1,0 +1,182 @@
+// The frame settings in the Parameters dialog: the 45 entries in dialog
+// order with their labels and types, bound to the settings they edit, and a
+// parameter file of them that reads back into the settings; the calling
+// program's own entries; the setters' string bound.
+#include <cstring>
+#include <string>
+
+#include "tests/support/paths.h"
+#include "tests/vok/params/pd_fixture.h"
+#include "vok/graph/graph_frame.h"
+#include "vok/graph/graph_settings.h"
+#include "vok/plot/plot.h"
+
+namespace {
+// The file of the default settings, which is also the registration: label, type, value.
+const char* const kDefaultFile =
+    "\"Min Frame X\"\tdoubleType\t0.000000\n"
+    "\"Max Frame X\"\tdoubleType\t1.000000\n"
+    "\"Min Frame Y\"\tdoubleType\t0.000000\n"
+    "\"Max Frame Y\"\tdoubleType\t1.000000\n"
+    "\"Show X Min\"\tflagType\t1\n"
+    "\"Show X Max\"\tflagType\t1\n"
+    "\"Show Y Min\"\tflagType\t1\n"
+    "\"Show Y Max\"\tflagType\t1\n"
+    "\"Left Position\"\tintType\t80\n"
+    "\"Bottom Position\"\tintType\t50\n"
+    "\"Width\"\tintType\t300\n"
+    "\"Height\"\tintType\t300\n"
+    "\"Frame Width\"\tdoubleType\t1.000000\n"
+    "\"Draw Frame\"\tflagType\t1\n"
+    "\"Draw X Axis\"\tflagType\t0\n"
+    "\"Draw Y Axis\"\tflagType\t0\n"
+    "\"Draw Arrow\"\tflagType\t0\n"
+    "\"X Label\"\tstringType\tx\n"
+    "\"Y Label\"\tstringType\ty\n"
+    "\"Label Size\"\tshortType\t24\n"
+    "\"X Label X Pos.\"\tintType\t15\n"
+    "\"X Label Y Pos.\"\tintType\t39\n"
+    "\"Y Label X Pos.\"\tintType\t-45\n"
+    "\"Y Label Y Pos.\"\tintType\t-24\n"
+    "\"X Min digit\"\tintType\t1\n"
+    "\"X Max digit\"\tintType\t1\n"
+    "\"Y Min digit\"\tintType\t1\n"
+    "\"Y Max digit\"\tintType\t1\n"
+    "\"X Num X Pos.\"\tintType\t0\n"
+    "\"X Num Y Pos.\"\tintType\t25\n"
+    "\"Y Num X Pos.\"\tintType\t-10\n"
+    "\"Y Num Y Pos.\"\tintType\t5\n"
+    "\"Scale Mark X\"\tflagType\t0\n"
+    "\"Interval\"\tdoubleType\t1.000000\n"
+    "\"Show Number\"\tflagType\t1\n"
+    "\"Digit\"\tintType\t1\n"
+    "\"Scale Mark Y\"\tflagType\t0\n"
+    "\"Interval\"\tdoubleType\t1.000000\n"
+    "\"Show Number\"\tflagType\t1\n"
+    "\"Digit\"\tintType\t1\n"
+    "\"Title\"\tstringType\tTitle\n"
+    "\"Title above\"\tflagType\t0\n"
+    "\"Title below\"\tflagType\t0\n"
+    "\"Title X Position\"\tintType\t0\n"
+    "\"Title Y Position\"\tintType\t0\n";
+}  // namespace
+
+class GraphParams : public PDTest {
+ protected:
+  GraphSettings savedG;
+  PlotState savedP;
+  std::string dir;
+  void SetUp() override {
+    PDTest::SetUp();
+    savedG = s_g;
+    savedP = s_p;
+    s_g.dialog = list;
+    s_g.dialogReady = 1;
+    s_PD.head = list;
+    dir = vtest::scratchDir(::testing::UnitTest::GetInstance()->current_test_info()->name());
+  }
+  void TearDown() override {
+    s_g = savedG;
+    s_p = savedP;
+  }
+  std::vector<PDParam*> params() const {
+    std::vector<PDParam*> out;
+    for (PDPage* page = list; page; page = page->next)
+      for (int i = 0; i < page->count; ++i) out.push_back(&page->params[i]);
+    return out;
+  }
+};
+
+TEST_F(GraphParams, FortyFiveEntriesInDialogOrderWithTheirLabelsAndTypes) {
+  GraphFrameAddParameters();
+  std::vector<PDParam*> all = params();
+  ASSERT_EQ(all.size(), 45u);
+  EXPECT_EQ(list->count, kPDParamsPerPage);  // the rest goes on a second page
+  std::string file = dir + "/frame.txt";
+  ASSERT_TRUE(PDSaveParametersToPath(file.c_str()));
+  EXPECT_EQ(vtest::readFile(file), kDefaultFile);
+  // Each entry edits its own setting: the twice-used labels x first, then y.
+  EXPECT_EQ(all[0]->pointer, &s_g.minFrameX);
+  EXPECT_EQ(all[19]->pointer, &s_g.labelSize);
+  EXPECT_EQ(all[28]->pointer, &s_p.xNumDx);
+  EXPECT_EQ(all[31]->pointer, &s_p.yNumDy);
+  EXPECT_EQ(all[33]->pointer, &s_g.intervalX);
+  EXPECT_EQ(all[37]->pointer, &s_g.intervalY);
+  EXPECT_EQ(all[35]->pointer, &s_g.digitX);
+  EXPECT_EQ(all[39]->pointer, &s_g.digitY);
+  EXPECT_EQ(all[40]->pointer, s_g.title);
+  EXPECT_EQ(all[44]->pointer, &s_g.titleY);
+  for (size_t i = 0; i < all.size(); ++i)
+    for (size_t j = i + 1; j < all.size(); ++j) EXPECT_NE(all[i]->pointer, all[j]->pointer) << i << " " << j;
+}
+
+// Saved with changed settings, loaded over the defaults: every setting,
+// the plot state's number offsets included, comes back.
+TEST_F(GraphParams, AParameterFileOfThemReadsBack) {
+  GraphFrameAddParameters();
+  SetGraphFrameRange(-2.5, 7.25, 1e-3, 1e4);
+  SetGraphLeftBottom(120, 70);
+  SetGraphWidthHeight(640, 480);
+  SetGraphXLabel("t_{max} [s]");
+  SetGraphYLabel("e^{-x^2}");
+  SetGraphTitle("Decay\tof 50%");
+  s_g.labelSize = -12;
+  s_g.intervalX = 0.125;
+  s_g.intervalY = 2.5;
+  s_g.digitX = 3;
+  s_g.digitY = 0;
+  s_g.scaleMarkY = 1;
+  s_g.showXMaxSetting = 0;
+  s_p.xNumDx = -7;
+  s_p.yNumDy = 11;
+  s_g.titleY = -30;
+  std::string file = dir + "/changed.txt";
+  ASSERT_TRUE(PDSaveParametersToPath(file.c_str()));
+  GraphSettings changed = s_g;
+  PlotState changedP = s_p;
+
+  s_g = savedG;
+  s_g.dialog = list;
+  s_g.dialogReady = 1;
+  s_p = savedP;
+  testing::internal::CaptureStdout();
+  LoadFileNamePDParameters(file.c_str());
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+  EXPECT_EQ(std::memcmp(&s_g, &changed, sizeof s_g), 0);
+  EXPECT_EQ(s_p.xNumDx, changedP.xNumDx);
+  EXPECT_EQ(s_p.yNumDy, changedP.yNumDy);
+  EXPECT_STREQ(s_g.title, "Decay\tof 50%");
+}
+
+TEST_F(GraphParams, ProgramsAddTheirOwnEntriesSettingTheDialogUpOnce) {
+  s_PD.setUpDone = 0;  // a fresh program: the graph has no dialog yet
+  s_g.dialog = nullptr;
+  s_g.dialogReady = 0;
+  int32_t steps = 10;
+  double rate = 0.5;
+  in_Graph1DAddParameter(&steps, intType, "Steps");
+  ASSERT_EQ(s_g.dialogReady, 1);
+  ASSERT_NE(s_g.dialog, nullptr);
+  in_Graph1DAddParameter(&rate, doubleType, "Rate");  // a second set-up would be fatal
+  ASSERT_EQ(s_g.dialog->count, 2);
+  EXPECT_STREQ(s_g.dialog->params[0].name, "Steps");
+  EXPECT_EQ(s_g.dialog->params[1].pointer, &rate);
+  EXPECT_EQ(s_g.dialog->params[1].type, doubleType);
+  keep().push_back(s_g.dialog);
+}
+
+TEST(GraphSetters, StringsAreCutTo255Characters) {
+  GraphSettings saved = s_g;
+  std::string longText(300, 'a');
+  longText[254] = 'b';
+  SetGraphXLabel(longText.c_str());
+  SetGraphYLabel(longText.c_str());
+  SetGraphTitle(longText.c_str());
+  for (const char* s : {s_g.xLabel, s_g.yLabel, s_g.title}) {
+    EXPECT_EQ(std::strlen(s), 255u);
+    EXPECT_EQ(s[254], 'b');
+  }
+  SetGraphTitle(nullptr);
+  EXPECT_STREQ(s_g.title, "");
+  s_g = saved;
+}
