@@ -6,6 +6,7 @@
 
 #include <sys/stat.h>
 
+#include <cstdio>
 #include <string>
 
 #include "tests/support/cups.h"
@@ -99,6 +100,19 @@ TEST_F(Printing, BitmapPrintingSendsTheWindowPixelsAndCancelSendsNothing) {
   EXPECT_EQ(page.at(100, 100), 0x000000u);  // inside the black rectangle
   EXPECT_EQ(page.at(140, 360), 0xFF0000u);  // the red oval's centre
   EXPECT_EQ(page.at(480, 530), 0x0000FFu);  // the blue rectangle
+
+  // Another destination chosen in the print dialog gets the job; a bad
+  // number of copies keeps the dialog open until it is mended.
+  std::string other, why;
+  ASSERT_TRUE(daemon.addQueue("vokz", &other, &why)) << why;
+  std::remove(queueFile.c_str());
+  r = runProg(dir, daemon.env() + " PRINT_CASE=bitmap",
+              "press \"OK\"\ncheck \"vokz\" on\nfield \"Copies:\" 0\npress \"Print\"\nfield \"Copies:\" 2\npress \"Print\"\n");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(daemon.waitIdle("vokz"));
+  EXPECT_TRUE(exists(other));
+  EXPECT_FALSE(exists(queueFile));
+  EXPECT_NE(vtest::readFile(other).find("%%Pages: 1"), std::string::npos);
 }
 
 TEST_F(Printing, TheChosenPageFormatIsStoredAndOfferedInTheNextRun) {
