@@ -11,6 +11,19 @@ Rect box(short left, short top, short right, short bottom) {
   return r;
 }
 
+DialogRef makeDialog(const char* title, const char* ok, VokItemSpec* items, short count, short message, short y,
+                     short width) {
+  items[message - 1] = {short(statText | itemDisable), box(16, y, short(width - 16), short(y + 18)), ""};
+  y = short(y + 28);
+  items[0] = {kButtonDialogItem, box(short(width - 16 - 84), y, short(width - 16), short(y + 22)), ok};
+  items[1] = {kButtonDialogItem, box(short(width - 16 - 84 - 12 - 84), y, short(width - 16 - 84 - 12), short(y + 22)),
+              "Cancel"};
+  Rect bounds = VokCentredRect(width, short(y + 22 + 14));
+  DialogRef d = VokNewDialog(&bounds, title, movableDBoxProc, items, count, kFirstWindowOfClass);
+  if (d) SetDialogCancelItem(d, 2);
+  return d;
+}
+
 ControlRef controlAt(DialogRef d, short item) {
   short kind = 0;
   Handle h = nullptr;

@@ -7,6 +7,11 @@
 
 namespace vokprint {
 Rect box(short left, short top, short right, short bottom);
+// Fills items 1 (the default button, titled `ok`), 2 ("Cancel") and
+// `message` (an empty text for complaints) below y, then makes the hidden,
+// centred dialog with Cancel as its cancel item.
+DialogRef makeDialog(const char* title, const char* ok, VokItemSpec* items, short count, short message, short y,
+                     short width);
 ControlRef controlAt(DialogRef d, short item);
 // Turns item on and every other item of [first, last] off.
 void selectRadio(DialogRef d, short first, short last, short item);

@@ -39,16 +39,7 @@ DialogRef makeDialog() {
   y = short(y + kRowH + 10);
   items[kScaleLabel - 1] = {short(statText | itemDisable), box(16, short(y + 2), 100, short(y + 20)), "Scale (%):"};
   items[kScale - 1] = {short(editText | itemDisable), box(104, y, 164, short(y + 20)), ""};
-  y = short(y + kRowH + 8);
-  items[kMessage - 1] = {short(statText | itemDisable), box(16, y, kWidth - 16, short(y + 18)), ""};
-  y = short(y + kRowH + 6);
-  items[kOK - 1] = {kButtonDialogItem, box(kWidth - 16 - 84, y, kWidth - 16, short(y + 22)), "OK"};
-  items[kCancel - 1] = {kButtonDialogItem, box(kWidth - 16 - 84 - 12 - 84, y, kWidth - 16 - 84 - 12, short(y + 22)),
-                        "Cancel"};
-  Rect bounds = VokCentredRect(kWidth, short(y + 22 + 14));
-  DialogRef d = VokNewDialog(&bounds, "Page Setup", movableDBoxProc, items, kItemCount, kFirstWindowOfClass);
-  if (d) SetDialogCancelItem(d, kCancel);
-  return d;
+  return vokprint::makeDialog("Page Setup", "OK", items, kItemCount, kMessage, short(y + kRowH + 8), kWidth);
 }
 
 void showFormat(DialogRef d, const OpaquePMPageFormat& f) {

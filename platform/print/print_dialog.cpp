@@ -32,16 +32,7 @@ DialogRef makeDialog(const std::vector<std::string>& dests, const std::string& p
   y = short(y + kRowH + 4);
   items[kCopiesLabel - 1] = {short(statText | itemDisable), box(16, short(y + 2), 80, short(y + 20)), "Copies:"};
   items[kCopies - 1] = {short(editText | itemDisable), box(84, y, 144, short(y + 20)), "1"};
-  y = short(y + kRowH + 8);
-  items[kMessage - 1] = {short(statText | itemDisable), box(16, y, kWidth - 16, short(y + 18)), ""};
-  y = short(y + kRowH + 6);
-  items[kPrint - 1] = {kButtonDialogItem, box(kWidth - 16 - 84, y, kWidth - 16, short(y + 22)), "Print"};
-  items[kCancel - 1] = {kButtonDialogItem, box(kWidth - 16 - 84 - 12 - 84, y, kWidth - 16 - 84 - 12, short(y + 22)),
-                        "Cancel"};
-  Rect bounds = VokCentredRect(kWidth, short(y + 22 + 14));
-  DialogRef d = VokNewDialog(&bounds, "Print", movableDBoxProc, items.data(), short(items.size()), kFirstWindowOfClass);
-  if (d) SetDialogCancelItem(d, kCancel);
-  return d;
+  return vokprint::makeDialog("Print", "Print", items.data(), short(items.size()), kMessage, short(y + kRowH + 8), kWidth);
 }
 }  // namespace
 
