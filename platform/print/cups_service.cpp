@@ -33,7 +33,9 @@ bool VokPrintDestinations(std::vector<std::string>* names, int* defaultIndex, st
   for (size_t i = 0; i < names->size(); ++i)
     if ((*names)[i] == defaultName) *defaultIndex = int(i);
   if (names->empty() && lastCallFailed()) {
-    *why = lastError();
+    std::string server = cupsServer() ? cupsServer() : "";
+    if (!server.empty() && server[0] != '/') server += ":" + std::to_string(ippPort());
+    *why = (server.empty() ? std::string("the print server") : server) + ": " + lastError();
     return false;
   }
   return true;
