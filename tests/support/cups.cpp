@@ -62,6 +62,8 @@ bool CupsDaemon::addQueue(const std::string& name, std::string* file, std::strin
   return r.status == 0;
 }
 
+std::string CupsDaemon::pageLog() const { return readFile(dir_ + "/log/page_log"); }
+
 bool CupsDaemon::waitIdle(const std::string& name, double seconds) {
   auto until = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
   while (std::chrono::steady_clock::now() < until) {

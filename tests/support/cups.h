@@ -20,6 +20,9 @@ class CupsDaemon {
   bool addQueue(const std::string& name, std::string* file, std::string* why, bool makeDefault = false);
   // Waits until the queue has no job left (false after `seconds`).
   bool waitIdle(const std::string& name, double seconds = 20);
+  // The daemon's page log: one line per finished job, "queue user id [date]
+  // total COPIES billing host title media sides".
+  std::string pageLog() const;
   // "CUPS_SERVER=host:port" for a command line.
   std::string env() const { return "CUPS_SERVER=" + server_; }
   const std::string& dir() const { return dir_; }

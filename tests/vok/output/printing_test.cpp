@@ -113,6 +113,8 @@ TEST_F(Printing, BitmapPrintingSendsTheWindowPixelsAndCancelSendsNothing) {
   EXPECT_TRUE(exists(other));
   EXPECT_FALSE(exists(queueFile));
   EXPECT_NE(vtest::readFile(other).find("%%Pages: 1"), std::string::npos);
+  // The job: two copies of an A4 page, titled with the program's name.
+  EXPECT_NE(daemon.pageLog().find("total 2 - localhost print_prog A4"), std::string::npos) << daemon.pageLog();
 }
 
 TEST_F(Printing, TheChosenPageFormatIsStoredAndOfferedInTheNextRun) {
