@@ -1,0 +1,51 @@
+// The framed-graph demo driven by a headless script: its screen snapshots
+// (decoded by netpbm) show frame, grid, numbers, labels and title, then the
+// graph magnified by a mouse drag after "Magnify" and halved after "Shrink
+// Half", both pressed in the graph's Parameters dialog.
+#include <gtest/gtest.h>
+
+#include "tests/platform/wm/screen_image.h"
+#include "tests/support/paths.h"
+#include "tests/vok/graph/graph_screen.h"
+
+TEST(GraphDemo, ScriptedPassesMagnifyAndShrinkHalf) {
+  if (!vtest::haveTool("pngtopnm")) {
+    if (vtest::inCI()) FAIL() << "pngtopnm is missing (scripts/deps installs netpbm)";
+    GTEST_SKIP() << "pngtopnm is missing";
+  }
+  std::string dir = vtest::scratchDir("graph-demo");
+  vtest::writeFile(dir + "/script.txt",
+                   "snapshot \"plain.png\"\n"
+                   "click 700 700\n"
+                   "press \"Magnify\"\n"
+                   "drag 145 190 295 310\n"  // local (135, 140) ... (285, 260): x 1 ... 3, y -0.5 ... 0.5
+                   "press #1\n"
+                   "snapshot \"magnified.png\"\n"
+                   "click 700 700\n"
+                   "press \"Shrink Half\"\n"
+                   "press #1\n"
+                   "snapshot \"shrunk.png\"\n"
+                   "click 700 700\n"
+                   "check \"Exit Graph\" on\n"
+                   "press #1\n");
+  auto r = vtest::run("cd " + dir + " && VOK_DISPLAY=headless VOK_SCRIPT=script.txt " +
+                      vtest::progPath("graph_frame_prog"));
+  ASSERT_EQ(r.status, 0) << r.err << r.out;
+  EXPECT_EQ(r.err,
+            "pass 1 x -0.8000 5.2000 y -1.3333 1.6667\n"
+            "button \"Magnify\" 425 168\n"
+            "button \"Shrink Half\" 425 192\n"
+            "pass 2 x 1.0000 3.0000 y -0.5000 0.5000\n"
+            "pass 3 x 0.0000 4.0000 y -1.0000 1.0000\n"
+            "done\n");
+
+  vtest::Image img;
+  ASSERT_TRUE(vtest::readPNMVia("pngtopnm " + dir + "/plain.png", &img));
+  graphtest::expectFramedGraph(img, 10, 50);
+
+  ASSERT_TRUE(vtest::readPNMVia("pngtopnm " + dir + "/magnified.png", &img));
+  graphtest::expectMagnified(img, 10, 50);
+
+  ASSERT_TRUE(vtest::readPNMVia("pngtopnm " + dir + "/shrunk.png", &img));
+  graphtest::expectShrunk(img, 10, 50);
+}
