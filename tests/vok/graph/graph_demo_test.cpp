@@ -32,11 +32,16 @@ TEST(GraphDemo, ScriptedPassesMagnifyAndShrinkHalf) {
                       vtest::progPath("graph_frame_prog"));
   ASSERT_EQ(r.status, 0) << r.err << r.out;
   EXPECT_EQ(r.err,
+            "item \"Magnify\" 425 168\n"
+            "item \"Shrink Half\" 425 192\n"
+            "item \"Exit Graph\" 385 216\n"
+            "item \"OK\" 780 495\n"
             "pass 1 x -0.8000 5.2000 y -1.3333 1.6667\n"
-            "button \"Magnify\" 425 168\n"
-            "button \"Shrink Half\" 425 192\n"
+            "dialog 1\n"
             "pass 2 x 1.0000 3.0000 y -0.5000 0.5000\n"
+            "dialog 2\n"
             "pass 3 x 0.0000 4.0000 y -1.0000 1.0000\n"
+            "dialog 3\n"
             "done\n");
 
   vtest::Image img;

@@ -10,8 +10,9 @@
 // transform of the frame settings. Each pass writes to standard error the
 // world rectangle the window shows:
 //   pass N x LEFT RIGHT y BOTTOM TOP
-// and, before the first dialog, the global centre of the two buttons:
-//   button "Magnify" H V
+// and "dialog N" as each dialog comes up,
+// and, before the first pass, where to click the dialog's items:
+//   item "Magnify" H V
 #include <cmath>
 #include <cstdio>
 
@@ -56,16 +57,17 @@ void pass() {
   Stop();
 }
 
-// The global centre of a "Do" button of the first dialog page.
-void printButton(int slot, const char* label) {
+// Where a person clicks an item of the first dialog page, in global
+// coordinates: the middle of a button, the box of a checkbox.
+void printItem(short item, const char* label) {
   DialogRef d = s_g.dialog->dialog;
   Rect content, box;
   GetWindowContentBounds(GetDialogWindow(d), &content);
   short kind;
   Handle h;
-  GetDialogItem(d, short(5 + 2 * slot), &kind, &h, &box);
-  std::fprintf(stderr, "button \"%s\" %d %d\n", label, content.left + (box.left + box.right) / 2,
-               content.top + (box.top + box.bottom) / 2);
+  GetDialogItem(d, item, &kind, &h, &box);
+  int h0 = kind == kCheckBoxDialogItem ? box.left + 7 : (box.left + box.right) / 2;
+  std::fprintf(stderr, "item \"%s\" %d %d\n", label, content.left + h0, content.top + (box.top + box.bottom) / 2);
 }
 }  // namespace
 
@@ -94,11 +96,13 @@ int main() {
   in_Graph1DAddParameter(&s_g.exitGraph, flagType, "Exit Graph");
   GraphFrameAddParameters();
 
+  printItem(5, "Magnify");  // slots 0, 1, 2: value items 5, 7, 9
+  printItem(7, "Shrink Half");
+  printItem(9, "Exit Graph");
+  printItem(1, "OK");
   pass();
-  printButton(0, "Magnify");
-  printButton(1, "Shrink Half");
-  std::fflush(stderr);
-  for (;;) {
+  for (int n = 1;; ++n) {
+    std::fprintf(stderr, "dialog %d\n", n);
     ParametersDialogP(s_g.dialog);
     if (s_g.exitGraph) break;
     pass();
