@@ -28,11 +28,7 @@ TEST(SDLDisplay, ShowsTheScreenTakesRealInputAndQuitsOnCloseAndSigterm) {
   if (vtest::inCI()) FAIL() << "this build has no SDL display";
   GTEST_SKIP() << "this build has no SDL display";
 #endif
-  for (const char* tool : {"xvfb-run", "xdotool", "xwd", "xwdtopnm"}) {
-    if (vtest::haveTool(tool)) continue;
-    if (vtest::inCI()) FAIL() << tool << " is missing (scripts/deps installs it)";
-    GTEST_SKIP() << tool << " is missing";
-  }
+  for (const char* tool : {"xvfb-run", "xdotool", "xwd", "xwdtopnm"}) VTEST_REQUIRE(vtest::haveTool(tool), tool);
   std::string xclose = vtest::progPath("xclose");
   ASSERT_TRUE(std::filesystem::exists(xclose)) << "xclose was not built (libx11-dev missing?)";
   std::string dir = vtest::scratchDir("sdl-display");

@@ -39,10 +39,7 @@ TEST(Png, WrittenPixelsDecodeBackTheSame) {
 }
 
 TEST(Png, NetpbmDecodesTheSamePixels) {
-  if (!vtest::haveTool("pngtopnm")) {
-    if (vtest::inCI()) FAIL() << "pngtopnm (netpbm) is missing";
-    GTEST_SKIP() << "pngtopnm not installed";
-  }
+  VTEST_REQUIRE(vtest::haveTool("pngtopnm"), "pngtopnm (netpbm)");
   Canvas c(32, 20);
   drawSample();
   std::string dir = vtest::scratchDir("gfx-png-netpbm"), path = dir + "/card.png";

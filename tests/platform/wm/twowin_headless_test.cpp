@@ -114,10 +114,7 @@ TEST(TwoWindowsHeadless, SigtermQuitsCleanly) {
 
 // The snapshot is decoded by netpbm, not by our own reader.
 TEST(TwoWindowsHeadless, SnapshotShowsBothWindowsMenuBarAndDesktop) {
-  if (!vtest::haveTool("pngtopnm")) {
-    if (vtest::inCI()) FAIL() << "pngtopnm (netpbm) is missing";
-    GTEST_SKIP() << "pngtopnm (netpbm) is missing";
-  }
+  VTEST_REQUIRE(vtest::haveTool("pngtopnm"), "pngtopnm (netpbm)");
   ProgRun r = runTwowin("snapshot", "snapshot \"shot.png\"\nsnapshot \"/nonexistent/dir/x.png\"\n");
   EXPECT_EQ(r.result.status, 2);  // the second snapshot cannot be written
   EXPECT_NE(r.result.err.find("line 2: snapshot"), std::string::npos) << r.result.err;

@@ -1,8 +1,6 @@
 // EPS files: default names, the finished file's first lines and bounding box,
 // the private temporary recording, and failures that must leave nothing
 // half-written under the chosen name.
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -157,41 +155,29 @@ TEST_F(EPSFileTest, FullDiskKeepsTheOldFileAndIsReported) {
   std::fflush(s_eps.file);
   struct stat st;
   ASSERT_EQ(stat(EPSTemporaryPath(), &st), 0);
-  struct rlimit old;
-  getrlimit(RLIMIT_FSIZE, &old);
-  struct rlimit small = old;
-  small.rlim_cur = rlim_t(st.st_size) + 20;  // the recording fits, the finished file does not
-  signal(SIGXFSZ, SIG_IGN);
-  setrlimit(RLIMIT_FSIZE, &small);
   EPSSetNextOutputPath(target.c_str());
-  EndEPSSaving();
-  setrlimit(RLIMIT_FSIZE, &old);
-  signal(SIGXFSZ, SIG_DFL);
+  {
+    vtest::FileSizeLimit limit(st.st_size + 20);  // the recording fits, the finished file does not
+    EndEPSSaving();
+  }
   ASSERT_EQ(g_reports.size(), 1u);
   EXPECT_EQ(vtest::readFile(target), "old content\n");
-  size_t files = 0;
-  for (auto& e : std::filesystem::directory_iterator(dir)) files += e.is_regular_file();
-  EXPECT_EQ(files, 1u);  // no temporary file beside it either
+  EXPECT_EQ(vtest::regularFiles(dir), 1);  // no temporary file beside it either
 }
 
 TEST_F(EPSFileTest, LostRecordingIsReportedNotSaved) {
   usePlain(200, 200);
   BeginEPSSaving();
-  struct rlimit old;
-  getrlimit(RLIMIT_FSIZE, &old);
-  struct rlimit small = old;
-  small.rlim_cur = 150;
-  signal(SIGXFSZ, SIG_IGN);
-  setrlimit(RLIMIT_FSIZE, &small);
-  for (short i = 0; i < 100; ++i) {
-    s_MoveTo(i, 0);
-    s_LineTo(i, 100);
-  }
   std::string target = dir + "/lost.eps";
-  EPSSetNextOutputPath(target.c_str());
-  EndEPSSaving();
-  setrlimit(RLIMIT_FSIZE, &old);
-  signal(SIGXFSZ, SIG_DFL);
+  {
+    vtest::FileSizeLimit limit(150);
+    for (short i = 0; i < 100; ++i) {
+      s_MoveTo(i, 0);
+      s_LineTo(i, 100);
+    }
+    EPSSetNextOutputPath(target.c_str());
+    EndEPSSaving();
+  }
   ASSERT_EQ(g_reports.size(), 1u);
   EXPECT_NE(g_reports[0].find("recording"), std::string::npos);
   EXPECT_FALSE(exists(target));
@@ -214,7 +200,5 @@ TEST(EPSSaveDialog, ScriptedChoiceAndCancel) {
   if (vtest::haveGhostscript() || vtest::inCI()) {
     EXPECT_TRUE(vtest::gsParses(dir + "/chosen.eps", &log)) << log;
   }
-  size_t files = 0;
-  for (auto& e : std::filesystem::directory_iterator(dir)) files += e.is_regular_file();
-  EXPECT_EQ(files, 2u);  // the script and the one EPS file
+  EXPECT_EQ(vtest::regularFiles(dir), 2);  // the script and the one EPS file
 }

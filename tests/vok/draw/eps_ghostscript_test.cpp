@@ -131,13 +131,6 @@ Rect inkBoxIn(const Image& img, const Rect& area) {
   return Rect{short(t), short(l), short(b), short(r)};
 }
 
-void requireTools() {
-  if (!vtest::haveGhostscript()) {
-    if (vtest::inCI()) FAIL() << "gs is missing";
-    GTEST_SKIP() << "gs is not installed";
-  }
-}
-
 std::string saveEPS(const std::string& path) {
   EPSSetNextOutputPath(path.c_str());
   EndEPSSaving();
@@ -172,7 +165,7 @@ class EPSGhostscriptTest : public DrawTest {
 };
 
 TEST_F(EPSGhostscriptTest, VectorDrawingOfEveryPrimitive) {
-  requireTools();
+  VTEST_REQUIRE(vtest::haveGhostscript(), "gs");
   usePlain(kW, kH);
   BeginEPSSaving();
   drawEveryPrimitive();
@@ -246,7 +239,7 @@ TEST_F(EPSGhostscriptTest, VectorDrawingOfEveryPrimitive) {
 
 // Every bitmap flavour of the same drawing renders as our own pixels.
 TEST_F(EPSGhostscriptTest, BitmapDrawingsMatchPixelForPixel) {
-  requireTools();
+  VTEST_REQUIRE(vtest::haveGhostscript(), "gs");
   usePlain(kW, kH);
   drawEveryPrimitive();
   Rect img;
@@ -307,7 +300,7 @@ TEST_F(EPSGhostscriptTest, BitmapDrawingsMatchPixelForPixel) {
 // Tiles of an image rectangle that is not centred in the drawing land where
 // the box says, with no gaps, in the right order.
 TEST_F(EPSGhostscriptTest, BitmapTilesFillTheirBoxExactly) {
-  requireTools();
+  VTEST_REQUIRE(vtest::haveGhostscript(), "gs");
   usePlain(400, 500);
   for (short y = 17; y < 17 + 237; ++y)
     for (short x = 33; x < 33 + 251; ++x) {
@@ -336,7 +329,7 @@ TEST_F(EPSGhostscriptTest, BitmapTilesFillTheirBoxExactly) {
 
 // Styled labels in the file: each line's ink lies where our raster has it.
 TEST_F(EPSGhostscriptTest, StyledLabelsKeepTheirPlaceInTheFile) {
-  requireTools();
+  VTEST_REQUIRE(vtest::haveGhostscript(), "gs");
   usePlain(400, 260);
   const char* labels[] = {"x_1 + x_2^2 = r^2", "e^{-x^2/2} / !$!_{max}", "$Helvetica$Temperature T_{max} (K)",
                           "$&PdN/dt$&I = -k N", "$Courier$f(x) $&B$Times$Bold$& italic", "$18$Big$12$ and x^{y^{z}}"};

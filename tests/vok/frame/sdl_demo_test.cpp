@@ -4,48 +4,17 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <iterator>
-#include <sstream>
 #include <string>
 
+#include "tests/platform/wm/screen_image.h"
 #include "tests/support/paths.h"
-
-namespace {
-// A binary PPM (P6, 8 or 16 bits a sample) as 0xRRGGBB pixels.
-struct Image {
-  int width = 0, height = 0, bytes = 1;  // bytes per sample; 16-bit samples are big-endian
-  std::string rgb;
-  unsigned at(int x, int y) const {
-    if (x < 0 || y < 0 || x >= width || y >= height) return 0xFFFFFFFFu;
-    size_t i = (size_t(y) * width + x) * 3 * bytes;
-    auto sample = [&](int k) { return unsigned(uint8_t(rgb[i + size_t(k * bytes)])); };
-    return (sample(0) << 16) | (sample(1) << 8) | sample(2);
-  }
-};
-
-bool readPPM(const std::string& data, Image* img) {
-  std::istringstream in(data);
-  std::string magic;
-  int maxval = 0;
-  if (!(in >> magic >> img->width >> img->height >> maxval) || magic != "P6") return false;
-  if (maxval != 255 && maxval != 65535) return false;
-  img->bytes = maxval == 255 ? 1 : 2;
-  in.get();
-  img->rgb.assign(std::istreambuf_iterator<char>(in), {});
-  return img->rgb.size() >= size_t(img->width) * img->height * 3 * img->bytes;
-}
-}  // namespace
 
 TEST(FrameSDL, DemoShowsItsWindowsAndARealClickEndsTheStop) {
 #if !VOK_HAVE_SDL
   if (vtest::inCI()) FAIL() << "this build has no SDL display";
   GTEST_SKIP() << "this build has no SDL display";
 #endif
-  for (const char* tool : {"xvfb-run", "xdotool", "xwd", "xwdtopnm"}) {
-    if (vtest::haveTool(tool)) continue;
-    if (vtest::inCI()) FAIL() << tool << " is missing (scripts/deps installs it)";
-    GTEST_SKIP() << tool << " is missing";
-  }
+  for (const char* tool : {"xvfb-run", "xdotool", "xwd", "xwdtopnm"}) VTEST_REQUIRE(vtest::haveTool(tool), tool);
   std::string dir = vtest::scratchDir("frame-sdl-demo");
   vtest::RunResult r = vtest::run("env -u DISPLAY -u WAYLAND_DISPLAY xvfb-run -a -s '-screen 0 1280x1024x24' bash " +
                                   vtest::sourceDir() + "/tests/vok/frame/sdl_demo.sh " + dir + " " +
@@ -64,8 +33,8 @@ TEST(FrameSDL, DemoShowsItsWindowsAndARealClickEndsTheStop) {
   EXPECT_TRUE(out.find("@done") != std::string::npos);
   EXPECT_EQ(out.find("console line"), std::string::npos);  // no echo: a person sees the window
 
-  Image img;
-  ASSERT_TRUE(readPPM(vtest::readFile(dir + "/screen.ppm"), &img));
+  vtest::Image img;
+  ASSERT_TRUE(vtest::readPNMVia("cat " + dir + "/screen.ppm", &img));
   // The drawing window's content starts at (250, 23); the frame rectangle is
   // at (40, 40)-(340, 240) in it, the diagonal runs from its bottom left.
   EXPECT_EQ(img.at(x + 290, y + 63), 0x000000u);   // frame corner

@@ -2,11 +2,7 @@
 // of another registration, and the cases where a plain line reader or
 // writer would lose or corrupt data (long lines, line breaks in strings,
 // blanks, a save that fails half way).
-#include <sys/resource.h>
-
-#include <csignal>
 #include <cstring>
-#include <filesystem>
 
 #include "tests/support/paths.h"
 #include "tests/vok/params/pd_fixture.h"
@@ -233,22 +229,18 @@ TEST_F(PDFiles, FailedSaveKeepsThePreviousFile) {
   std::memset(text, 'z', 200);
   for (int k = 0; k < 20; ++k) in_AddParameterP(text, stringType, "T", list);
   vtest::writeFile(path, "previous content\n");
-  struct rlimit old;
-  getrlimit(RLIMIT_FSIZE, &old);
-  auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-  struct rlimit small = {1000, old.rlim_max};
-  setrlimit(RLIMIT_FSIZE, &small);
-  testing::internal::CaptureStdout();
-  bool saved = PDSaveParametersToPath(path.c_str());
-  std::string out = testing::internal::GetCapturedStdout();
-  setrlimit(RLIMIT_FSIZE, &old);
-  std::signal(SIGXFSZ, oldHandler);
+  bool saved;
+  std::string out;
+  {
+    vtest::FileSizeLimit limit(1000);
+    testing::internal::CaptureStdout();
+    saved = PDSaveParametersToPath(path.c_str());
+    out = testing::internal::GetCapturedStdout();
+  }
   EXPECT_FALSE(saved);
   EXPECT_NE(out.find("Error in SavePDParameters"), std::string::npos);
   EXPECT_EQ(vtest::readFile(path), "previous content\n");
-  int files = 0;
-  for (auto& e : std::filesystem::directory_iterator(dir)) files += e.is_regular_file();
-  EXPECT_EQ(files, 1);
+  EXPECT_EQ(vtest::regularFiles(dir), 1);
 
   EXPECT_FALSE(PDSaveParametersToPath((dir + "/no/such/folder/p.txt").c_str()));
 }
