@@ -8,20 +8,6 @@ using drawtest::inkBox;
 
 class BufferedTest : public DrawTest {};
 
-TEST_F(BufferedTest, LineLandsUnscaledInTheBufferAndScaledInTheWindow) {
-  useBuffered(Rect{23, 250, 540, 800}, 2.0);
-  EXPECT_EQ(s_redrawBounds.top, 46);
-  EXPECT_EQ(s_redrawBounds.right, 1600);
-  s_MoveTo(10, 10);
-  s_LineTo(20, 10);
-  EXPECT_TRUE(drawtest::sameRect(inkBox(world), 10, 10, 11, 21));
-  Rect w = inkBox(screen);
-  EXPECT_EQ(w.top, 20);
-  EXPECT_EQ(w.left, 20);
-  EXPECT_EQ(w.right, 41);
-  EXPECT_EQ(w.bottom, 21);
-}
-
 // The second segment must start where the first ended in both ports.
 TEST_F(BufferedTest, ConnectedSegmentsAndRelativeLinesStayTogether) {
   useBuffered(Rect{0, 0, 100, 100}, 2.0);
@@ -160,18 +146,6 @@ TEST_F(BufferedTest, WrappersDoNotMirrorIntoOtherPorts) {
   EXPECT_EQ(screen->pnSize.h, 1);
   SetGWorld(screen, nullptr);
   DisposeGWorld(other);
-}
-
-TEST_F(BufferedTest, SetGWorldResolvesTheWindowNames) {
-  useBuffered(Rect{0, 0, 20, 20}, 2.0);
-  s_SetGWorld(s_drawingWindow, nullptr);  // null in buffered mode: the buffer
-  EXPECT_EQ(GetQDPort(), world);
-  s_SetGWorld(screen, nullptr);
-  EXPECT_EQ(GetQDPort(), screen);
-  CGrafPtr port = nullptr;
-  GDHandle gd = nullptr;
-  s_GetGWorld(&port, &gd);
-  EXPECT_EQ(port, screen);
 }
 
 // The file records the drawing's own coordinates, not the window's.

@@ -44,20 +44,6 @@ TEST_F(PlainTest, OneFlushPerTickUnlessDirectDraw) {
   EXPECT_EQ(s_flushCount - before, 1u);  // a new tick flushes again
 }
 
-TEST_F(PlainTest, EveryPrimitiveKindPassesTheBottlenecksOnce) {
-  usePlain(120, 60);
-  Rect r = {2, 2, 12, 22};
-  FrameRect(&r);
-  Rect o = {2, 30, 12, 50};
-  PaintOval(&o);
-  Rect rr = {20, 2, 40, 30};
-  FrameRoundRect(&rr, 8, 8);
-  Rect a = {20, 40, 40, 60};
-  PaintArc(&a, 45, 90);
-  EXPECT_TRUE(drawtest::sameRect(inkBox(world), 2, 2, 40, 60));
-  EXPECT_EQ(GetPortGrafProcs(world), &s_GrafProcs);
-}
-
 TEST_F(PlainTest, RGBColorFromPercentages) {
   usePlain(10, 10);
   SetRGBColor(100, 50, 0);
@@ -71,16 +57,6 @@ TEST_F(PlainTest, RGBColorFromPercentages) {
   EXPECT_EQ(c.red, 65535);
   EXPECT_EQ(c.green, 0);
   EXPECT_EQ(c.blue, 0);
-}
-
-TEST_F(PlainTest, SetPatternTakesTheSystemList) {
-  for (short i : {1, 4, 38}) {
-    Pattern got, want;
-    SetPattern(&got, i);
-    GetIndPattern(&want, 0, i);
-    EXPECT_EQ(std::memcmp(&got, &want, sizeof got), 0) << i;
-  }
-  SetPattern(nullptr, 3);  // no pattern to fill: nothing happens
 }
 
 TEST_F(PlainTest, EraseDrawingErasesExactlyTheContent) {

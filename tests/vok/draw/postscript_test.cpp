@@ -72,12 +72,10 @@ TEST_F(PostScriptTest, FontSelectionCompletesTheName) {
   EXPECT_EQ(s_PSFontName("Courier", 0), "Courier");
   EXPECT_EQ(s_PSFontName("Times New", 1), "TimesNew");  // compared in full; blanks cannot stand in a name
   EXPECT_EQ(s_PSFontName("Symbol", 1), "Symbol");
-}
-
-// The size recorded is the one the program asked for, whatever the window shows.
-TEST_F(PostScriptTest, TextSizeAndFontMarkersTakeThePortsValues) {
+  // The size recorded is the one the program asked for, whatever the window shows.
+  s_TextFace(normal);
   SetFont("Helvetica");
-  std::string before = body();
+  before = body();
   s_TextSize(9);
   EXPECT_EQ(body().substr(before.size()), "/Helvetica findfont\n9 scalefont\nsetfont\n");
 }

@@ -118,10 +118,13 @@ TEST_F(StyledTextTest, FontAndSizeCommands) {
   EXPECT_EQ(std::string(reinterpret_cast<char*>(name + 1), name[0]), "Times");  // the font is reset
 }
 
-TEST_F(StyledTextTest, EscapesAndLoneBracesAreOrdinaryCharacters) {
+TEST_F(StyledTextTest, EscapesAndLoneBracesAreOrdinaryCharactersAndUnknownCommandsVanish) {
   DrawStyleText("a!_b!$c}{d!");
   EXPECT_EQ(drawn(), "a_b$c}{d");
   for (auto& c : g_calls) EXPECT_EQ(c.v, kBase) << c.text;
+  g_calls.clear();
+  DrawStyleText("$#foo$z$$y$w");
+  EXPECT_EQ(drawn(), "zw");
 }
 
 TEST_F(StyledTextTest, BoldStaysOnAndItalicLettersAreNotBold) {
@@ -163,11 +166,6 @@ TEST_F(StyledTextTest, UnterminatedMarkupDrawsWhatItCan) {
     EXPECT_EQ(s_c_subscriptLevel, 0) << text;
   }
   EXPECT_EQ(world->txSize, 12);  // "j$12" changed the size to 12 and the text ended
-}
-
-TEST_F(StyledTextTest, UnknownCommandsAreConsumed) {
-  DrawStyleText("$#foo$z$$y$w");
-  EXPECT_EQ(drawn(), "zw");
 }
 
 // A command longer than its 64-byte buffer is cut, never overflowed.
