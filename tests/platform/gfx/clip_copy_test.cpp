@@ -175,10 +175,7 @@ TEST(CopyBits, OneBitRastersKeepOnlyBlackAndWhite) {
   c.set(2, 0, 0xFF0000FFu);  // blue: dark
   CopyBits(GetPortBitMapForCopyBits(c.port()), GetPortBitMapForCopyBits(mono), &b, &b, srcCopy, nullptr);
   const uint32_t* px = mono->portPixMap.baseAddr;
-  EXPECT_EQ(px[0], kBlack);
-  EXPECT_EQ(px[1], kWhite);
-  EXPECT_EQ(px[2], kBlack);
-  EXPECT_EQ(px[3], kWhite);
+  EXPECT_EQ(std::vector<uint32_t>(px, px + 4), (std::vector<uint32_t>{kBlack, kWhite, kBlack, kWhite}));
   // Drawing into it paints any colour but white as black.
   SetGWorld(mono, nullptr);
   ForeColor(yellowColor);

@@ -184,11 +184,6 @@ TEST(Patterns, ColoursAreSixteenBitOverEightBitPixels) {
   EXPECT_EQ(back.red, 0x1212);
   EXPECT_EQ(back.green, 0xABAB);
   EXPECT_EQ(back.blue, 0xFFFF);
-  ForeColor(yellowColor);
-  GetForeColor(&col);
-  EXPECT_EQ(col.red, 0xFFFF);
-  EXPECT_EQ(col.green, 0xFFFF);
-  EXPECT_EQ(col.blue, 0);
   EXPECT_TRUE(GetPixel(0, 0));
   EXPECT_FALSE(GetPixel(1, 0));
   EXPECT_FALSE(GetPixel(5, 5));  // outside reads as white

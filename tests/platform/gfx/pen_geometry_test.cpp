@@ -1,113 +1,111 @@
 // Where the pen puts pixels: frames inside their rectangle, lines as the pen
 // rectangle swept below and right of the path with both ends included, and
 // rectangles exclusive at bottom and right. Pictures are checked by hand.
+#include <iterator>
+
 #include "tests/platform/gfx/canvas.h"
 
 using namespace gfxtest;
 
-TEST(PenGeometry, FramesLieInsideTheirRectangleAtPenSizes1To3) {
-  {
-    Canvas c(8, 6);
-    Rect r = rect(1, 1, 7, 5);
-    FrameRect(&r);
-    EXPECT_TRUE(looksLike(c, R"(
-      ........
-      .######.
-      .#....#.
-      .#....#.
-      .######.
-      ........)", "frame1"));
-  }
-  {
-    Canvas c(8, 6);
-    PenSize(2, 2);
-    Rect r = rect(0, 0, 8, 6);
-    FrameRect(&r);
-    EXPECT_TRUE(looksLike(c, R"(
-      ########
-      ########
-      ##....##
-      ##....##
-      ########
-      ########)", "frame2"));
-  }
-  {
-    // A pen of 3 x 1: thick sides, thin top and bottom.
-    Canvas c(9, 5);
-    PenSize(3, 1);
-    Rect r = rect(0, 0, 9, 5);
-    FrameRect(&r);
-    EXPECT_TRUE(looksLike(c, R"(
-      #########
-      ###...###
-      ###...###
-      ###...###
-      #########)", "frame3x1"));
-  }
-  {
-    // A pen too big for the rectangle paints all of it.
-    Canvas c(6, 6);
-    PenSize(3, 3);
-    Rect r = rect(1, 1, 5, 5);
-    FrameRect(&r);
-    EXPECT_EQ(c.count(kBlack), 16);
+namespace {
+// One shape drawn with a pen of w x h on a fresh canvas, and the picture it must leave.
+struct PenCase {
+  const char* name;
+  int width, height;
+  short penW, penH;
+  void (*draw)();
+  const char* picture;
+};
+
+void checkPictures(const PenCase* cases, size_t n) {
+  for (size_t i = 0; i < n; ++i) {
+    const PenCase& k = cases[i];
+    Canvas c(k.width, k.height);
+    PenSize(k.penW, k.penH);
+    k.draw();
+    EXPECT_TRUE(looksLike(c, k.picture, k.name));
   }
 }
+}  // namespace
 
-TEST(PenGeometry, RectanglesAreExclusiveAtBottomAndRight) {
-  Canvas c(7, 5);
-  Rect r = rect(2, 1, 5, 3);
-  PaintRect(&r);
-  EXPECT_TRUE(looksLike(c, R"(
-    .......
-    ..###..
-    ..###..
-    .......
-    .......)", "paintrect"));
+TEST(PenGeometry, FramesLieInsideTheirRectangleAndPaintsAreExclusiveAtBottomAndRight) {
+  const PenCase cases[] = {
+      {"frame1", 8, 6, 1, 1, [] { FrameRect(&(const Rect&)rect(1, 1, 7, 5)); }, R"(
+        ........
+        .######.
+        .#....#.
+        .#....#.
+        .######.
+        ........)"},
+      {"frame2", 8, 6, 2, 2, [] { FrameRect(&(const Rect&)rect(0, 0, 8, 6)); }, R"(
+        ########
+        ########
+        ##....##
+        ##....##
+        ########
+        ########)"},
+      // A pen of 3 x 1: thick sides, thin top and bottom.
+      {"frame3x1", 9, 5, 3, 1, [] { FrameRect(&(const Rect&)rect(0, 0, 9, 5)); }, R"(
+        #########
+        ###...###
+        ###...###
+        ###...###
+        #########)"},
+      // A pen too big for the rectangle paints all of it.
+      {"frame3big", 6, 6, 3, 3, [] { FrameRect(&(const Rect&)rect(1, 1, 5, 5)); }, R"(
+        ......
+        .####.
+        .####.
+        .####.
+        .####.
+        ......)"},
+      {"paintrect", 7, 5, 1, 1, [] { PaintRect(&(const Rect&)rect(2, 1, 5, 3)); }, R"(
+        .......
+        ..###..
+        ..###..
+        .......
+        .......)"},
+  };
+  checkPictures(cases, std::size(cases));
 }
 
 TEST(PenGeometry, LinesSweepThePenBelowAndRightOfThePath) {
-  {
-    Canvas c(8, 5);
+  auto line = [] {
     MoveTo(1, 1);
     LineTo(6, 3);
-    EXPECT_TRUE(looksLike(c, R"(
-      ........
-      .##.....
-      ...##...
-      .....##.
-      ........)", "line1"));
-  }
-  {
-    Canvas c(9, 6);
-    PenSize(2, 2);
-    MoveTo(1, 1);
-    LineTo(6, 3);
-    EXPECT_TRUE(looksLike(c, R"(
-      .........
-      .###.....
-      .#####...
-      ...#####.
-      .....###.
-      .........)", "line2"));
-  }
-  {
-    // Steep line with a 3 x 3 pen.
-    Canvas c(8, 9);
-    PenSize(3, 3);
-    MoveTo(1, 1);
-    LineTo(3, 5);
-    EXPECT_TRUE(looksLike(c, R"(
-      ........
-      .###....
-      .####...
-      .####...
-      ..####..
-      ..####..
-      ...###..
-      ...###..
-      ........)", "line3"));
-  }
+  };
+  const PenCase cases[] = {
+      {"line1", 8, 5, 1, 1, line, R"(
+        ........
+        .##.....
+        ...##...
+        .....##.
+        ........)"},
+      {"line2", 9, 6, 2, 2, line, R"(
+        .........
+        .###.....
+        .#####...
+        ...#####.
+        .....###.
+        .........)"},
+      // Steep line with a 3 x 3 pen.
+      {"line3", 8, 9, 3, 3,
+       [] {
+         MoveTo(1, 1);
+         LineTo(3, 5);
+       },
+       R"(
+        ........
+        .###....
+        .####...
+        .####...
+        ..####..
+        ..####..
+        ...###..
+        ...###..
+        ........)"},
+  };
+  checkPictures(cases, std::size(cases));
 }
 
 TEST(PenGeometry, LineEndsAreIncludedAndThePenMovesToTheEnd) {
@@ -128,21 +126,14 @@ TEST(PenGeometry, ALineDrawnBackwardsCoversTheSamePixels) {
   for (int k = 0; k < 40; ++k) {
     int h0 = k * 7 % 23, v0 = k * 11 % 19, h1 = k * 5 % 29, v1 = k * 3 % 17;
     short pen = short(1 + k % 3);
-    std::vector<uint32_t> forward, backward;
-    {
+    auto draw = [pen](int fromH, int fromV, int toH, int toV) {
       Canvas c(40, 30);
       PenSize(pen, pen);
-      MoveTo(short(h0), short(v0));
-      LineTo(short(h1), short(v1));
-      forward = c.pixels();
-    }
-    {
-      Canvas c(40, 30);
-      PenSize(pen, pen);
-      MoveTo(short(h1), short(v1));
-      LineTo(short(h0), short(v0));
-      backward = c.pixels();
-    }
+      MoveTo(short(fromH), short(fromV));
+      LineTo(short(toH), short(toV));
+      return c.pixels();
+    };
+    std::vector<uint32_t> forward = draw(h0, v0, h1, v1), backward = draw(h1, v1, h0, v0);
     EXPECT_EQ(forward, backward) << h0 << "," << v0 << " -> " << h1 << "," << v1;
   }
 }

@@ -19,48 +19,35 @@ void prepare(Canvas& c) {
 }  // namespace
 
 TEST(Raster, GlyphMasksFollowTheTextMode) {
-  {
+  // Each run draws the mask once per listed mode (-1: the port's default), then
+  // finds the pixels (x, y) given.
+  struct Probe {
+    int x, y;
+    uint32_t want;
+  };
+  const struct {
+    std::vector<int> modes;
+    std::vector<Probe> probes;
+  } runs[] = {
+      // The default is srcOr: half coverage is half red over black.
+      {{-1}, {{0, 0, kRed}, {1, 0, kBlack}, {2, 0, 0xFF800000u}, {0, 1, kWhite}, {1, 1, kRed}}},
+      {{srcCopy}, {{1, 0, kBlue}, {0, 1, kBlue}, {3, 1, kRed}}},  // the box's background is painted
+      {{srcXor}, {{0, 0, kWhite}, {1, 1, kBlack}}},
+      {{srcXor, srcXor}, {{0, 0, kBlack}, {1, 1, kWhite}}},  // twice restores
+      {{srcBic}, {{0, 0, kBlue}, {1, 0, kBlack}}},
+      // notSrcOr after srcBic: uncovered pixels take the ink, covered ones stay as srcBic made them.
+      {{srcBic, notSrcOr}, {{1, 0, kRed}, {0, 1, kRed}, {3, 1, kBlue}}},
+  };
+  for (const auto& run : runs) {
+    SCOPED_TRACE(&run - runs);
     Canvas c(4, 2);
     prepare(c);
-    VokDrawGlyphMask(c.port(), 0, 0, kMask, 4, 2, 4);  // srcOr: the port's default
-    EXPECT_EQ(c.at(0, 0), kRed);
-    EXPECT_EQ(c.at(1, 0), kBlack);
-    EXPECT_EQ(c.at(2, 0), 0xFF800000u);  // half red over black
-    EXPECT_EQ(c.at(0, 1), kWhite);
-    EXPECT_EQ(c.at(1, 1), kRed);
-  }
-  {
-    Canvas c(4, 2);
-    prepare(c);
-    TextMode(srcCopy);
-    VokDrawGlyphMask(c.port(), 0, 0, kMask, 4, 2, 4);
-    EXPECT_EQ(c.at(1, 0), kBlue);  // the box's background is painted
-    EXPECT_EQ(c.at(0, 1), kBlue);
-    EXPECT_EQ(c.at(3, 1), kRed);
-  }
-  {
-    Canvas c(4, 2);
-    prepare(c);
-    TextMode(srcXor);
-    VokDrawGlyphMask(c.port(), 0, 0, kMask, 4, 2, 4);
-    EXPECT_EQ(c.at(0, 0), kWhite);
-    EXPECT_EQ(c.at(1, 1), kBlack);
-    VokDrawGlyphMask(c.port(), 0, 0, kMask, 4, 2, 4);
-    EXPECT_EQ(c.at(0, 0), kBlack);  // twice restores
-    EXPECT_EQ(c.at(1, 1), kWhite);
-  }
-  {
-    Canvas c(4, 2);
-    prepare(c);
-    TextMode(srcBic);
-    VokDrawGlyphMask(c.port(), 0, 0, kMask, 4, 2, 4);
-    EXPECT_EQ(c.at(0, 0), kBlue);
-    EXPECT_EQ(c.at(1, 0), kBlack);
-    TextMode(notSrcOr);
-    VokDrawGlyphMask(c.port(), 0, 0, kMask, 4, 2, 4);
-    EXPECT_EQ(c.at(1, 0), kRed);  // uncovered pixels take the ink
-    EXPECT_EQ(c.at(0, 1), kRed);
-    EXPECT_EQ(c.at(3, 1), kBlue);  // covered: left as srcBic made it
+    for (int mode : run.modes) {
+      if (mode >= 0) TextMode(short(mode));
+      VokDrawGlyphMask(c.port(), 0, 0, kMask, 4, 2, 4);
+    }
+    for (const Probe& p : run.probes)
+      EXPECT_EQ(c.at(p.x, p.y), p.want) << p.x << "," << p.y;
   }
 }
 
