@@ -56,6 +56,7 @@ TEST_F(Frame, StopLetsArrowKeysBrowseTheConsole) {
   EXPECT_EQ(TEGetLine((**s_textH).selStart, s_textH), 22);  // 1 + 21 lines; other keys are ignored
   EXPECT_EQ(text(), lines);
   EXPECT_EQ(s_event.what, mouseDown);
+  EXPECT_EQ(s_event.where.h, 300);
 }
 
 TEST_F(Frame, WaitsAndPolls) {

@@ -122,21 +122,6 @@ int modeDocuments() {
   return 0;
 }
 
-int modeInput() {
-  Start();
-  int a = 0;
-  double b = 0;
-  s_printf("enter:\n");
-  int n = s_scanf("%d %lf", &a, &b);
-  std::printf("@scanned %d %d %g\n", n, a, b);
-  char piece[4];
-  for (int i = 0; i < 3; ++i) {
-    s_fgets(piece, sizeof piece, stdin);
-    std::printf("@piece [%s]\n", piece);
-  }
-  return 0;
-}
-
 // Draws, prints and holds the picture until a click.
 int modeDemo() {
   startVariant(env("VOK_TEST_VARIANT"));
@@ -166,7 +151,6 @@ int main() {
   if (mode == "stop") return modeStop();
   if (mode == "error") return modeError();
   if (mode == "documents") return modeDocuments();
-  if (mode == "input") return modeInput();
   if (mode == "demo") return modeDemo();
   if (mode == "early") return s_printf("too early\n");
   std::fprintf(stderr, "frame_prog: unknown VOK_TEST_MODE \"%s\"\n", mode.c_str());
