@@ -75,13 +75,6 @@ TEST(Controls, ValuesAreClampedToTheirRange) {
   EXPECT_EQ(GetControlValue(c), 7);
   SetControlMaximum(c, 4);
   EXPECT_EQ(GetControlValue(c), 4);
-  Str255 t;
-  CopyCToPascal(">>", t);
-  SetControlTitle(c, t);
-  Str255 back;
-  GetControlTitle(c, back);
-  EXPECT_EQ(std::string(reinterpret_cast<char*>(back + 1), back[0]), ">>");
-  EXPECT_EQ(GetControlReference(c), 1);
   DisposeControl(c);
   EXPECT_EQ(GetControlValue(c), 0);  // a disposed control is no longer looked at
   DisposeDialog(d);

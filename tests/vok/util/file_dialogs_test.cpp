@@ -41,35 +41,26 @@ std::string listing(const std::string& dir) {
 }
 }  // namespace
 
+// Command-line documents are taken one by one (a missing one is named and
+// skipped), then the open dialog is asked.
 TEST(DocumentQueue, CommandLineFilesComeInOrderThenTheOpenDialog) {
-  ProgRun r = runCase("queue", "FD_CASE=queue", "choose \"c.txt\"\n",
-                      "echo first > a.txt && echo second > b.txt && echo third > c.txt", "a.txt b.txt");
-  ASSERT_EQ(r.result.status, 0) << r.result.err;
-  EXPECT_EQ(r.result.out,
-            "count 2\n"
-            "document a.txt: first\ncount 1\n"
-            "document b.txt: second\ncount 0\n"
-            "next null\n"
-            "spec zero, count 0, taken 2\n"
-            "dialog third\n");
-}
-
-TEST(DocumentQueue, AMissingDocumentIsNamedAndTheQueueMovesOn) {
-  ProgRun r = runCase("queue-missing", "FD_CASE=queue", "cancel\n", "echo here > b.txt", "gone.txt b.txt");
-  ASSERT_EQ(r.result.status, 0) << r.result.err;
-  EXPECT_EQ(r.result.out,
-            "count 2\n"
-            "document gone.txt: No such file or directory\ncount 1\n"
-            "document b.txt: here\ncount 0\n"
-            "next null\n"
-            "spec zero, count 0, taken 2\n"
-            "dialog null\n");
-}
-
-TEST(DocumentQueue, WithoutDocumentsTheOpenDialogComesFirst) {
-  ProgRun r = runCase("queue-none", "FD_CASE=queue", "cancel\n");
-  ASSERT_EQ(r.result.status, 0) << r.result.err;
-  EXPECT_EQ(r.result.out, "count 0\nnext null\nspec zero, count 0, taken 0\ndialog null\n");
+  const struct {
+    const char *name, *script, *docs, *out;
+  } cases[] = {
+      {"queue", "choose \"c.txt\"\n", "a.txt b.txt",
+       "count 2\ndocument a.txt: first\ncount 1\ndocument b.txt: second\ncount 0\n"
+       "next null\nspec zero, count 0, taken 2\ndialog third\n"},
+      {"queue-missing", "cancel\n", "gone.txt b.txt",
+       "count 2\ndocument gone.txt: No such file or directory\ncount 1\ndocument b.txt: second\ncount 0\n"
+       "next null\nspec zero, count 0, taken 2\ndialog null\n"},
+      {"queue-none", "cancel\n", "", "count 0\nnext null\nspec zero, count 0, taken 0\ndialog null\n"},
+  };
+  for (const auto& c : cases) {
+    ProgRun r = runCase(c.name, "FD_CASE=queue", c.script,
+                        "echo first > a.txt && echo second > b.txt && echo third > c.txt", c.docs);
+    ASSERT_EQ(r.result.status, 0) << c.name << ": " << r.result.err;
+    EXPECT_EQ(r.result.out, c.out) << c.name;
+  }
 }
 
 TEST(DialogFOpen, ModesPickTheDialogAndTheOfferedTypes) {

@@ -4,6 +4,7 @@
 #include <cfloat>
 #include <climits>
 #include <cmath>
+#include <vector>
 
 #include "tests/support/paths.h"
 #include "vok/util/arrays.h"
@@ -34,16 +35,11 @@ TEST(Numerics, MultiplyMatrixAllowsTheResultToAliasAnOperand) {
   double** b = MakeArrayDouble2(2, 2);
   a[0][0] = a[1][1] = 1;
   b[0][0] = 1, b[0][1] = 2, b[1][0] = 3, b[1][1] = 4;
+  auto cells = [](double** m) { return std::vector<double>{m[0][0], m[0][1], m[1][0], m[1][1]}; };
   MultiplyMatrix(2, a, b, a);
-  EXPECT_EQ(a[0][0], 1);
-  EXPECT_EQ(a[0][1], 2);
-  EXPECT_EQ(a[1][0], 3);
-  EXPECT_EQ(a[1][1], 4);
+  EXPECT_EQ(cells(a), (std::vector<double>{1, 2, 3, 4}));
   MultiplyMatrix(2, a, b, b);  // b = b * b
-  EXPECT_EQ(b[0][0], 7);
-  EXPECT_EQ(b[0][1], 10);
-  EXPECT_EQ(b[1][0], 15);
-  EXPECT_EQ(b[1][1], 22);
+  EXPECT_EQ(cells(b), (std::vector<double>{7, 10, 15, 22}));
   MultiplyMatrix(0, nullptr, nullptr, nullptr);
   FreeArrayDouble2(a, 2, 2);
   FreeArrayDouble2(b, 2, 2);
