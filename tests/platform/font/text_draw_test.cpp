@@ -11,32 +11,21 @@
 #include <vector>
 
 #include "platform/font/font.h"
-#include "tests/support/paths.h"
+#include "tests/platform/gfx/canvas.h"
 
 namespace {
 
-constexpr uint32_t kWhite = 0xFFFFFFFF, kBlack = 0xFF000000;
+using gfxtest::kBlack;
+using gfxtest::kWhite;
 
-// An offscreen port made current for one test.
-struct Canvas {
-  GrafPort port;
-  explicit Canvas(int w = 400, int h = 60) {
-    OpenPortOn(&port, w, h);
-    SetPort(&port);
-  }
-  ~Canvas() { ClosePort(&port); }
-  uint32_t at(int h, int v) const { return port.portPixMap.baseAddr[v * port.portPixMap.rowPixels + h]; }
-  std::vector<uint32_t> pixels() const {
-    const PixMap& pm = port.portPixMap;
-    std::vector<uint32_t> copy(size_t(pm.rowPixels) * size_t(pm.bounds.bottom - pm.bounds.top));
-    if (!copy.empty()) std::memcpy(copy.data(), pm.baseAddr, copy.size() * sizeof(uint32_t));
-    return copy;
-  }
+// An offscreen port made current for one test, 400 x 60 unless told.
+struct Canvas : gfxtest::Canvas {
+  explicit Canvas(int w = 400, int h = 60) : gfxtest::Canvas(w, h) {}
   // Bounding box of the pixels that differ from `bg` (empty when none).
   Rect inkBox(uint32_t bg = kWhite) const {
     Rect r{32767, 32767, -32768, -32768};
-    for (int v = 0; v < port.portPixMap.bounds.bottom; ++v)
-      for (int h = 0; h < port.portPixMap.bounds.right; ++h)
+    for (int v = 0; v < height(); ++v)
+      for (int h = 0; h < width(); ++h)
         if (at(h, v) != bg) {
           r.left = std::min<short>(r.left, h), r.right = std::max<short>(r.right, h + 1);
           r.top = std::min<short>(r.top, v), r.bottom = std::max<short>(r.bottom, v + 1);
@@ -45,15 +34,9 @@ struct Canvas {
   }
   // Leftmost pixel of row v that differs from white, or -1.
   int leftmost(int v) const {
-    for (int h = 0; h < port.portPixMap.bounds.right; ++h)
+    for (int h = 0; h < width(); ++h)
       if (at(h, v) != kWhite) return h;
     return -1;
-  }
-  int count(uint32_t colour) const {
-    int n = 0;
-    for (int v = 0; v < port.portPixMap.bounds.bottom; ++v)
-      for (int h = 0; h < port.portPixMap.bounds.right; ++h) n += at(h, v) == colour;
-    return n;
   }
 };
 
@@ -160,13 +143,13 @@ TEST(TextDraw, BoldIsDarkerAndItalicLeans) {
   for (const char* family : kFamilies) {
     for (short size : {9, 12, 20}) {
       Canvas plain, bolder, slanted;
-      SetPort(&plain.port);
+      SetPort(plain.port());
       setText(family, size);
       draw("Hill", 10, 40);
-      SetPort(&bolder.port);
+      SetPort(bolder.port());
       setText(family, size, bold);
       draw("Hill", 10, 40);
-      SetPort(&slanted.port);
+      SetPort(slanted.port());
       setText(family, size, italic);
       draw("Hill", 10, 40);
       EXPECT_GT(bolder.count(kBlack), plain.count(kBlack) * 11 / 10) << family << " " << size;
@@ -199,10 +182,10 @@ TEST(TextDraw, UnderlineRunsUnderTheWholeText) {
 
 TEST(TextDraw, TextHonoursTheClipAndTheForeColour) {
   Canvas whole, clipped;
-  SetPort(&whole.port);
+  SetPort(whole.port());
   setText("Times", 18);
   draw("Clipped text", 10, 40);
-  SetPort(&clipped.port);
+  SetPort(clipped.port());
   setText("Times", 18);
   Rect clip;
   SetRect(&clip, 0, 0, 50, 60);
@@ -311,7 +294,7 @@ TEST(TextDraw, EveryTextCallGoesThroughTheBottleneck) {
   CQDProcs procs;
   SetStdCProcs(&procs);
   procs.textProc = recordText;
-  SetPortGrafProcs(&c.port, &procs);
+  SetPortGrafProcs(c.port(), &procs);
   g_recorded.clear();
   MoveTo(7, 30);
   draw("abc", 7, 30);
@@ -335,7 +318,7 @@ TEST(TextDraw, EveryTextCallGoesThroughTheBottleneck) {
   Point pen;
   GetPen(&pen);
   EXPECT_EQ(pen.h, 7 + width("drawn"));
-  SetPortGrafProcs(&c.port, nullptr);
+  SetPortGrafProcs(c.port(), nullptr);
 }
 
 TEST(TextDraw, HiddenPenMovesButDrawsNothing) {
@@ -352,12 +335,12 @@ TEST(TextDraw, HiddenPenMovesButDrawsNothing) {
 
 TEST(TextDraw, AntialiasingBlendsEdgesAndKeepsWidths) {
   Canvas mono, smooth;
-  SetPort(&mono.port);
+  SetPort(mono.port());
   setText("Times", 14, italic);
   draw("Smooth", 10, 30);
   short w = width("Smooth");
   VokSetTextAntialias(true);
-  SetPort(&smooth.port);
+  SetPort(smooth.port());
   setText("Times", 14, italic);
   draw("Smooth", 10, 30);
   EXPECT_EQ(width("Smooth"), w);

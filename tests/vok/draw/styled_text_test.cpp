@@ -46,19 +46,20 @@ class StyledTextTest : public DrawTest {
     for (auto& c : g_calls) s += c.text;
     return s;
   }
+  // Each call as "text:size" with b for bold and i for italic, then "@" and
+  // the height above (+) or below (-) the baseline: "x:12i@0 1:10@-3".
+  static std::string calls() {
+    std::string s;
+    for (auto& c : g_calls)
+      s += (s.empty() ? "" : " ") + c.text + ":" + std::to_string(c.size) + ((c.face & bold) ? "b" : "") +
+           ((c.face & italic) ? "i" : "") + "@" + std::to_string(kBase - c.v);
+    return s;
+  }
 };
 
 TEST_F(StyledTextTest, SubscriptIsSmallerLowerAndReturnsToTheBaseline) {
   DrawStyleText("x_1");
-  ASSERT_EQ(g_calls.size(), 2u);
-  EXPECT_EQ(g_calls[0].text, "x");
-  EXPECT_EQ(g_calls[0].face, italic);
-  EXPECT_EQ(g_calls[0].size, 12);
-  EXPECT_EQ(g_calls[0].v, kBase);
-  EXPECT_EQ(g_calls[1].text, "1");
-  EXPECT_EQ(g_calls[1].face, normal);
-  EXPECT_EQ(g_calls[1].size, 10);
-  EXPECT_EQ(g_calls[1].v, kBase + 3);
+  EXPECT_EQ(calls(), "x:12i@0 1:10@-3");
   EXPECT_GT(g_calls[1].h, g_calls[0].h);
   EXPECT_EQ(world->pnLoc.v, kBase);
   EXPECT_GT(world->pnLoc.h, g_calls[1].h);
@@ -66,42 +67,21 @@ TEST_F(StyledTextTest, SubscriptIsSmallerLowerAndReturnsToTheBaseline) {
   EXPECT_EQ(g_calls[0].font, "Times");
 }
 
-TEST_F(StyledTextTest, NestedSuperscriptsShrinkAndRiseAgain) {
-  DrawStyleText("e^{-x^2}");
-  ASSERT_EQ(drawn(), "e-x2");
-  EXPECT_EQ(g_calls[0].v, kBase);
-  EXPECT_EQ(g_calls[1].size, 10);
-  EXPECT_EQ(g_calls[1].v, kBase - 3);
-  EXPECT_EQ(g_calls[1].face, normal);
-  EXPECT_EQ(g_calls[2].face, italic);
-  EXPECT_EQ(g_calls[2].v, kBase - 3);
-  EXPECT_EQ(g_calls[3].size, 9);  // trunc(10 * 0.85 + 0.5)
-  EXPECT_EQ(g_calls[3].v, kBase - 6);
-  EXPECT_EQ(world->pnLoc.v, kBase);
-  EXPECT_EQ(world->txSize, 12);
-  EXPECT_EQ(s_c_subscriptLevel, 0);
-}
-
-TEST_F(StyledTextTest, GroupsInsideSubscriptsComeBackLevelByLevel) {
-  DrawStyleText("a_{b^{c}d}e");
-  ASSERT_EQ(drawn(), "abcde");
-  short v[5], size[5];
-  for (int i = 0; i < 5; ++i) v[i] = g_calls[size_t(i)].v, size[i] = g_calls[size_t(i)].size;
-  EXPECT_EQ(v[1], kBase + 3);
-  EXPECT_EQ(v[2], kBase);  // raised by trunc(10 * 0.2 + 1) from the subscript
-  EXPECT_EQ(size[2], 9);
-  EXPECT_EQ(v[3], kBase + 3);
-  EXPECT_EQ(size[3], 10);
-  EXPECT_EQ(v[4], kBase);
-  EXPECT_EQ(size[4], 12);
-}
-
-TEST_F(StyledTextTest, ItalicLettersCanBeSwitchedOffAndOn) {
-  DrawStyleText("$&Pdx$&Iy");
-  ASSERT_EQ(drawn(), "dxy");
-  EXPECT_EQ(g_calls[0].face, normal);
-  EXPECT_EQ(g_calls[1].face, normal);
-  EXPECT_EQ(g_calls[2].face, italic);
+// Sizes shrink by trunc(size * 0.85 + 0.5) a level; a subscript's group is
+// raised by trunc(10 * 0.2 + 1) back to the baseline.
+TEST_F(StyledTextTest, NestedScriptsShrinkAndComeBackLevelByLevel) {
+  const char* cases[][2] = {{"e^{-x^2}", "e:12i@0 -:10@3 x:10i@3 2:9@6"},
+                            {"a_{b^{c}d}e", "a:12i@0 b:10i@-3 c:9i@0 d:10i@-3 e:12i@0"},
+                            {"$&Pdx$&Iy", "d:12@0 x:12@0 y:12i@0"}};  // italic letters off and on
+  for (auto& c : cases) {
+    g_calls.clear();
+    s_MoveTo(10, kBase);
+    DrawStyleText(c[0]);
+    EXPECT_EQ(calls(), c[1]) << c[0];
+    EXPECT_EQ(world->pnLoc.v, kBase) << c[0];
+    EXPECT_EQ(world->txSize, 12) << c[0];
+    EXPECT_EQ(s_c_subscriptLevel, 0) << c[0];
+  }
   EXPECT_EQ(s_c_italicFlag, 1);
 }
 
@@ -129,16 +109,11 @@ TEST_F(StyledTextTest, EscapesAndLoneBracesAreOrdinaryCharactersAndUnknownComman
 
 TEST_F(StyledTextTest, BoldStaysOnAndItalicLettersAreNotBold) {
   DrawStyleText("$&Ba1");
-  ASSERT_EQ(drawn(), "a1");
-  EXPECT_EQ(g_calls[0].face, italic);  // italic alone, not bold italic
-  EXPECT_EQ(g_calls[1].face, bold);
+  EXPECT_EQ(calls(), "a:12i@0 1:12b@0");  // italic alone, not bold italic
   g_calls.clear();
-  DrawStyleText("2");
-  ASSERT_EQ(g_calls.size(), 1u);
-  EXPECT_EQ(g_calls[0].face, bold);  // the next label starts bold
-  DrawStyleText("$&i3$&q4");
-  EXPECT_EQ(g_calls[1].face, italic);
-  EXPECT_EQ(g_calls[2].face, normal);  // any other letter: plain
+  DrawStyleText("2");         // the next label starts bold
+  DrawStyleText("$&i3$&q4");  // $&q, or any other letter: plain
+  EXPECT_EQ(calls(), "2:12b@0 3:12i@0 4:12@0");
 }
 
 TEST_F(StyledTextTest, EmptyTextDrawsNothingButSetsTheDefaultFont) {
