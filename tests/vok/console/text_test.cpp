@@ -6,35 +6,10 @@
 #include <cstring>
 #include <string>
 
-#include "vok/console/text.h"
-#include "vok/frame/startup.h"
+#include "tests/vok/console/console_fixture.h"
 
 namespace {
-// One start-up per process: the toolkit without drawing window, then the console windows.
-class Console : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    if (s_textWindow) return;
-    MinimumStart();
-    InitText();
-  }
-  // The headless echo of every test's output is kept off the test log.
-  void SetUp() override {
-    TESetText("", 0, s_textH);
-    s_textCharNum = 10000;
-    testing::internal::CaptureStdout();
-  }
-  void TearDown() override {
-    std::string out = stdoutTaken_ ? "" : testing::internal::GetCapturedStdout();
-    if (HasFailure()) std::fputs(out.c_str(), stderr);  // the failure messages went there too
-  }
-  std::string takeStdout() {
-    stdoutTaken_ = true;
-    return testing::internal::GetCapturedStdout();
-  }
-  bool stdoutTaken_ = false;
-  static std::string text() { return std::string(*TEGetText(s_textH), size_t((**s_textH).teLength)); }
-};
+using Console = vtest::ConsoleTest;
 
 std::string g_saved, g_printed;
 long recordSave(const char* t) {

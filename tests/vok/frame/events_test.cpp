@@ -6,26 +6,16 @@
 #include <string>
 
 #include "platform/display/headless/script.h"
+#include "tests/vok/console/console_fixture.h"
 #include "vok/vok.h"
 
 namespace {
-class Frame : public ::testing::Test {
+class Frame : public vtest::ConsoleTest {
  protected:
-  static void SetUpTestSuite() {
-    if (s_textWindow) return;
-    MinimumStart();
-    InitText();
-  }
   void SetUp() override {
-    TESetText("", 0, s_textH);
+    ConsoleTest::SetUp();
     SetMouseState(Point{400, 500}, false, 0);
-    testing::internal::CaptureStdout();  // keeps the headless echo off the log
   }
-  void TearDown() override {
-    std::string out = testing::internal::GetCapturedStdout();
-    if (HasFailure()) std::fputs(out.c_str(), stderr);  // the failure messages went there too
-  }
-  static std::string text() { return std::string(*TEGetText(s_textH), size_t((**s_textH).teLength)); }
   static void script(const char* lines) { VokLoadScript("test script", lines); }
 };
 }  // namespace
