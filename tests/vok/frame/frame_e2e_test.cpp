@@ -59,15 +59,6 @@ TEST(FrameStart, SecondStartIsFatal) {
   EXPECT_TRUE(has(r.err, "Error: 2nd call of Start()!!")) << r.err;
 }
 
-TEST(FrameStart, TwoCommandLineFilesArriveAsTwoDocuments) {
-  std::string dir = vtest::scratchDir("frame-docs-files");
-  vtest::writeFile(dir + "/a.tsv", "x\n1\n");
-  vtest::writeFile(dir + "/b.tsv", "y\n2\n");
-  ProgRun r = runProg("documents", "", "", "'" + dir + "/a.tsv' '" + dir + "/b.tsv'");
-  ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_TRUE(has(r.out, "@count 2\n@took 2 open x\n@took 1 open y\n@took 0 none \n@left 0, zero spec 1")) << r.out;
-}
-
 // Window memory: nothing is written on a first run; a program's own choice
 // is stored; the boundary drag stores both rectangles for the next run.
 TEST(FrameBoundsMemory, RemembersChoicesAndTheBoundaryDrag) {

@@ -6,8 +6,6 @@
 #include <cstring>
 #include <string>
 
-#include "platform/file/file.h"
-#include "platform/file/fsspec_bridge.h"
 #include "platform/font/font.h"
 #include "vok/frame/draw_link.h"
 #include "vok/vok.h"
@@ -102,26 +100,6 @@ int modeError() {
   PrintError("Error in test: value %d is 100%% wrong\n", 5);
 }
 
-// The documents of the command line, taken one by one.
-int modeDocuments() {
-  Start();
-  std::printf("@count %d\n", int(s_dd.count));
-  for (int i = 0; i < 3; ++i) {
-    int before = DDCount();
-    FILE* f = DDFOpen("data", "r");
-    char line[256] = "";
-    if (f) {
-      if (!std::fgets(line, sizeof line, f)) line[0] = 0;
-      std::fclose(f);
-    }
-    std::printf("@took %d %s %s", before, f ? "open" : "none", f ? line : "\n");
-  }
-  FSSpec spec;
-  DDFSSpec(&spec);
-  std::printf("@left %d, zero spec %d\n", int(DDCount()), spec.parID == 0 && spec.name[0] == 0);
-  return 0;
-}
-
 // Draws, prints and holds the picture until a click.
 int modeDemo() {
   startVariant(env("VOK_TEST_VARIANT"));
@@ -150,7 +128,6 @@ int main() {
   if (mode == "boundary") return modeBoundary();
   if (mode == "stop") return modeStop();
   if (mode == "error") return modeError();
-  if (mode == "documents") return modeDocuments();
   if (mode == "demo") return modeDemo();
   if (mode == "early") return s_printf("too early\n");
   std::fprintf(stderr, "frame_prog: unknown VOK_TEST_MODE \"%s\"\n", mode.c_str());

@@ -60,15 +60,6 @@ TEST(Numerics, NotADoubleIsExactlyNaN) {
     EXPECT_EQ(NotADouble(x), 0) << x;
 }
 
-TEST(Numerics, SafeLogOfPositiveValues) {
-  EXPECT_EQ(SafeLog(1.0), 0.0);
-  EXPECT_DOUBLE_EQ(SafeLog(std::exp(2.0)), 2.0);
-  EXPECT_NEAR(SafeLog(DBL_MAX), 709.78, 0.01);
-  EXPECT_NEAR(SafeLog(DBL_MIN / 4), -709.78, 0.01);  // subnormal
-  EXPECT_TRUE(std::isinf(SafeLog(INFINITY)));
-  EXPECT_TRUE(std::isnan(SafeLog(NAN)));
-}
-
 // Non-positive values print the message on the console and give 0. Run in a
 // child so that the console output can be compared byte for byte.
 TEST(Numerics, SafeLogOfNonPositiveValuesPrintsTheMessage) {
