@@ -19,10 +19,43 @@ TEST_F(PostScriptTest, HeaderOfTheRecording) {
   EXPECT_EQ(recorded(), "/Times findfont\n12 scalefont setfont\n1 -1 scale\n0 -100 translate\n1 setlinecap\n");
 }
 
-TEST_F(PostScriptTest, FramedRectangle) {
-  Rect r = {10, 20, 30, 40};
-  FrameRect(&r);
-  EXPECT_EQ(body(), "20 10 moveto\n40 10 lineto\n40 30 lineto\n20 30 lineto\nclosepath\nstrokepath\nfill\n");
+// Each primitive's PostScript, byte for byte. QuickDraw's 0 degrees is 12
+// o'clock, clockwise; in the file's y-down user space PostScript angles turn
+// clockwise from 3 o'clock: 0..90 is 270..360.
+TEST_F(PostScriptTest, EachPrimitiveWritesItsPath) {
+  const struct {
+    void (*draw)();
+    const char* ps;
+  } cases[] = {
+      {[] { FrameRect(&(const Rect&)Rect{10, 20, 30, 40}); },
+       "20 10 moveto\n40 10 lineto\n40 30 lineto\n20 30 lineto\nclosepath\nstrokepath\nfill\n"},
+      // Text is shown upright at the pen.
+      {[] {
+         s_MoveTo(5, 12);
+         DrawText("ab", 0, 2);
+       },
+       "5 12 moveto\n5 12 moveto\n1 -1 scale\n(ab) show\n1 -1 scale\n"},
+      // Arcs are scaled circles on the same side.
+      {[] { FrameArc(&(const Rect&)Rect{0, 0, 50, 100}, 0, 90); },
+       "gsave\n1 0.500000 scale\nnewpath\n50.000000 50.000000 50.000000 270.000000 360.000000 arc\n"
+       "strokepath\nfill\ngrestore\n"},
+      // Pie wedges start at the centre; a full circle stays whole.
+      {[] { PaintArc(&(const Rect&)Rect{0, 0, 40, 20}, 90, -360); },
+       "gsave\n0.500000 1 scale\n20.000000 20.000000 moveto\n"
+       "20.000000 20.000000 20.000000 0.000000 -360.000000 arcn\nclosepath\nfill\ngrestore\n"},
+      // Round-rect corners joined by edges; the corner height is cut to the rectangle's.
+      {[] { PaintRoundRect(&(const Rect&)Rect{0, 0, 20, 40}, 10, 100); },
+       "40.000000 10.000000 moveto\n"
+       "40.000000 5.500000 37.250000 0.000000 35.000000 0.000000 curveto\n5.000000 0.000000 lineto\n"
+       "2.750000 0.000000 0.000000 5.500000 0.000000 10.000000 curveto\n0.000000 10.000000 lineto\n"
+       "0.000000 14.500000 2.750000 20.000000 5.000000 20.000000 curveto\n35.000000 20.000000 lineto\n"
+       "37.250000 20.000000 40.000000 14.500000 40.000000 10.000000 curveto\nclosepath\nfill\n"},
+  };
+  for (const auto& c : cases) {
+    std::string before = body();
+    c.draw();
+    EXPECT_EQ(body().substr(before.size()), c.ps);
+  }
 }
 
 TEST_F(PostScriptTest, PaintedOvalStartsOnTheRightAndCurvesUp) {
@@ -42,12 +75,6 @@ TEST_F(PostScriptTest, LinesStrokeEachSegmentAndOnlyWithTheVisiblePen) {
   ShowPen();
   Line(1, 0);
   EXPECT_EQ(body(), "1 2 moveto\n3 4 lineto\nstroke\n3 4 moveto\n51 50 lineto\nstroke\n51 50 moveto\n");
-}
-
-TEST_F(PostScriptTest, TextIsShownUprightAtThePen) {
-  s_MoveTo(5, 12);
-  DrawText("ab", 0, 2);
-  EXPECT_EQ(body(), "5 12 moveto\n5 12 moveto\n1 -1 scale\n(ab) show\n1 -1 scale\n");
 }
 
 // An unbalanced parenthesis or a backslash would otherwise end or break the string.
@@ -117,35 +144,6 @@ TEST_F(PostScriptTest, PatternFillIsABackgroundFillThenTheMaskInTheForeground) {
             "/BBox [0 0 8 8] /XStep 8 /YStep 8\n/PaintProc {\npop\n8 8 true [1 0 0 1 0 0] {<\n"
             "80 40 20 10 08 04 02 01 \n>} imagemask\n}>>\nmatrix makepattern\nsetpattern\n"
             "fill\n0.000000 0.000000 0.000000 setrgbcolor\n");
-}
-
-// QuickDraw's 0 degrees is 12 o'clock, clockwise; in the file's y-down user
-// space PostScript angles turn clockwise from 3 o'clock: 0..90 is 270..360.
-TEST_F(PostScriptTest, ArcsAreScaledCirclesOnTheSameSide) {
-  Rect r = {0, 0, 50, 100};
-  FrameArc(&r, 0, 90);
-  EXPECT_EQ(body(),
-            "gsave\n1 0.500000 scale\nnewpath\n50.000000 50.000000 50.000000 270.000000 360.000000 arc\n"
-            "strokepath\nfill\ngrestore\n");
-}
-
-TEST_F(PostScriptTest, PieWedgesStartAtTheCentreAndFullCirclesStayWhole) {
-  Rect tall = {0, 0, 40, 20};
-  PaintArc(&tall, 90, -360);
-  EXPECT_EQ(body(),
-            "gsave\n0.500000 1 scale\n20.000000 20.000000 moveto\n"
-            "20.000000 20.000000 20.000000 0.000000 -360.000000 arcn\nclosepath\nfill\ngrestore\n");
-}
-
-TEST_F(PostScriptTest, RoundRectCornersJoinedByEdges) {
-  Rect r = {0, 0, 20, 40};
-  PaintRoundRect(&r, 10, 100);  // the corner height is cut to the rectangle's
-  EXPECT_EQ(body(),
-            "40.000000 10.000000 moveto\n"
-            "40.000000 5.500000 37.250000 0.000000 35.000000 0.000000 curveto\n5.000000 0.000000 lineto\n"
-            "2.750000 0.000000 0.000000 5.500000 0.000000 10.000000 curveto\n0.000000 10.000000 lineto\n"
-            "0.000000 14.500000 2.750000 20.000000 5.000000 20.000000 curveto\n35.000000 20.000000 lineto\n"
-            "37.250000 20.000000 40.000000 14.500000 40.000000 10.000000 curveto\nclosepath\nfill\n");
 }
 
 TEST_F(PostScriptTest, PolygonPathFromItsPoints) {
