@@ -18,50 +18,49 @@ class Placement : public ::testing::Test {
   void TearDown() override { s_d_scale = 1.0; }
 };
 
-::testing::AssertionResult isRect(const Rect& r, short top, short left, short bottom, short right) {
-  if (r.top == top && r.left == left && r.bottom == bottom && r.right == right) return ::testing::AssertionSuccess();
+::testing::AssertionResult isRect(const Rect& r, const Rect& w) {
+  if (r.top == w.top && r.left == w.left && r.bottom == w.bottom && r.right == w.right)
+    return ::testing::AssertionSuccess();
   return ::testing::AssertionFailure() << "rect is " << r.top << "," << r.left << "," << r.bottom << "," << r.right;
 }
 }  // namespace
 
-TEST_F(Placement, DefaultsReachOnePixelShortOfTheAvailableArea) {
-  SetGoodBounds();
-  EXPECT_TRUE(isRect(s_windowBounds, 23, 250, 767, 1023));
-  EXPECT_TRUE(isRect(s_textBounds, 23, 0, 767, 250));
-  // The input window follows the text window's right edge, not its default 350.
-  EXPECT_TRUE(isRect(s_inputBounds, 40, 0, 55, 250));
-  EXPECT_EQ(s_d_set + s_t_set + s_i_set + s_d_save + s_t_save + s_i_save, 6);
-}
-
-TEST_F(Placement, ScaleTwoHalvesTheDrawingRectangleOnly) {
-  s_d_scale = 2.0;
-  SetGoodBounds();
-  EXPECT_TRUE(isRect(s_windowBounds, 11, 125, 383, 511));  // trunc(768/2 - 1), trunc(1024/2 - 1)
-  EXPECT_TRUE(isRect(s_textBounds, 23, 0, 767, 250));
-}
-
-TEST_F(Placement, ProgramChoicesSurvive) {
-  SetDrawingBounds(300, 100, 700, 500);  // left, top, right, bottom
-  SetTextBounds(0, 30, 280, 400);
-  EXPECT_EQ(s_d_save, 1);
-  SetGoodBounds();
-  EXPECT_TRUE(isRect(s_windowBounds, 100, 300, 500, 700));
-  EXPECT_TRUE(isRect(s_textBounds, 30, 0, 400, 280));
-  EXPECT_TRUE(isRect(s_inputBounds, 40, 0, 55, 280));
-}
-
-TEST_F(Placement, FullCoversTheAvailableArea) {
-  SetDrawingBoundsFull();
-  SetTextBoundsFull();
-  SetGoodBounds();
-  EXPECT_TRUE(isRect(s_windowBounds, 22, 0, 768, 1024));
-  EXPECT_TRUE(isRect(s_textBounds, 22, 0, 768, 1024));
-}
-
-TEST_F(Placement, NonPositiveScaleDoesNotDivideByZero) {
-  s_d_scale = 0.0;
-  SetGoodBounds();
-  EXPECT_TRUE(isRect(s_windowBounds, 23, 250, 767, 1023));
+TEST_F(Placement, GoodBoundsCompleteWhatTheProgramLeftOpen) {
+  const struct {
+    const char* what;
+    double scale;
+    void (*choose)();
+    Rect drawing, text, input;
+  } cases[] = {
+      // One pixel short of the available area; the input window follows the
+      // text window's right edge, not its default 350.
+      {"defaults", 1.0, [] {}, {23, 250, 767, 1023}, {23, 0, 767, 250}, {40, 0, 55, 250}},
+      // trunc(768/2 - 1), trunc(1024/2 - 1): only the drawing rectangle is halved.
+      {"scale 2", 2.0, [] {}, {11, 125, 383, 511}, {23, 0, 767, 250}, {40, 0, 55, 250}},
+      {"no division by zero", 0.0, [] {}, {23, 250, 767, 1023}, {23, 0, 767, 250}, {40, 0, 55, 250}},
+      {"program's choices", 1.0,
+       [] {
+         SetDrawingBounds(300, 100, 700, 500);  // left, top, right, bottom
+         SetTextBounds(0, 30, 280, 400);
+       },
+       {100, 300, 500, 700}, {30, 0, 400, 280}, {40, 0, 55, 280}},
+      {"full", 1.0,
+       [] {
+         SetDrawingBoundsFull();
+         SetTextBoundsFull();
+       },
+       {22, 0, 768, 1024}, {22, 0, 768, 1024}, {40, 0, 55, 1024}},
+  };
+  for (const auto& c : cases) {
+    SetUp();
+    s_d_scale = c.scale;
+    c.choose();
+    SetGoodBounds();
+    EXPECT_TRUE(isRect(s_windowBounds, c.drawing)) << c.what;
+    EXPECT_TRUE(isRect(s_textBounds, c.text)) << c.what;
+    EXPECT_TRUE(isRect(s_inputBounds, c.input)) << c.what;
+    EXPECT_EQ(s_d_set + s_t_set + s_i_set + s_d_save + s_t_save + s_i_save, 6) << c.what;
+  }
 }
 
 TEST(StartFont, LengthByteNameAndNul) {
