@@ -143,15 +143,11 @@ TEST(TextDraw, BoldIsDarkerAndItalicLeans) {
   for (const char* family : kFamilies) {
     for (short size : {9, 12, 20}) {
       Canvas plain, bolder, slanted;
-      SetPort(plain.port());
-      setText(family, size);
-      draw("Hill", 10, 40);
-      SetPort(bolder.port());
-      setText(family, size, bold);
-      draw("Hill", 10, 40);
-      SetPort(slanted.port());
-      setText(family, size, italic);
-      draw("Hill", 10, 40);
+      for (Canvas* c : {&plain, &bolder, &slanted}) {
+        SetPort(c->port());
+        setText(family, size, c == &plain ? normal : c == &bolder ? bold : italic);
+        draw("Hill", 10, 40);
+      }
       EXPECT_GT(bolder.count(kBlack), plain.count(kBlack) * 11 / 10) << family << " " << size;
       EXPECT_GE(bolder.inkBox().right, plain.inkBox().right) << family << " " << size;
       EXPECT_NE(slanted.pixels(), plain.pixels()) << family << " " << size;
@@ -180,7 +176,7 @@ TEST(TextDraw, UnderlineRunsUnderTheWholeText) {
   EXPECT_TRUE(found) << "no row below the baseline is black across the text";
 }
 
-TEST(TextDraw, TextHonoursTheClipAndTheForeColour) {
+TEST(TextDraw, TextHonoursTheClipTheHiddenPenAndTheForeColour) {
   Canvas whole, clipped;
   SetPort(whole.port());
   setText("Times", 18);
@@ -196,6 +192,16 @@ TEST(TextDraw, TextHonoursTheClipAndTheForeColour) {
   Point pen;
   GetPen(&pen);
   EXPECT_EQ(pen.h, 10 + width("Clipped text"));  // the pen moves on regardless
+
+  // A hidden pen draws nothing, and moves too.
+  Canvas hidden;
+  setText("Times", 12);
+  HidePen();
+  draw("hidden", 10, 30);
+  ShowPen();
+  EXPECT_EQ(hidden.count(kWhite), 400 * 60);
+  GetPen(&pen);
+  EXPECT_EQ(pen.h, 10 + width("hidden"));
 
   Canvas red;
   RGBColor r{0xFFFF, 0, 0};
@@ -319,18 +325,6 @@ TEST(TextDraw, EveryTextCallGoesThroughTheBottleneck) {
   GetPen(&pen);
   EXPECT_EQ(pen.h, 7 + width("drawn"));
   SetPortGrafProcs(c.port(), nullptr);
-}
-
-TEST(TextDraw, HiddenPenMovesButDrawsNothing) {
-  Canvas c;
-  setText("Times", 12);
-  HidePen();
-  draw("hidden", 10, 30);
-  ShowPen();
-  EXPECT_EQ(c.count(kWhite), 400 * 60);
-  Point pen;
-  GetPen(&pen);
-  EXPECT_EQ(pen.h, 10 + width("hidden"));
 }
 
 TEST(TextDraw, AntialiasingBlendsEdgesAndKeepsWidths) {
