@@ -2,6 +2,7 @@
 // tick (every primitive with direct draw), and the small helpers of the
 // drawing window behave as the graphs expect.
 #include <cmath>
+#include <cstdlib>
 
 #include "tests/vok/draw/draw_fixture.h"
 #include "vok/frame/events.h"
@@ -94,9 +95,13 @@ TEST_F(PlainTest, DirectDprintfDrawsFormattedTextAndCutsLongOnes) {
 }
 
 // The Start() check ends a program that draws before starting up.
-TEST(UnstartedDrawing, MoveToBeforeStartEndsTheProgram) {
-  vtest::RunResult r = vtest::run("VOK_DISPLAY=headless " + vtest::progPath("unstarted_draw_prog"));
-  EXPECT_EQ(r.status, 1);
-  EXPECT_NE((r.out + r.err).find("Error: Start() is not called!"), std::string::npos) << r.out << r.err;
-  EXPECT_EQ(r.out.find("drew anyway"), std::string::npos);
+TEST(UnstartedDrawingDeathTest, MoveToBeforeStartEndsTheProgram) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        s_ss.started = 0;
+        s_MoveTo(10, 10);
+        std::exit(0);  // drew anyway
+      },
+      testing::ExitedWithCode(1), "Error: Start\\(\\) is not called!");
 }
