@@ -54,21 +54,6 @@ TEST(Magnify, ReversedAxisStaysReversedAndShrinkHalves) {
 
 class ShrinkTest : public PlotTest {};
 
-TEST_F(ShrinkTest, HalvesBothScalesKeepsOriginsAndErases) {
-  usePlain(100, 100);
-  transform(80, -60, 7, 9, 1.5, -2);
-  s_MoveTo(10, 10);
-  s_LineTo(20, 10);
-  ShrinkPlot2DHalf();
-  EXPECT_EQ(s_wx, 40);
-  EXPECT_EQ(s_wy, -30);
-  EXPECT_EQ(s_bx, 7);
-  EXPECT_EQ(s_by, 9);
-  EXPECT_EQ(s_ox, 1.5);
-  EXPECT_EQ(s_oy, -2);
-  EXPECT_EQ(inkCount(), 0);
-}
-
 // Factors that would make a scale zero, infinite or not a number are refused.
 TEST_F(ShrinkTest, UnusableFactorsChangeNothing) {
   usePlain(100, 100);
