@@ -28,8 +28,10 @@ struct PictureRecorder {
   virtual void clipChanged(GrafPort* /*port*/) {}   // clipRgn or origin
 };
 
-// A picture is a relocatable block: this header, then the recorded data;
-// the block's size (GetHandleSize) is the picture's length.
+// A picture is a relocatable block holding the standard picture bytes
+// (big-endian, as a picture file stores them after its 512-byte header):
+// this header, then the opcodes; the block's size (GetHandleSize) is the
+// picture's length. Read the frame with QDGetPictureBounds, not the field.
 struct Picture {
   short picSize;  // low 16 bits of the length
   Rect picFrame;
@@ -41,3 +43,4 @@ PicHandle OpenPicture(const Rect* picFrame);  // records the current port's draw
 void ClosePicture();
 void DrawPicture(PicHandle pic, const Rect* dstRect);  // replays through the current port's bottlenecks
 void KillPicture(PicHandle pic);
+Rect* QDGetPictureBounds(PicHandle pic, Rect* bounds);  // the frame; empty for a broken picture

@@ -61,6 +61,12 @@ bool haveTool(const std::string& tool) {
   return std::system(("command -v " + tool + " >/dev/null 2>&1").c_str()) == 0;
 }
 
+std::string picttoppmPath() {
+  const char* built = "/tmp/vok-validators/picttoppm";
+  if (::access(built, X_OK) == 0) return built;
+  return haveTool("picttoppm") ? "picttoppm" : "";
+}
+
 std::string readFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   std::ostringstream ss;

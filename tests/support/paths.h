@@ -23,6 +23,8 @@ RunResult run(const std::string& command);
 bool inCI();
 // True when `tool` is on PATH.
 bool haveTool(const std::string& tool);
+// The picture decoder built by scripts/build-picttoppm (or one on PATH); "" when absent.
+std::string picttoppmPath();
 std::string readFile(const std::string& path);
 void writeFile(const std::string& path, const std::string& text);
 // Regular files directly in `dir`: what a failed save may have left behind.

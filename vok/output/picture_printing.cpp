@@ -65,6 +65,7 @@ bool PrintPict(PicHandle pict, int mode) {
 
 void PictProc(PicHandle pict) {
   if (!pict || !*pict) return;
-  Rect frame = (*pict)->picFrame;
+  Rect frame;
+  QDGetPictureBounds(pict, &frame);
   DrawPicture(pict, &frame);
 }

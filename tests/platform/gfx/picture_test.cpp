@@ -1,0 +1,463 @@
+// Pictures: what is recorded replays to the same pixels, scaled replays
+// match drawing at the larger size, the bytes are a well-formed version-2
+// picture that an outside decoder reads to its end, and broken data replays
+// safely.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/font/font.h"
+#include "platform/gfx/picture.h"
+#include "tests/platform/gfx/canvas.h"
+
+using namespace gfxtest;
+
+namespace {
+const RGBColor kRed{0xFFFF, 0, 0}, kTeal{0, 0x8000, 0x8000};
+
+// A small gradient image with a black border, for CopyBits.
+struct Image {
+  std::vector<uint32_t> px;
+  PixMap pm{};
+  Image(int w, int h) : px(size_t(w) * h) {
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x)
+        px[size_t(y) * w + x] = (x == 0 || y == 0 || x == w - 1 || y == h - 1)
+                                    ? kBlack
+                                    : 0xFF000000u | uint32_t(x * 255 / w) << 16 | uint32_t(y * 255 / h) << 8 | 0x40;
+    pm = PixMap{px.data(), w, rect(100, 50, 100 + w, 50 + h), 32};  // bounds away from the origin
+  }
+  Rect all() const { return pm.bounds; }
+};
+
+void copyImage(const Image& img, const Rect& dst, short mode = srcCopy) {
+  Rect src = img.all();
+  CopyBits(&img.pm, GetPortBitMapForCopyBits(GetQDPort()), &src, &dst, mode, nullptr);
+}
+
+PolyHandle triangle(int x, int y, int s) {
+  PolyHandle p = OpenPoly();
+  MoveTo(short(x), short(y + s));
+  LineTo(short(x + s / 2), short(y));
+  LineTo(short(x + s), short(y + s));
+  LineTo(short(x), short(y + s));
+  ClosePoly();
+  return p;
+}
+
+// A region with a hole and a detached part, so bands, gaps and holes all occur.
+RgnHandle ring(int x, int y) {
+  RgnHandle a = NewRgn(), b = NewRgn(), c = NewRgn();
+  SetRectRgn(a, short(x), short(y), short(x + 20), short(y + 16));
+  SetRectRgn(b, short(x + 6), short(y + 5), short(x + 14), short(y + 11));
+  DiffRgn(a, b, a);
+  SetRectRgn(c, short(x + 24), short(y + 20), short(x + 30), short(y + 26));
+  UnionRgn(a, c, a);
+  DisposeRgn(b);
+  DisposeRgn(c);
+  return a;
+}
+
+// Every kind of primitive and state the recorder handles.
+void scene() {
+  Pattern gray, ltGray;
+  GetQDGlobalsGray(&gray);
+  GetQDGlobalsLightGray(&ltGray);
+  MoveTo(2, 2);
+  LineTo(60, 10);
+  PenSize(3, 2);
+  RGBForeColor(&kRed);
+  MoveTo(5, 60);
+  LineTo(70, 30);
+  PenNormal();
+  ForeColor(blueColor);
+  Rect r = rect(4, 12, 24, 26);
+  FrameRect(&r);
+  OffsetRect(&r, 22, 0);
+  PaintRect(&r);
+  OffsetRect(&r, 22, 0);
+  FillRect(&r, &gray);
+  OffsetRect(&r, -10, 4);
+  InvertRect(&r);
+  InsetRect(&r, 4, 3);
+  EraseRect(&r);
+  Rect o = rect(80, 4, 110, 24);
+  FrameRoundRect(&o, 10, 8);
+  OffsetRect(&o, 0, 22);
+  PaintOval(&o);
+  FillOval(&r, &ltGray);
+  RGBForeColor(&kTeal);
+  FrameOval(&(const Rect&)rect(82, 50, 112, 70));
+  PaintArc(&(const Rect&)rect(4, 70, 34, 96), 45, 120);
+  FrameArc(&(const Rect&)rect(4, 70, 34, 96), 200, 90);
+  PolyHandle t = triangle(36, 66, 24);
+  PaintPoly(t);
+  ForeColor(blackColor);
+  PenSize(2, 2);
+  FramePoly(t);
+  KillPoly(t);
+  PenNormal();
+  RgnHandle g = ring(62, 66);
+  ForeColor(greenColor);
+  PaintRgn(g);
+  ForeColor(blackColor);
+  FrameRgn(g);
+  PenPat(&gray);
+  PaintRect(&(const Rect&)rect(96, 76, 118, 98));
+  PenNormal();
+  // A clip with a hole: only the ring's pixels of the big rectangle change.
+  SetClip(g);
+  ForeColor(redColor);
+  PaintRect(&(const Rect&)rect(60, 60, 100, 100));
+  ClipRect(&(const Rect&)rect(0, 0, 120, 100));
+  DisposeRgn(g);
+  Image img(30, 12);
+  copyImage(img, rect(40, 40, 70, 52));
+  copyImage(img, rect(4, 28, 34, 34));  // scaled down
+  // After a change of origin the picture still lands where the pixels went.
+  SetOrigin(-3, -2);
+  ForeColor(magentaColor);
+  PaintRect(&(const Rect&)rect(0, 0, 6, 6));
+  SetOrigin(0, 0);
+  ForeColor(blackColor);
+  TextFont(0);
+  TextSize(12);
+  TextFace(bold);
+  MoveTo(6, 99);
+  DrawString((ConstStr255Param) "\x09Pict 1.5x");
+  TextFace(normal);
+}
+
+PicHandle record(const Rect& frame, void (*draw)()) {
+  PicHandle pic = OpenPicture(&frame);
+  EXPECT_NE(pic, nullptr);
+  ShowPen();  // drawn as well as recorded
+  draw();
+  HidePen();
+  ClosePicture();
+  return pic;
+}
+
+std::vector<uint8_t> bytesOf(PicHandle pic) {
+  auto p = reinterpret_cast<const uint8_t*>(*pic);
+  return std::vector<uint8_t>(p, p + GetHandleSize(reinterpret_cast<Handle>(pic)));
+}
+
+// Replays onto a cleared port in its default state.
+void replayFresh(Canvas& c, PicHandle pic, const Rect& dst) {
+  InitPortState(c.port());
+  Rect all = rect(0, 0, c.width(), c.height());
+  EraseRect(&all);
+  DrawPicture(pic, &dst);
+}
+
+// ---- an opcode walker written from the format, not from our reader --------
+struct Walk {
+  bool ok = true;
+  std::string error;
+  std::vector<uint16_t> ops;
+};
+
+Walk walk(const std::vector<uint8_t>& b) {
+  Walk w;
+  size_t p = 0;
+  auto fail = [&](const std::string& why) {
+    w.ok = false;
+    w.error = why + " at " + std::to_string(p);
+    return w;
+  };
+  auto u16 = [&](size_t at) { return at + 1 < b.size() ? uint16_t(b[at] << 8 | b[at + 1]) : uint16_t(0xFFFF); };
+  auto region = [&](size_t at, size_t* len) -> bool {  // checks the rows' structure
+    uint16_t size = u16(at);
+    if (size < 10 || at + size > b.size()) return false;
+    *len = size;
+    if (size == 10) return true;
+    size_t q = at + 10, end = at + size;
+    while (q < end) {
+      if (u16(q) == 0x7FFF) return q + 2 == end;
+      q += 2;
+      while (q < end && u16(q) != 0x7FFF) q += 2;
+      q += 2;
+    }
+    return false;
+  };
+  if (b.size() < 10 + 4 || u16(10) != 0x0011 || u16(12) != 0x02FF) return fail("no version 2 header");
+  p = 14;
+  for (;;) {
+    if (p % 2) return fail("odd opcode offset");
+    if (p + 2 > b.size()) return fail("no end opcode");
+    uint16_t op = u16(p);
+    w.ops.push_back(op);
+    p += 2;
+    size_t len = 0;
+    if (op == 0x00FF) {
+      if (p != b.size()) return fail("data after the end opcode");
+      return w;
+    }
+    if (op == 0x0C00) len = 24;
+    else if (op == 0x001E || op == 0x0000) len = 0;
+    else if (op == 0x0002 || op == 0x0009 || op == 0x000A) len = 8;
+    else if (op == 0x0003 || op == 0x0005 || op == 0x0008 || op == 0x000D || op == 0x0011 || op == 0x00A0) len = 2;
+    else if (op == 0x0004) len = 1;
+    else if (op == 0x0006 || op == 0x0007 || op == 0x000B) len = 4;
+    else if (op == 0x001A || op == 0x001B) len = 6;
+    else if (op == 0x0020) len = 8;
+    else if (op == 0x0028) len = 5 + (p + 4 < b.size() ? b[p + 4] : 0);
+    else if ((op >= 0x30 && op <= 0x34) || (op >= 0x40 && op <= 0x44) || (op >= 0x50 && op <= 0x54)) len = 8;
+    else if (op >= 0x60 && op <= 0x64) len = 12;
+    else if (op >= 0x70 && op <= 0x74) {
+      len = u16(p);
+      if (len < 10 || (len - 10) % 4) return fail("bad polygon size");
+    } else if (op == 0x0001 || (op >= 0x80 && op <= 0x84)) {
+      if (!region(p, &len)) return fail("bad region");
+    } else if (op == 0x00A1) len = 4 + u16(p + 2);
+    else if (op == 0x009A || op == 0x009B) {
+      uint16_t rowBytes = u16(p + 4) & 0x7FFF;
+      int height = int16_t(u16(p + 10)) - int16_t(u16(p + 6));
+      size_t q = p + 4 + 2 + 8 + 36 + 8 + 8 + 2;
+      if (op == 0x009B) {
+        size_t rl;
+        if (!region(q, &rl)) return fail("bad pixel mask");
+        q += rl;
+      }
+      for (int y = 0; y < height && q < b.size(); ++y) {
+        if (rowBytes < 8) q += rowBytes;
+        else if (rowBytes > 250) q += 2 + u16(q);
+        else q += 1 + b[q];
+      }
+      len = q - p;
+    } else {
+      return fail("unknown opcode " + std::to_string(op));
+    }
+    p += len;
+    if (p > b.size()) return fail("opcode data past the end");
+    p += p % 2;
+  }
+}
+
+// ---- PPM reading, for the outside decoder's output ----------------------------
+struct Ppm {
+  int w = 0, h = 0;
+  std::vector<uint32_t> px;
+};
+bool readPpm(const std::string& data, Ppm* out) {
+  int maxval = 0, consumed = 0;
+  if (std::sscanf(data.c_str(), "P6 %d %d %d%n", &out->w, &out->h, &maxval, &consumed) != 3) return false;
+  size_t p = size_t(consumed) + 1, bps = maxval > 255 ? 2 : 1;
+  if (data.size() < p + size_t(out->w) * out->h * 3 * bps) return false;
+  auto sample = [&](size_t i) {
+    unsigned v = bps == 2 ? unsigned(uint8_t(data[p + 2 * i]) << 8 | uint8_t(data[p + 2 * i + 1])) : uint8_t(data[p + i]);
+    return uint32_t(v * 255 / unsigned(maxval));
+  };
+  for (size_t i = 0; i < size_t(out->w) * out->h; ++i)
+    out->px.push_back(0xFF000000u | sample(3 * i) << 16 | sample(3 * i + 1) << 8 | sample(3 * i + 2));
+  return true;
+}
+
+std::string writePictFile(PicHandle pic, const std::string& path) {
+  std::string data(512, '\0');
+  auto b = bytesOf(pic);
+  data.append(b.begin(), b.end());
+  vtest::writeFile(path, data);
+  return path;
+}
+}  // namespace
+
+TEST(Pictures, ReplayDrawsWhatWasRecorded) {
+  Canvas direct(120, 100);
+  scene();
+  std::vector<uint32_t> want = direct.pixels();
+
+  Canvas c(120, 100);
+  Rect frame = rect(0, 0, 120, 100);
+  PicHandle pic = record(frame, scene);
+  EXPECT_EQ(c.pixels(), want) << "recording must not change what is drawn";
+  replayFresh(c, pic, frame);
+  std::vector<uint32_t> got = c.pixels();
+  int diff = 0;
+  for (size_t i = 0; i < got.size(); ++i) diff += got[i] != want[i];
+  EXPECT_EQ(diff, 0);
+
+  // Elsewhere in the port: the same pixels, moved (by whole pattern cells,
+  // since patterns keep to the port's grid).
+  replayFresh(c, pic, rect(8, 16, 128, 116));
+  diff = 0;
+  for (int y = 16; y < 100; ++y)
+    for (int x = 8; x < 120; ++x) diff += c.at(x, y) != want[size_t(y - 16) * 120 + (x - 8)];
+  EXPECT_EQ(diff, 0);
+  KillPicture(pic);
+}
+
+TEST(Pictures, ScaledReplayMatchesDrawingAtTheLargerSize) {
+  auto small = [] {
+    PenSize(1, 2);
+    MoveTo(2, 3);
+    LineTo(30, 17);
+    PaintRect(&(const Rect&)rect(4, 20, 14, 28));
+    FrameRect(&(const Rect&)rect(16, 20, 36, 38));
+  };
+  Canvas big(80, 80);
+  PenSize(2, 4);
+  MoveTo(4, 6);
+  LineTo(60, 34);
+  PaintRect(&(const Rect&)rect(8, 40, 28, 56));
+  FrameRect(&(const Rect&)rect(32, 40, 72, 76));
+  std::vector<uint32_t> want = big.pixels();
+
+  Canvas c(80, 80);
+  PicHandle pic = record(rect(0, 0, 40, 40), +small);
+  replayFresh(c, pic, rect(0, 0, 80, 80));
+  EXPECT_EQ(c.pixels(), want);
+  KillPicture(pic);
+}
+
+TEST(Pictures, BytesAreAWellFormedVersionTwoPicture) {
+  Canvas c(120, 100);
+  Rect frame = rect(0, 0, 120, 100);
+  PicHandle pic = record(frame, scene);
+  std::vector<uint8_t> b = bytesOf(pic);
+  EXPECT_EQ(uint16_t(b[0] << 8 | b[1]), uint16_t(b.size() & 0xFFFF)) << "picSize is the low word of the length";
+  Rect bounds;
+  EXPECT_TRUE(EqualRect(QDGetPictureBounds(pic, &bounds), &frame));
+  Walk w = walk(b);
+  ASSERT_TRUE(w.ok) << w.error;
+  std::set<uint16_t> seen(w.ops.begin(), w.ops.end());
+  for (uint16_t op : {0x0C00, 0x0001, 0x0007, 0x0009, 0x000A, 0x001A, 0x0020, 0x0028, 0x0030, 0x0031, 0x0032, 0x0033,
+                      0x0034, 0x0040, 0x0051, 0x0054, 0x0050, 0x0061, 0x0060, 0x0071, 0x0070, 0x0081, 0x0080, 0x009A})
+    EXPECT_TRUE(seen.count(op)) << "opcode " << op << " missing";
+  KillPicture(pic);
+}
+
+// Widths where readers disagree on the row-count field, a one-pixel column,
+// a masked copy and a region too large for one opcode all replay exactly.
+TEST(Pictures, AwkwardPixelImagesAndHugeRegionsReplayExactly) {
+  auto draw = [] {
+    Image wide(55, 6), thin(1, 9), tall(64, 3);
+    copyImage(wide, rect(0, 0, 55, 6));
+    copyImage(thin, rect(60, 0, 61, 9));
+    copyImage(tall, rect(0, 10, 64, 13));
+    RgnHandle mask = NewRgn();
+    OpenRgn();
+    FrameOval(&(const Rect&)rect(0, 20, 30, 40));
+    CloseRgn(mask);
+    Rect src = wide.all(), dst = rect(0, 20, 55, 40);
+    CopyBits(&wide.pm, GetPortBitMapForCopyBits(GetQDPort()), &src, &dst, srcCopy, mask);
+    DisposeRgn(mask);
+    // A checkerboard region of 50x50 cells: far over one opcode's 32 KB.
+    RgnHandle board = NewRgn(), cell = NewRgn();
+    for (int y = 0; y < 100; y += 2)
+      for (int x = (y / 2) % 2; x < 100; x += 2) {
+        SetRectRgn(cell, short(x), short(42 + y / 2), short(x + 1), short(43 + y / 2));
+        UnionRgn(board, cell, board);
+      }
+    PaintRgn(board);
+    DisposeRgn(board);
+    DisposeRgn(cell);
+  };
+  Canvas direct(100, 100);
+  draw();
+  std::vector<uint32_t> want = direct.pixels();
+  Canvas c(100, 100);
+  PicHandle pic = record(rect(0, 0, 100, 100), +draw);
+  ASSERT_TRUE(walk(bytesOf(pic)).ok) << walk(bytesOf(pic)).error;
+  replayFresh(c, pic, rect(0, 0, 100, 100));
+  EXPECT_EQ(c.pixels(), want);
+  KillPicture(pic);
+}
+
+TEST(Pictures, AnOutsideDecoderReadsOurFileToTheEndAndDrawsTheSamePixels) {
+  std::string decoder = vtest::picttoppmPath();
+  VTEST_REQUIRE(!decoder.empty(), "picttoppm (scripts/build-picttoppm)");
+  auto draw = [] {
+    PenSize(2, 2);
+    MoveTo(5, 5);
+    LineTo(100, 5);
+    PenNormal();
+    MoveTo(5, 10);
+    LineTo(5, 70);
+    FrameRect(&(const Rect&)rect(10, 12, 60, 40));
+    RGBForeColor(&kRed);
+    PaintRect(&(const Rect&)rect(64, 12, 110, 40));
+    RGBForeColor(&kTeal);
+    PolyHandle t = triangle(10, 44, 30);
+    PaintPoly(t);
+    KillPoly(t);
+    ForeColor(blackColor);
+    Image img(40, 20), odd(55, 10);
+    copyImage(img, rect(50, 45, 90, 65));
+    copyImage(odd, rect(50, 68, 105, 78));
+  };
+  Canvas c(120, 80);
+  PicHandle pic = record(rect(0, 0, 120, 80), +draw);
+  std::string dir = vtest::scratchDir("pict-decode");
+  writePictFile(pic, dir + "/scene.pict");
+  vtest::RunResult r = vtest::run(decoder + " " + dir + "/scene.pict > " + dir + "/scene.ppm 2>" + dir + "/err.log");
+  ASSERT_EQ(r.status, 0) << vtest::readFile(dir + "/err.log").substr(0, 2000);
+  Ppm ppm;
+  ASSERT_TRUE(readPpm(vtest::readFile(dir + "/scene.ppm"), &ppm));
+  ASSERT_EQ(ppm.w, 120);
+  ASSERT_EQ(ppm.h, 80);
+  int diff = 0;
+  for (int y = 0; y < 80; ++y)
+    for (int x = 0; x < 120; ++x) {
+      uint32_t a = ppm.px[size_t(y) * 120 + x], b = c.at(x, y);
+      auto d = [](uint32_t p, uint32_t q, int s) { return std::abs(int(p >> s & 0xFF) - int(q >> s & 0xFF)); };
+      diff += d(a, b, 16) > 8 || d(a, b, 8) > 8 || d(a, b, 0) > 8;
+    }
+  EXPECT_LE(diff, 120 * 80 / 100) << "pixels differing from the window";
+  KillPicture(pic);
+}
+
+TEST(Pictures, BrokenDataReplaysSafely) {
+  Canvas c(120, 100);
+  Rect frame = rect(0, 0, 120, 100);
+  PicHandle pic = record(frame, scene);
+  const std::vector<uint8_t> good = bytesOf(pic);
+  Handle h = reinterpret_cast<Handle>(pic);
+  for (size_t n = 0; n < good.size(); n += 1 + n / 16) {  // every cut near the start, sparser later
+    SetHandleSize(h, Size(n));
+    if (n) std::memcpy(*h, good.data(), n);
+    DrawPicture(pic, &frame);
+  }
+  std::mt19937 rng(7);
+  for (int i = 0; i < 200; ++i) {
+    std::vector<uint8_t> bad = good;
+    for (int k = 0; k < 4; ++k) bad[14 + rng() % (bad.size() - 14)] = uint8_t(rng());
+    SetHandleSize(h, Size(bad.size()));
+    std::memcpy(*h, bad.data(), bad.size());
+    DrawPicture(pic, &frame);
+  }
+  DrawPicture(nullptr, &frame);
+  DrawPicture(pic, nullptr);
+  KillPicture(pic);
+  SUCCEED();
+}
+
+TEST(Pictures, RecordingLifecycle) {
+  Canvas c(20, 20);
+  Rect frame = rect(0, 0, 20, 20);
+  PicHandle pic = OpenPicture(&frame);
+  ASSERT_NE(pic, nullptr);
+  EXPECT_EQ(OpenPicture(&frame), nullptr) << "one open picture per port";
+  MoveTo(0, 0);
+  LineTo(19, 19);
+  EXPECT_EQ(c.count(kBlack), 0) << "an open picture hides the pen";
+  KillPicture(pic);  // killed while open: recording stops, the pen shows again
+  EXPECT_EQ(c.port()->picSave, nullptr);
+  LineTo(0, 19);
+  EXPECT_GT(c.count(kBlack), 0);
+  ClosePicture();  // nothing open: nothing happens
+
+  PicHandle empty = OpenPicture(&frame);
+  ClosePicture();
+  std::vector<uint8_t> b = bytesOf(empty);
+  Walk w = walk(b);
+  EXPECT_TRUE(w.ok) << w.error;
+  EXPECT_EQ(w.ops.back(), 0x00FF);
+  KillPicture(empty);
+}
