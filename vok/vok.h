@@ -21,3 +21,4 @@
 #include "vok/graph/sheet_data.h"
 #include "vok/graph/sheet_scan.h"
 #include "vok/output/printing.h"
+#include "vok/output/saving.h"

@@ -4,6 +4,7 @@
 #include "vok/draw/drawing_window.h"
 #include "vok/frame/events.h"
 #include "vok/output/printing_internal.h"
+#include "vok/output/saved_port.h"
 #include "vok/params/pd_procs.h"
 
 PrintState s_print = {
@@ -13,13 +14,6 @@ PrintState s_print = {
 
 namespace {
 // The current port, saved and restored around the dialogs.
-struct SavedPort {
-  SavedPort() { s_GetGWorld(&port, &device); }
-  ~SavedPort() { s_SetGWorld(port, device); }
-  CGrafPtr port = nullptr;
-  GDHandle device = nullptr;
-};
-
 void forgetStoredFormat() {
   if (s_print.flatPageFormat) DisposeHandle(s_print.flatPageFormat);
   s_print.flatPageFormat = nullptr;

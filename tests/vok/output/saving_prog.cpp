@@ -1,0 +1,98 @@
+// Picture and bitmap saving in a started program, driven by a headless
+// script that answers the save dialogs. The case comes from SAVE_CASE:
+//   mono:    black-and-white mode; saves the blank window, then a drawing
+//            (window pixels to expect.ppm), then three automatic saves
+//   color:   colour mode; the drawing saved as a bitmap (a picture)
+//   picture: BeginSaving/EndSaving twice (the second save may be cancelled),
+//            then a third recording, to show the recording always ends
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "vok/params/pd_procs.h"
+#include "vok/vok.h"
+
+namespace {
+std::string env(const char* name, const char* fallback = "") {
+  const char* v = std::getenv(name);
+  return v ? v : fallback;
+}
+
+// Shapes in black, red (dark: black in one bit) and yellow (light: white),
+// and marks beyond 576 x 720 that a one-bit image cuts off.
+void drawShapes() {
+  s_SetGWorld(s_drawingWindow, nullptr);
+  Rect a = {40, 60, 200, 300};
+  PaintRect(&a);
+  RGBColor red = {65535, 0, 0}, yellow = {65535, 65535, 0};
+  RGBForeColor(&red);
+  Rect b = {300, 100, 420, 180};
+  PaintOval(&b);
+  RGBForeColor(&yellow);
+  Rect c = {500, 400, 560, 560};
+  PaintRect(&c);
+  ForeColor(blackColor);
+  PenSize(3, 3);
+  MoveTo(30, 690);
+  LineTo(540, 640);
+  PenNormal();
+  Rect right = {100, 570, 140, 700}, low = {700, 20, 760, 80};
+  PaintRect(&right);
+  PaintRect(&low);
+}
+
+void writeWindow(const std::string& path) {
+  FILE* f = std::fopen(path.c_str(), "wb");
+  if (!f) return;
+  const PixMap& pm = s_drawingPort->portPixMap;
+  int w = pm.bounds.right - pm.bounds.left, h = pm.bounds.bottom - pm.bounds.top;
+  std::fprintf(f, "P6\n%d %d\n255\n", w, h);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      uint32_t p = pm.baseAddr[size_t(y) * size_t(pm.rowPixels) + size_t(x)];
+      unsigned char rgb[3] = {uint8_t(p >> 16), uint8_t(p >> 8), uint8_t(p)};
+      std::fwrite(rgb, 1, 3, f);
+    }
+  std::fclose(f);
+}
+}  // namespace
+
+int main() {
+  std::string which = env("SAVE_CASE");
+  SetDrawingBoundsFull();
+  if (which == "mono") {
+    StartBW();
+    HideWindow(s_textWindow);
+    SaveProc();
+    drawShapes();
+    writeWindow("expect.ppm");
+    SaveProc();
+    for (int i = 0; i < 3; ++i) {
+      Rect mark = {short(10 + 10 * i), 10, short(18 + 10 * i), 18};
+      PaintRect(&mark);
+      EndBitMapSavingAuto();
+    }
+  } else if (which == "color") {
+    StartDrawingOnly();
+    drawShapes();
+    writeWindow("expect.ppm");
+    SaveProc();
+  } else if (which == "picture") {
+    StartDrawingOnly();
+    BeginSaving();
+    drawShapes();
+    EndSaving();
+    writeWindow("expect.ppm");
+    BeginSaving();
+    Rect more = {10, 10, 30, 30};
+    PaintRect(&more);
+    EndSaving();
+    BeginSaving();
+    EndSaving();
+  } else {
+    std::printf("unknown case %s\n", which.c_str());
+    return 3;
+  }
+  std::printf("done\n");
+  return 0;
+}

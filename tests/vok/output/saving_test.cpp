@@ -1,0 +1,136 @@
+// Saving end to end: a started program saves its window as MacPaint and
+// picture files through scripted save dialogs; the files are decoded by the
+// netpbm programs and compared with the window's pixels.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+
+#include "tests/support/ghostscript.h"
+#include "tests/support/paths.h"
+
+namespace {
+vtest::RunResult runProg(const std::string& dir, const std::string& which, const std::string& script,
+                         const std::string& prefix = "") {
+  vtest::writeFile(dir + "/s.txt", script);
+  return vtest::run("cd " + dir + " && " + prefix + " env HOME=" + dir + " VOK_DISPLAY=headless VOK_SCRIPT=s.txt SAVE_CASE=" +
+                    which + " " + vtest::progPath("saving_prog"));
+}
+
+long fileSize(const std::string& path) {
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
+  return in ? long(in.tellg()) : -1;
+}
+
+// A raw PBM (P4) as black flags.
+bool readPBM(const std::string& path, int* w, int* h, std::vector<bool>* black) {
+  std::string data = vtest::readFile(path);
+  int consumed = 0;
+  if (std::sscanf(data.c_str(), "P4 %d %d%n", w, h, &consumed) != 2) return false;
+  size_t p = size_t(consumed) + 1, rowBytes = size_t(*w + 7) / 8;
+  if (data.size() < p + rowBytes * size_t(*h)) return false;
+  black->assign(size_t(*w) * size_t(*h), false);
+  for (int y = 0; y < *h; ++y)
+    for (int x = 0; x < *w; ++x)
+      (*black)[size_t(y) * size_t(*w) + size_t(x)] = uint8_t(data[p + size_t(y) * rowBytes + size_t(x / 8)]) >> (7 - x % 8) & 1;
+  return true;
+}
+
+bool darkPixel(uint32_t rgb) {
+  return (299 * (rgb >> 16 & 0xFF) + 587 * (rgb >> 8 & 0xFF) + 114 * (rgb & 0xFF)) / 1000 < 128;
+}
+
+// Decodes a MacPaint file; the pixels that differ from the window (cut to 576 x 720).
+long macPaintMismatches(const std::string& file, const vtest::Image& window, std::string* log) {
+  vtest::RunResult r = vtest::run("macptopbm " + file + " > " + file + ".pbm 2> " + file + ".log");
+  *log = vtest::readFile(file + ".log");
+  int w = 0, h = 0;
+  std::vector<bool> black;
+  if (r.status != 0 || !readPBM(file + ".pbm", &w, &h, &black) || w != 576 || h != 720) return -1;
+  long bad = 0;
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      bool want = x < window.width && y < window.height && darkPixel(window.at(x, y));
+      bad += black[size_t(y) * 576 + size_t(x)] != want;
+    }
+  return bad;
+}
+
+// Decodes a picture file; the pixels that differ from the window.
+long pictureMismatches(const std::string& file, const vtest::Image& window, std::string* log) {
+  std::string decoder = vtest::picttoppmPath();
+  vtest::RunResult r = vtest::run(decoder + " " + file + " > " + file + ".ppm 2> " + file + ".log");
+  *log = r.status ? vtest::readFile(file + ".log").substr(0, 2000) : "";
+  vtest::Image got;
+  if (r.status != 0 || !vtest::readPPM(file + ".ppm", &got) || got.width != window.width ||
+      got.height != window.height)
+    return -1;
+  long bad = 0;
+  for (size_t i = 0; i < got.rgb.size(); ++i) bad += got.rgb[i] != window.rgb[i];
+  return bad;
+}
+}  // namespace
+
+TEST(Saving, MonochromeBitmapsDecodeToTheWindowCutTo576By720) {
+  VTEST_REQUIRE(vtest::haveTool("macptopbm"), "macptopbm (netpbm)");
+  std::string dir = vtest::scratchDir("saving-mono");
+  vtest::RunResult r = runProg(dir, "mono", "saveas \"blank.mac\"\nsaveas \"out.mac\"\n");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(fileSize(dir + "/blank.mac"), 512 + 720 * 2) << "each white row packs into two bytes";
+  vtest::Image window;
+  ASSERT_TRUE(vtest::readPPM(dir + "/expect.ppm", &window));
+  ASSERT_GT(window.width, 576) << "the window must be wider than the image to show the cut";
+  std::string log;
+  EXPECT_EQ(macPaintMismatches(dir + "/out.mac", window, &log), 0) << log;
+  EXPECT_EQ(log.find("misaligned"), std::string::npos) << log;
+  // The automatic saves go beside the chosen file as 0, 1, 2, each the
+  // window at that moment (one more mark each time).
+  for (int i = 0; i < 3; ++i) {
+    std::string f = dir + "/" + std::to_string(i);
+    ASSERT_GT(fileSize(f), 512) << f;
+    EXPECT_EQ(macPaintMismatches(f, window, &log), 64L * (i + 1)) << f << log;
+  }
+  EXPECT_EQ(fileSize(dir + "/3"), -1);
+}
+
+TEST(Saving, ColourBitmapsArePicturesOfTheWindowPixels) {
+  VTEST_REQUIRE(!vtest::picttoppmPath().empty(), "picttoppm (scripts/build-picttoppm)");
+  std::string dir = vtest::scratchDir("saving-color");
+  vtest::RunResult r = runProg(dir, "color", "saveas \"window.pict\"\n");
+  ASSERT_EQ(r.status, 0) << r.err;
+  vtest::Image window;
+  ASSERT_TRUE(vtest::readPPM(dir + "/expect.ppm", &window));
+  std::string file = vtest::readFile(dir + "/window.pict");
+  ASSERT_GT(file.size(), 512u);
+  EXPECT_EQ(file.substr(0, 512), std::string(512, '\0'));
+  std::string log;
+  EXPECT_EQ(pictureMismatches(dir + "/window.pict", window, &log), 0) << log;
+}
+
+TEST(Saving, RecordedDrawingsSaveAsPicturesAndACancelledSaveStillEndsTheRecording) {
+  VTEST_REQUIRE(!vtest::picttoppmPath().empty(), "picttoppm (scripts/build-picttoppm)");
+  std::string dir = vtest::scratchDir("saving-picture");
+  vtest::RunResult r = runProg(dir, "picture", "saveas \"drawing.pict\"\ncancel\nsaveas \"empty.pict\"\n");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("done"), std::string::npos) << "a cancelled save must not leave the recording open";
+  vtest::Image window;
+  ASSERT_TRUE(vtest::readPPM(dir + "/expect.ppm", &window));
+  std::string log;
+  // Vector shapes as the outside decoder draws them: within a few edge pixels.
+  long bad = pictureMismatches(dir + "/drawing.pict", window, &log);
+  ASSERT_GE(bad, 0) << log;
+  EXPECT_LE(bad, long(window.rgb.size()) / 100);
+  EXPECT_GT(fileSize(dir + "/empty.pict"), 512);
+  EXPECT_EQ(vtest::regularFiles(dir), 6) << "s.txt, expect.ppm, drawing.pict (with its .ppm and .log), empty.pict";
+}
+
+TEST(Saving, AFailedWriteKeepsThePreviousFileAndSaysWhy) {
+  std::string dir = vtest::scratchDir("saving-fail");
+  vtest::writeFile(dir + "/keep.pict", "old picture");
+  // A file size limit makes the write fail as a full disk would.
+  vtest::RunResult r = runProg(dir, "color", "saveas \"keep.pict\"\ncancel\n", "trap '' XFSZ; ulimit -f 8;");
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(vtest::readFile(dir + "/keep.pict"), "old picture");
+  EXPECT_NE((r.out + r.err).find("Error in SavePict: cannot write " + dir + "/keep.pict"), std::string::npos) << r.err;
+  EXPECT_EQ(vtest::regularFiles(dir), 3) << "no temporary file left beside it";
+}

@@ -1,0 +1,97 @@
+// Picture saving: BeginSaving records the drawing window into a picture
+// while the drawing still shows; EndSaving closes it and writes it as a
+// picture file (512 zero bytes, then the picture's bytes). Files are
+// written whole: a failed write keeps the previous file and says why.
+#include "vok/output/saving.h"
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "vok/console/text.h"
+#include "vok/draw/draw_ops.h"
+#include "vok/draw/drawing_window.h"
+#include "vok/frame/events.h"
+#include "vok/frame/messages.h"
+#include "vok/frame/startup.h"
+#include "vok/output/saved_port.h"
+#include "vok/output/saving_internal.h"
+#include "vok/params/pd_procs.h"
+#include "vok/util/file_dialogs.h"
+
+SaveState s_save = {0, nullptr, 0, FourCC('B', 'O', 'B', 'O'), {}, false, FourCC('B', 'O', 'B', 'O'), 0};
+
+namespace {
+constexpr OSType kPictType = FourCC('P', 'I', 'C', 'T');
+constexpr size_t kPictFileHeader = 512;
+}  // namespace
+
+CGrafPtr s_SavedDrawingPort() { return s_drawingPort ? s_drawingPort : GetQDPort(); }
+
+bool s_SaveFileWhole(const char* who, const FSSpec* spec, const void* data, size_t size, OSType type,
+                     OSType creator) {
+  if (FSpWriteFileAtomic(spec, data, size, type, creator) == noErr) return true;
+  std::string message = std::string("Error in ") + who + ": " + VokFileErrorText() + "\n";
+  if (s_ss.started) {
+    s_printf("%s", message.c_str());
+    AlertMessage(message.c_str(), 2);
+  } else {
+    std::fputs(message.c_str(), stderr);
+  }
+  return false;
+}
+
+void SetDrawingCreator(OSType creator) { s_save.drawingCreator = creator; }
+void SetBitMapCreator(OSType creator) { s_save.bitMapCreator = creator; }
+
+void BeginSaving() {
+  if (s_save.recording) PrintError("Error: Consecutive call of BeginSaving or BeginPrinting\n");
+  {
+    SavedPort saved;
+    s_SetGWorld(s_drawingWindow, nullptr);
+    if (s_save.pict) KillPicture(s_save.pict);
+    s_save.pict = nullptr;
+    Rect frame;
+    GetPortBounds(s_SavedDrawingPort(), &frame);
+    ClipRect(&frame);
+    s_save.pict = OpenPicture(&frame);
+    s_save.recording = 1;
+    s_ShowPen();  // opening a picture hides the pen; the drawing stays visible
+  }
+  CheckPause();
+}
+
+void EndSaving() {
+  {
+    SavedPort saved;
+    s_SetGWorld(s_drawingWindow, nullptr);
+    if (s_save.recording) {
+      s_HidePen();
+      ClosePicture();
+      s_save.recording = 0;
+    }
+    SavePict(s_save.pict);
+  }
+  CheckPause();
+}
+
+void SavePict(PicHandle pict) {
+  if (!pict || !*pict) return;
+  FSSpec spec;
+  Boolean good = false;
+  if (s_save.usePresetSpec) {
+    spec = s_save.bitMapSpec;
+    good = s_save.bitMapGood;
+  } else if (VOKChooseSaveFile("drawing", kPictType, &spec, &good) != noErr) {
+    good = false;
+  }
+  if (!good) return;
+  Handle h = reinterpret_cast<Handle>(pict);
+  size_t size = size_t(GetHandleSize(h));
+  std::vector<uint8_t> file(kPictFileHeader + size, 0);
+  std::memcpy(file.data() + kPictFileHeader, *h, size);
+  s_SaveFileWhole("SavePict", &spec, file.data(), file.size(), kPictType, s_save.drawingCreator);
+}
+
+void BeginSavingProc() { BeginSaving(); }
+void EndSavingProc() { EndSaving(); }
