@@ -1,6 +1,7 @@
 // The one graph settings record with its defaults, and its setters.
 #include "vok/graph/graph_settings.h"
 
+#include <cmath>
 #include <cstring>
 
 GraphSettings s_g = {
@@ -61,4 +62,16 @@ void SetGraphFrameRange(double xMin, double xMax, double yMin, double yMax) {
   s_g.maxFrameX = xMax;
   s_g.minFrameY = yMin;
   s_g.maxFrameY = yMax;
+}
+
+void s_GraphWidenRange(double* lo, double* hi) {
+  if (!std::isfinite(*lo)) *lo = std::isfinite(*hi) ? *hi : 0.0;
+  if (!std::isfinite(*hi)) *hi = *lo;
+  if (*hi != *lo) return;
+  double w = 1.0;
+  if (*lo + w == *lo) w = std::fabs(*lo) * 0x1p-40;
+  if (std::isfinite(*lo + w))
+    *hi = *lo + w;
+  else
+    *lo = *hi - w;
 }

@@ -56,3 +56,7 @@ void SetGraphWidthHeight(int32_t width, int32_t height);
 void SetGraphFrameRange(double xMin, double xMax, double yMin, double yMax);
 // Copies `text` into a settings string of kGraphStringSize bytes, cut to fit.
 void s_GraphCopyString(char* dst, const char* text);
+// A range must have width for a scale: a constant v becomes v ... v + 1 (a
+// wider step where + 1 is lost in a huge v), kept finite; a non-finite end
+// is replaced first (0 for the low end, low + 1 for the high end).
+void s_GraphWidenRange(double* lo, double* hi);

@@ -38,7 +38,7 @@ struct SGRecord {
   FILE* file;          // the data file while it is being read
   char fileName[256];  // proposed in the open dialog, or opened directly
   int useDialog;       // 1: ask with the open dialog; 0: open fileName (SetGraphFileName)
-  int dataCount;       // data rows read ("Data Number")
+  long dataCount;      // data rows read ("Data Number", edited as a longType)
   char seriesNumberLabel[16];          // "Series Number"
   char (*columnNames)[kSGColumnNameSlot];  // columnCount names from the header
   int columnCount;

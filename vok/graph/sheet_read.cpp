@@ -268,7 +268,7 @@ int SGReadFile(FILE* file, const char* name, char* message, size_t messageSize) 
     outgrown = false;
     if (src.rewind() && src.next(&header, &headerLength)) rows = readRows(src, false, &outgrown);
   }
-  s_sg.dataCount = int(rows);
+  s_sg.dataCount = long(rows);
   clearStaleRows(s_sg.dataCount);
   s_sg.file = nullptr;
   SGSeriesRange();

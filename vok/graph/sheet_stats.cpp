@@ -89,22 +89,11 @@ bool columnRange(int column, double* lo, double* hi) {
   return true;
 }
 
-// A frame must have width: a constant v gets v ... v + 1 (a wider step
-// where + 1 is lost in a huge v), kept finite.
-void widen(double* lo, double* hi) {
-  if (*hi != *lo) return;
-  double w = 1.0;
-  if (*lo + w == *lo) w = std::fabs(*lo) * 0x1p-40;
-  if (std::isfinite(*lo + w))
-    *hi = *lo + w;
-  else
-    *lo = *hi - w;
-}
 }  // namespace
 
 void SGSeriesRange() {
   if (!s_sg.data || !s_sg.columnMin) return;
-  int rows = s_sg.dataCount < 0 ? 0 : s_sg.dataCount;
+  int rows = s_sg.dataCount < 0 ? 0 : int(s_sg.dataCount);
   if (rows > s_sgTables.rows) rows = s_sgTables.rows;  // "Data Number" may be edited past the tables
   int columns = s_sg.columnCount;
   if (columns > s_sgTables.columns) columns = s_sgTables.columns;
@@ -119,8 +108,8 @@ void s_SGSetDefaultFrameRange() {
   columnRange(s_sg.seriesX[0], &x0, &x1);
   columnRange(s_sg.seriesY[0], &y0, &y1);
   y0 = std::floor(y0), y1 = std::ceil(y1);
-  widen(&x0, &x1);
-  widen(&y0, &y1);
+  s_GraphWidenRange(&x0, &x1);
+  s_GraphWidenRange(&y0, &y1);
   s_g.minFrameX = x0, s_g.maxFrameX = x1;
   s_g.minFrameY = y0, s_g.maxFrameY = y1;
   for (int i = 0; i < s_sg.seriesCount; ++i) s_sg.seriesMin[i] = x0, s_sg.seriesMax[i] = x1;

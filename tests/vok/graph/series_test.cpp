@@ -1,0 +1,109 @@
+// Series of a data file drawn on an offscreen world: runs broken by rows
+// outside the x range, lines across missing cells, error bars alone, pen
+// widths and series colours — judged by the pixels drawn.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/support/paths.h"
+#include "tests/vok/plot/plot_fixture.h"
+#include "vok/graph/series.h"
+#include "vok/graph/sheet_data.h"
+
+namespace {
+class SeriesTest : public plottest::PlotTest {
+ protected:
+  void SetUp() override {
+    PlotTest::SetUp();
+    usePlain(200, 200);
+    transform(10, 10, 0, 0);  // 10 pixels per unit, world (0, 0) at the lower left
+    s_g.colorFlag = 0;
+    s_sg.showData = 0;
+  }
+  // Reads `text` as the data file; the frame and series 1 then span x 0 ... 19.
+  void read(const std::string& text) {
+    std::string path = vtest::scratchDir("series") + "/d.tsv";
+    vtest::writeFile(path, text);
+    char message[256];
+    ASSERT_EQ(SGReadPath(path.c_str(), message, sizeof message), kSGReadOK) << message;
+    s_g.minFrameX = s_sg.seriesMin[0] = 0;
+    s_g.maxFrameX = s_sg.seriesMax[0] = 19;
+  }
+  // Window pixel of world (x, y).
+  bool inkAt(double x, double y) const { return drawtest::inked(world, Plot2DTransX(x), Plot2DTransY(y)); }
+};
+}  // namespace
+
+TEST_F(SeriesTest, RowsOutsideTheRangeBreakTheLineAndGapsDoNot) {
+  // Row 2 has no y: rows 1-3 form one run; row 4 lies beyond the series' max
+  // and splits it from rows 5-6.
+  read("x\ty\n1\t5\n3\t\n5\t5\n7\t5\n9\t5\n11\t5\n");
+  s_sg.seriesMax[0] = 6;
+  s_sg.seriesMin[0] = 0;
+  PlotSpreadSheetOneSeries(0, 1, -1, 1, 0, s_sg.seriesMin[0], s_sg.seriesMax[0], 0, 0);
+  EXPECT_TRUE(inkAt(3, 5)) << "line from row 1 across the missing cell to row 3";
+  EXPECT_FALSE(inkAt(6.5, 5)) << "rows beyond the series' x range are neither drawn nor joined";
+  EXPECT_FALSE(inkAt(10, 5));
+
+  s_sg.seriesMax[0] = 19;
+  s_g.maxFrameX = 8;  // the frame's range cuts too: rows 5 and 6 lie beyond it
+  EraseRect(&world->portRect);
+  PlotSpreadSheetOneSeries(0, 1, -1, 1, 0, 0, 19, 0, 0);
+  EXPECT_TRUE(inkAt(6, 5));
+  EXPECT_FALSE(inkAt(10, 5));
+}
+
+TEST_F(SeriesTest, NoLineAndNoMarkerLeavesOnlyTheErrorBars) {
+  read("x\ty\tsd\n5\t5\t2\n10\t5\t2\n");
+  PlotSpreadSheetOneSeries(0, 1, 2, 1, 0, 0, 19, 1, 0);
+  EXPECT_FALSE(inkAt(7.5, 5)) << "no line between the points";
+  EXPECT_TRUE(inkAt(5, 6.5)) << "the bar runs from y - s to y + s";
+  EXPECT_TRUE(inkAt(5, 3.5));
+  // The caps are 10 pixels wide, centred on the bar's ends.
+  int top = Plot2DTransY(7), h = Plot2DTransX(5);
+  EXPECT_TRUE(drawtest::inked(world, h - 5, top));
+  EXPECT_TRUE(drawtest::inked(world, h + 4, top));
+  EXPECT_FALSE(drawtest::inked(world, h - 7, top));
+}
+
+TEST_F(SeriesTest, PenWidthRoundsAndMarkersDraw) {
+  read("x\ty\n2\t2\n18\t2\n");
+  PlotSpreadSheetOneSeries(0, 1, -1, 1.5, 0, 0, 19, 0, 0);
+  Rect box = drawtest::inkBox(world);
+  EXPECT_EQ(box.bottom - box.top, 2) << "pen width 1.5 gives a 2-pixel pen";
+  EraseRect(&world->portRect);
+  PlotSpreadSheetOneSeries(0, 1, -1, 1.4, 0, 0, 19, 0, 0);
+  box = drawtest::inkBox(world);
+  EXPECT_EQ(box.bottom - box.top, 1);
+  EraseRect(&world->portRect);
+  PlotSpreadSheetOneSeries(0, 1, -1, 1, 4, 0, 19, 1, 1);  // filled circles, no line
+  EXPECT_TRUE(inkAt(2, 2.2));
+  EXPECT_FALSE(inkAt(10, 2)) << "no line";
+}
+
+TEST_F(SeriesTest, ColoursFollowDataColorModuloSix) {
+  read("x\ty\n2\t10\n18\t10\n");
+  s_g.colorFlag = 1;
+  s_sg.dataColor[0] = 12;  // 12 mod 6 = 0: the sixth colour, yellow
+  GraphPlotSpreadSheet();
+  uint32_t yellow = drawtest::pixel(world, Plot2DTransX(10), Plot2DTransY(10));
+  EXPECT_EQ(yellow & 0x0000FF, 0u) << std::hex << yellow;
+  EXPECT_NE(yellow & 0xFF0000, 0u) << std::hex << yellow;
+  EXPECT_NE(yellow & 0x00FF00, 0u) << std::hex << yellow;
+  s_sg.dataColor[0] = 1;  // green
+  GraphPlotSpreadSheet();
+  uint32_t green = drawtest::pixel(world, Plot2DTransX(10), Plot2DTransY(10));
+  EXPECT_EQ(green & 0xFF0000, 0u) << std::hex << green;
+  EXPECT_NE(green & 0x00FF00, 0u) << std::hex << green;
+}
+
+TEST_F(SeriesTest, SeriesNamingColumnsBeyondTheFileAreLeftOut) {
+  read("x\ty\n2\t10\n18\t10\n");
+  s_sg.seriesY[0] = 9;  // the file has two columns
+  GraphPlotSpreadSheet();
+  EXPECT_EQ(inkCount(), 0);
+  s_sg.seriesY[0] = 2;
+  s_sg.dataCount = 1 << 30;  // "Data Number" edited past the tables
+  GraphPlotSpreadSheet();
+  EXPECT_TRUE(inkAt(10, 10));
+}
