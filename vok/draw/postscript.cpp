@@ -79,6 +79,23 @@ void writePaint(GrafVerb verb) {
   }
 }
 
+// Painting a shape consumes the path and with it the current point, which
+// the next line's lineto starts from: put it back at the pen of the drawing
+// (in buffered mode the unscaled buffer's, not the window's).
+void writePenPoint() {
+  Point pen;
+  if (s_drawingPort)
+    pen = s_drawingPort->pnLoc;
+  else
+    GetPen(&pen);
+  s_PSPrintf("%d %d moveto\n", pen.h, pen.v);
+}
+
+void finishShape(GrafVerb verb) {
+  writePaint(verb);
+  writePenPoint();
+}
+
 // A shape QuickDraw draws nothing for leaves nothing in the file either.
 bool emptyShape(const Rect* r) { return !r || r->right <= r->left || r->bottom <= r->top; }
 
@@ -155,7 +172,7 @@ void s_PSRect(GrafVerb verb, const Rect* r) {
   if (!s_PSRecording() || emptyShape(r)) return;
   s_PSPrintf("%d %d moveto\n%d %d lineto\n%d %d lineto\n%d %d lineto\nclosepath\n", r->left, r->top, r->right,
              r->top, r->right, r->bottom, r->left, r->bottom);
-  writePaint(verb);
+  finishShape(verb);
 }
 
 void s_PSOval(GrafVerb verb, const Rect* r) {
@@ -168,7 +185,7 @@ void s_PSOval(GrafVerb verb, const Rect* r) {
   curve(left, bottom - 0.55 * ry, left + 0.55 * rx, bottom, cx, bottom);
   curve(right - 0.55 * rx, bottom, right, bottom - 0.55 * ry, right, cy);
   s_PSPrintf("closepath\n");
-  writePaint(verb);
+  finishShape(verb);
 }
 
 // The corners are joined by straight edges, which make the outline a rounded rectangle.
@@ -189,7 +206,7 @@ void s_PSRRect(GrafVerb verb, const Rect* r, short ovalWidth, short ovalHeight) 
   s_PSPrintf("%f %f lineto\n", right - rx, bottom);
   curve(right - 0.55 * rx, bottom, right, bottom - 0.55 * ry, right, bottom - ry);
   s_PSPrintf("closepath\n");
-  writePaint(verb);
+  finishShape(verb);
 }
 
 // QuickDraw measures arc angles clockwise from 12 o'clock; in the file's
@@ -220,6 +237,7 @@ void s_PSArc(GrafVerb verb, const Rect* r, short startAngle, short arcAngle) {
   if (verb != kQDGrafVerbFrame) s_PSPrintf("closepath\n");
   writePaint(verb);
   s_PSPrintf("grestore\n");
+  writePenPoint();
 }
 
 void s_PSPoly(GrafVerb verb, PolyHandle poly) {
@@ -232,5 +250,5 @@ void s_PSPoly(GrafVerb verb, PolyHandle poly) {
   for (int i = 1; i < count; ++i) s_PSPrintf("%d %d lineto\n", pts[i].h, pts[i].v);
   s_PSPrintf("closepath\n");
   HUnlock(reinterpret_cast<Handle>(poly));
-  writePaint(verb);
+  finishShape(verb);
 }

@@ -166,7 +166,8 @@ TEST_F(BufferedTest, RecordingIsUnscaled) {
   EXPECT_EQ(body().substr(before.size()),
             "10 10 moveto\n20 10 lineto\nstroke\n20 10 moveto\n/Geneva findfont\n9 scalefont\nsetfont\n"
             "/Times-Roman findfont\n9 scalefont\nsetfont\n30 40 moveto\n30 40 moveto\n1 -1 scale\n(a) show\n"
-            "1 -1 scale\n20 50 moveto\n40 50 lineto\n40 60 lineto\n20 60 lineto\nclosepath\nstrokepath\nfill\n");
+            "1 -1 scale\n20 50 moveto\n40 50 lineto\n40 60 lineto\n20 60 lineto\nclosepath\nstrokepath\nfill\n"
+            "34 40 moveto\n");
   EPSSetNextOutputPath((dir + "/b.eps").c_str());
   EndEPSSaving();
   std::string eps = vtest::readFile(dir + "/b.eps");

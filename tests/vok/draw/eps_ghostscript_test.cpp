@@ -237,6 +237,28 @@ TEST_F(EPSGhostscriptTest, VectorDrawingOfEveryPrimitive) {
   }
 }
 
+// A marker drawn at each point of a polyline: every shape's fill consumes
+// the current point that the next line continues from.
+TEST_F(EPSGhostscriptTest, LinesContinueAfterShapesDrawnAtThePen) {
+  VTEST_REQUIRE(vtest::haveGhostscript(), "gs");
+  usePlain(kW, kH);
+  BeginEPSSaving();
+  s_MoveTo(10, 10);
+  for (short i = 1; i <= 4; ++i) {
+    s_LineTo(short(10 + 30 * i), short(10 + 20 * (i % 2)));
+    Point pen;
+    GetPen(&pen);
+    Rect box = {short(pen.v - 3), short(pen.h - 3), short(pen.v + 3), short(pen.h + 3)};
+    if (i == 1) PaintOval(&box);
+    if (i == 2) FrameRect(&box);
+    if (i == 3) PaintArc(&box, 0, 180);
+    if (i == 4) FrameRoundRect(&box, 2, 2);
+  }
+  s_LineTo(10, 60);
+  std::string eps = saveEPS(dir + "/markers.eps");
+  expectValidEPS(eps, true);
+}
+
 // Every bitmap flavour of the same drawing renders as our own pixels.
 TEST_F(EPSGhostscriptTest, BitmapDrawingsMatchPixelForPixel) {
   VTEST_REQUIRE(vtest::haveGhostscript(), "gs");

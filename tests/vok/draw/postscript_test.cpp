@@ -23,12 +23,13 @@ TEST_F(PostScriptTest, HeaderOfTheRecording) {
 // o'clock, clockwise; in the file's y-down user space PostScript angles turn
 // clockwise from 3 o'clock: 0..90 is 270..360.
 TEST_F(PostScriptTest, EachPrimitiveWritesItsPath) {
+  // After every shape the pen's point is set again, so lines go on from it.
   const struct {
     void (*draw)();
     const char* ps;
   } cases[] = {
       {[] { FrameRect(&(const Rect&)Rect{10, 20, 30, 40}); },
-       "20 10 moveto\n40 10 lineto\n40 30 lineto\n20 30 lineto\nclosepath\nstrokepath\nfill\n"},
+       "20 10 moveto\n40 10 lineto\n40 30 lineto\n20 30 lineto\nclosepath\nstrokepath\nfill\n0 0 moveto\n"},
       // Text is shown upright at the pen.
       {[] {
          s_MoveTo(5, 12);
@@ -38,18 +39,18 @@ TEST_F(PostScriptTest, EachPrimitiveWritesItsPath) {
       // Arcs are scaled circles on the same side.
       {[] { FrameArc(&(const Rect&)Rect{0, 0, 50, 100}, 0, 90); },
        "gsave\n1 0.500000 scale\nnewpath\n50.000000 50.000000 50.000000 270.000000 360.000000 arc\n"
-       "strokepath\nfill\ngrestore\n"},
+       "strokepath\nfill\ngrestore\n20 12 moveto\n"},
       // Pie wedges start at the centre; a full circle stays whole.
       {[] { PaintArc(&(const Rect&)Rect{0, 0, 40, 20}, 90, -360); },
        "gsave\n0.500000 1 scale\n20.000000 20.000000 moveto\n"
-       "20.000000 20.000000 20.000000 0.000000 -360.000000 arcn\nclosepath\nfill\ngrestore\n"},
+       "20.000000 20.000000 20.000000 0.000000 -360.000000 arcn\nclosepath\nfill\ngrestore\n20 12 moveto\n"},
       // Round-rect corners joined by edges; the corner height is cut to the rectangle's.
       {[] { PaintRoundRect(&(const Rect&)Rect{0, 0, 20, 40}, 10, 100); },
        "40.000000 10.000000 moveto\n"
        "40.000000 5.500000 37.250000 0.000000 35.000000 0.000000 curveto\n5.000000 0.000000 lineto\n"
        "2.750000 0.000000 0.000000 5.500000 0.000000 10.000000 curveto\n0.000000 10.000000 lineto\n"
        "0.000000 14.500000 2.750000 20.000000 5.000000 20.000000 curveto\n35.000000 20.000000 lineto\n"
-       "37.250000 20.000000 40.000000 14.500000 40.000000 10.000000 curveto\nclosepath\nfill\n"},
+       "37.250000 20.000000 40.000000 14.500000 40.000000 10.000000 curveto\nclosepath\nfill\n20 12 moveto\n"},
   };
   for (const auto& c : cases) {
     std::string before = body();
@@ -130,7 +131,7 @@ TEST_F(PostScriptTest, EraseUsesTheBackgroundThenRestoresTheForeground) {
   EraseRect(&r);
   EXPECT_EQ(body().substr(before.size()),
             "0 0 moveto\n2 0 lineto\n2 2 lineto\n0 2 lineto\nclosepath\n"
-            "1.000000 1.000000 0.000000 setrgbcolor\nfill\n0.000000 0.000000 1.000000 setrgbcolor\n");
+            "1.000000 1.000000 0.000000 setrgbcolor\nfill\n0.000000 0.000000 1.000000 setrgbcolor\n0 0 moveto\n");
 }
 
 TEST_F(PostScriptTest, PatternFillIsABackgroundFillThenTheMaskInTheForeground) {
@@ -143,7 +144,7 @@ TEST_F(PostScriptTest, PatternFillIsABackgroundFillThenTheMaskInTheForeground) {
             "0.000000 0.000000 0.000000\n<<\n/PaintType 2 /PatternType 1 /TilingType 1\n"
             "/BBox [0 0 8 8] /XStep 8 /YStep 8\n/PaintProc {\npop\n8 8 true [1 0 0 1 0 0] {<\n"
             "80 40 20 10 08 04 02 01 \n>} imagemask\n}>>\nmatrix makepattern\nsetpattern\n"
-            "fill\n0.000000 0.000000 0.000000 setrgbcolor\n");
+            "fill\n0.000000 0.000000 0.000000 setrgbcolor\n0 0 moveto\n");
 }
 
 TEST_F(PostScriptTest, PolygonPathFromItsPoints) {
@@ -156,7 +157,7 @@ TEST_F(PostScriptTest, PolygonPathFromItsPoints) {
   std::string before = body();  // the defining lines draw nothing
   EXPECT_EQ(before, "1 1 moveto\n");
   InvertPoly(p);
-  EXPECT_EQ(body().substr(before.size()), "1 1 moveto\n9 1 lineto\n5 7 lineto\n1 1 lineto\nclosepath\nfill\n");
+  EXPECT_EQ(body().substr(before.size()), "1 1 moveto\n9 1 lineto\n5 7 lineto\n1 1 lineto\nclosepath\nfill\n1 1 moveto\n");
   KillPoly(p);
 }
 
