@@ -4,6 +4,7 @@
 #include "vok/frame/messages.h"
 
 #include <cstdarg>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -56,6 +57,13 @@ void PrintError(const char* format, ...) {
 
 void AlertMessage(const char* message, short kind) {
   if (kind < 0 || kind > 3) return;
+  // Nobody sees the alert of a scripted run: its text goes to the log too.
+  if (s_HeadlessRun()) {
+    const char* m = message ? message : "";
+    size_t n = std::strlen(m);
+    if (n && m[n - 1] == '\n') --n;
+    std::fprintf(stderr, "vok: alert: %.*s\n", int(n), m);
+  }
   Str255 text;
   CopyCToPascal(message ? message : "", text);  // bounded to 255 characters
   ParamText(text, (ConstStr255Param) "", (ConstStr255Param) "", (ConstStr255Param) "");
