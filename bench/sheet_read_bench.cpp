@@ -63,7 +63,7 @@ int child(const char* path, int capacity) {
   if (status != kSGReadOK) return std::fprintf(stderr, "%s", message), 1;
   double tables = double(s_sgTables.columns) * (double(s_sgTables.rows) * (sizeof(double) + sizeof(int)) +
                                                 2 * sizeof(void*));
-  std::printf("%.6f %.6f %d %d %.0f %.0f\n", seconds, cpu, s_sg.dataCount, s_sg.dataNumber,
+  std::printf("%.6f %.6f %ld %d %.0f %.0f\n", seconds, cpu, s_sg.dataCount, s_sg.dataNumber,
               (vmHWMkB() - before) * 1024.0, tables);
   return 0;
 }

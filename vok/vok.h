@@ -21,4 +21,6 @@
 #include "vok/graph/sheet_data.h"
 #include "vok/graph/sheet_scan.h"
 #include "vok/output/printing.h"
+#include "vok/graph/graph_loop.h"
+#include "vok/graph/series.h"
 #include "vok/output/saving.h"

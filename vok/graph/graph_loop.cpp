@@ -21,6 +21,12 @@
 GraphKindState s_g1 = {kGraphFunction, nullptr, nullptr, 0};
 
 namespace {
+// The dialog may have lengthened a column name past what a name holds.
+void s_GraphDialog() {
+  ParametersDialogP(s_g.dialog);
+  SGBoundColumnNames();
+}
+
 void s_GraphPass() {
   CheckPause();
   s_GraphSetTransform();
@@ -70,10 +76,10 @@ void DrawGraph() {
   short n = short(1 / s_d_scale);
   s_PenSize(n, n);
 
-  ParametersDialogP(s_g.dialog);
+  s_GraphDialog();
   while (!s_g.exitGraph) {
     s_GraphPass();
-    ParametersDialogP(s_g.dialog);
+    s_GraphDialog();
   }
   s_PenMode(pen.pnMode);
 }

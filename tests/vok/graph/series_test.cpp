@@ -35,22 +35,19 @@ class SeriesTest : public plottest::PlotTest {
 }  // namespace
 
 TEST_F(SeriesTest, RowsOutsideTheRangeBreakTheLineAndGapsDoNot) {
-  // Row 2 has no y: rows 1-3 form one run; row 4 lies beyond the series' max
-  // and splits it from rows 5-6.
-  read("x\ty\n1\t5\n3\t\n5\t5\n7\t5\n9\t5\n11\t5\n");
-  s_sg.seriesMax[0] = 6;
-  s_sg.seriesMin[0] = 0;
-  PlotSpreadSheetOneSeries(0, 1, -1, 1, 0, s_sg.seriesMin[0], s_sg.seriesMax[0], 0, 0);
-  EXPECT_TRUE(inkAt(3, 5)) << "line from row 1 across the missing cell to row 3";
-  EXPECT_FALSE(inkAt(6.5, 5)) << "rows beyond the series' x range are neither drawn nor joined";
-  EXPECT_FALSE(inkAt(10, 5));
-
-  s_sg.seriesMax[0] = 19;
-  s_g.maxFrameX = 8;  // the frame's range cuts too: rows 5 and 6 lie beyond it
-  EraseRect(&world->portRect);
+  // Row 2 has no y: rows 1-3 form one run across it. Row 4 lies beyond the
+  // x range and splits rows 5-6 off: no segment from row 3 to row 5.
+  read("x\ty\n1\t5\n3\t\n5\t5\n25\t5\n7\t5\n9\t5\n");
   PlotSpreadSheetOneSeries(0, 1, -1, 1, 0, 0, 19, 0, 0);
-  EXPECT_TRUE(inkAt(6, 5));
-  EXPECT_FALSE(inkAt(10, 5));
+  EXPECT_TRUE(inkAt(3, 5)) << "line from row 1 across the missing cell to row 3";
+  EXPECT_FALSE(inkAt(6, 5)) << "rows 3 and 5 are not joined";
+  EXPECT_TRUE(inkAt(8, 5)) << "rows 5 and 6 are";
+  EXPECT_FALSE(inkAt(15, 5)) << "nothing towards the row outside the range";
+
+  EraseRect(&world->portRect);
+  PlotSpreadSheetOneSeries(0, 1, -1, 1, 0, 0, 6, 0, 0);  // the series' own range cuts as well
+  EXPECT_TRUE(inkAt(3, 5));
+  EXPECT_FALSE(inkAt(8, 5));
 }
 
 TEST_F(SeriesTest, NoLineAndNoMarkerLeavesOnlyTheErrorBars) {

@@ -74,7 +74,7 @@ std::string params() {
 void report(const std::string& when) {
   std::string names;
   for (int c = 0; c < s_sg.columnCount; ++c) names += std::string(c ? "|" : "") + s_sg.columnNames[c];
-  std::printf("%s: file=%s columns=%d rows=%d names=%s", when.c_str(), base(s_sg.fileName), s_sg.columnCount,
+  std::printf("%s: file=%s columns=%d rows=%ld names=%s", when.c_str(), base(s_sg.fileName), s_sg.columnCount,
               s_sg.dataCount, names.c_str());
   if (s_sg.seriesCount > 0)
     std::printf(" x1=%d y1=%d pen2=%g frame=%g..%g,%g..%g", s_sg.seriesX[0], s_sg.seriesY[0],
