@@ -13,6 +13,7 @@
 #include "vok/draw/drawing_window.h"
 #include "vok/draw/styled_text.h"
 #include "vok/graph/function_data.h"
+#include "vok/graph/graph_loop.h"
 #include "vok/graph/graph_settings.h"
 #include "vok/graph/sheet_data.h"
 #include "vok/plot/plot.h"
@@ -21,14 +22,9 @@
 double GraphConvertX(double x) { return s_sg.logX ? SafeLog(x) : x; }
 double GraphConvertY(double y) { return s_sg.logY ? SafeLog(y) : y; }
 
-bool s_GraphFunctionBars() { return s_g.graphDimension == 1 && s_fg.barGraph; }
+bool s_GraphFunctionBars() { return s_g.graphDimension == 1 && s_g1.graphKind == kGraphFunction && s_fg.barGraph; }
 
 namespace {
-void safeRange(double* lo, double* hi) {
-  if (!std::isfinite(*lo)) *lo = 0.0;
-  if (!std::isfinite(*hi) || *hi == *lo) *hi = *lo + 1.0;
-}
-
 // A fixed pixel offset in drawing units.
 short scaled(double pixels) { return s_PlotTrunc16(pixels / s_d_scale); }
 
@@ -131,8 +127,8 @@ void GraphPlottedFrameRange(double* x0, double* x1, double* y0, double* y1) {
   }
   *y0 = GraphConvertY(s_g.minFrameY);
   *y1 = GraphConvertY(s_g.maxFrameY);
-  safeRange(x0, x1);
-  safeRange(y0, y1);
+  s_GraphWidenRange(x0, x1);
+  s_GraphWidenRange(y0, y1);
 }
 
 void DrawGraphLabel(const char* text) {

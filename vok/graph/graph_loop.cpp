@@ -49,9 +49,7 @@ void s_GraphPass() {
 
 void s_GraphSetTransform() {
   double x0, x1, y0, y1;
-  GraphPlottedFrameRange(&x0, &x1, &y0, &y1);
-  s_GraphWidenRange(&x0, &x1);
-  s_GraphWidenRange(&y0, &y1);
+  GraphPlottedFrameRange(&x0, &x1, &y0, &y1);  // widened where it has no width
   SetPlot4B(0, int32_t(s_g.left / s_d_scale), int32_t(s_g.bottom / s_d_scale), 0, 0);
   SetPlot4O(0, x0, y0, 0, 0);
   SetPlot4W(0, (s_g.width / s_d_scale) / (x1 - x0), (s_g.height / s_d_scale) / (y1 - y0), 0, 0);

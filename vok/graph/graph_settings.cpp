@@ -65,7 +65,7 @@ void SetGraphFrameRange(double xMin, double xMax, double yMin, double yMax) {
 }
 
 void s_GraphWidenRange(double* lo, double* hi) {
-  if (!std::isfinite(*lo)) *lo = std::isfinite(*hi) ? *hi : 0.0;
+  if (!std::isfinite(*lo)) *lo = 0.0;
   if (!std::isfinite(*hi)) *hi = *lo;
   if (*hi != *lo) return;
   double w = 1.0;

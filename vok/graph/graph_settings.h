@@ -57,6 +57,6 @@ void SetGraphFrameRange(double xMin, double xMax, double yMin, double yMax);
 // Copies `text` into a settings string of kGraphStringSize bytes, cut to fit.
 void s_GraphCopyString(char* dst, const char* text);
 // A range must have width for a scale: a constant v becomes v ... v + 1 (a
-// wider step where + 1 is lost in a huge v), kept finite; a non-finite end
-// is replaced first (0 for the low end, low + 1 for the high end).
+// wider step where + 1 is lost in a huge v), kept finite; an end that is not
+// finite is replaced first (0 for the low end, then the low end for the high).
 void s_GraphWidenRange(double* lo, double* hi);
