@@ -135,7 +135,7 @@ bool VokWriteFileAtomic(const std::string& path, const void* data, size_t size, 
 OSErr FSpWriteFileAtomic(const FSSpec* spec, const void* data, size_t size, OSType type, OSType creator) {
   std::string path;
   if (!VokSpecToPath(spec, &path)) {
-    report(nullptr, "not a usable file specification", EINVAL);
+    report(nullptr, "not a usable FSSpec", EINVAL);
     return bdNamErr;
   }
   if (VokWriteFileAtomic(path, data, size, type, creator, nullptr)) return noErr;

@@ -8,7 +8,7 @@
 
 #include "platform/gfx/gfx.h"
 
-// A file specification: 70 bytes, as callers copy it byte for byte.
+// An FSSpec: 70 bytes, as callers copy it byte for byte.
 // parID names a folder through a process-wide table (never 0 for a valid
 // spec); a name longer than 63 bytes is kept in a side table and the name
 // field holds a short key for it. An all-zero spec is "no file".
@@ -43,7 +43,7 @@ enum : short { smSystemScript = -1 };
 enum : short { kVokVolume = -1 };  // the one volume: the whole file tree
 
 // Spec for `name` in folder dirID. A name starting with '/' is a full path,
-// any other name is taken relative to the folder. Fills the spec and returns
+// any other name is taken relative to the folder. Fills the FSSpec and returns
 // fnfErr when the file does not exist (yet), bdNamErr for an unusable name.
 OSErr FSMakeFSSpec(short vRefNum, long dirID, ConstStr255Param name, FSSpec* spec);
 // FSRef of an existing file (fnfErr otherwise; the ref is filled anyway so

@@ -35,7 +35,7 @@ OpenFile* lookup(short ref) {
 
 bool specPath(const FSSpec* spec, std::string* path) {
   if (VokSpecToPath(spec, path)) return true;
-  vokfile::setErrorText("not a usable file specification");
+  vokfile::setErrorText("not a usable FSSpec");
   return false;
 }
 

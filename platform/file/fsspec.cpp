@@ -79,7 +79,7 @@ const std::string* folderPath(int32_t id) {
   return &t.folders[size_t(id - kFirstFolderID)];
 }
 
-// Puts name into the spec; long names get a key "<first 50 bytes>#<n>".
+// Puts name into the FSSpec; long names get a key "<first 50 bytes>#<n>".
 void storeName(FSSpec* spec, const std::string& name) {
   std::string key = name;
   if (name.size() > 63) {

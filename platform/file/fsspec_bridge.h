@@ -1,5 +1,5 @@
 // The one entry the event layer needs from the file layer: turning a document
-// path into a file specification when a descriptor is coerced to typeFSS.
+// path into an FSSpec when a descriptor is coerced to typeFSS.
 // Kept free of file.h so the event layer does not depend on it.
 #pragma once
 

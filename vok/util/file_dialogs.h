@@ -47,5 +47,5 @@ FILE* DialogFOpen(const char* defaultName, const char* mode);
 const char* DialogFPath();
 // Open dialog for any file; *spec is the choice, all zero on cancel or error.
 FSSpec* DialogFSSpec(FSSpec* spec);
-// The dialogs open in this folder from now on (a copy of the spec is kept).
+// The dialogs open in this folder from now on (a copy of the FSSpec is kept).
 void SetDefaultFileLocation(const FSSpec* folderSpec);

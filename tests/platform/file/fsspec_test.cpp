@@ -65,7 +65,7 @@ TEST(FSSpec, UnusableSpecsAndNamesAreRefused) {
   EXPECT_FALSE(VokSpecWithName(&s, "..", &t));
   EXPECT_TRUE(VokSpecWithName(&s, "0", &t));
   EXPECT_EQ(specPath(t), "/tmp/0");
-  // A name written straight into the spec (as the toolkit does) is checked too.
+  // A name written straight into the FSSpec (as the toolkit does) is checked too.
   s.name[0] = 3;
   std::memcpy(s.name + 1, "a/b", 3);
   EXPECT_FALSE(VokSpecToPath(&s, &p));
