@@ -4,6 +4,7 @@
 //            then the "Print BitMap" button (page setup, print dialog, job)
 //   same:    a bitmap job, then one with the same page setup and no dialogs
 //   format:  PageSetUp(PRINT_MODE) on a fresh session; prints the format
+//   picture: the shapes drawn between BeginPrinting and EndPrinting
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -82,6 +83,11 @@ int main() {
     EndBitMapPrinting();
     std::printf("second %d\n", int(s_print.bitMapAccepted));
     describeFormat(s_print.pageFormat);
+  } else if (which == "picture") {
+    BeginPrinting();
+    drawShapes();
+    writeWindow(env("PRINT_EXPECT", "expect.ppm"));
+    std::printf("printed %d\n", int(EndPrinting()));
   } else if (which == "format") {
     PMPrintSession session = nullptr;
     PMCreateSession(&session);
