@@ -10,6 +10,7 @@
 #include <string>
 
 #include "vok/params/pd_procs.h"
+#include "tests/support/window_ppm.h"
 #include "vok/vok.h"
 
 namespace {
@@ -37,20 +38,6 @@ void drawShapes() {
   PenNormal();
 }
 
-void writeWindow(const std::string& path) {
-  FILE* f = std::fopen(path.c_str(), "wb");
-  if (!f) return;
-  const PixMap& pm = s_drawingPort->portPixMap;
-  int w = pm.bounds.right - pm.bounds.left, h = pm.bounds.bottom - pm.bounds.top;
-  std::fprintf(f, "P6\n%d %d\n255\n", w, h);
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) {
-      uint32_t p = pm.baseAddr[size_t(y) * size_t(pm.rowPixels) + size_t(x)];
-      unsigned char rgb[3] = {uint8_t(p >> 16), uint8_t(p >> 8), uint8_t(p)};
-      std::fwrite(rgb, 1, 3, f);
-    }
-  std::fclose(f);
-}
 
 void describeFormat(PMPageFormat f) {
   std::string paper;
@@ -68,7 +55,7 @@ int main() {
   std::string which = env("PRINT_CASE");
   if (which == "bitmap") {
     drawShapes();
-    writeWindow(env("PRINT_EXPECT", "expect.ppm"));
+    vtest::writeDrawingPPM(env("PRINT_EXPECT", "expect.ppm"));
     PrintProc();
     std::printf("accepted %d\n", int(s_print.bitMapAccepted));
     describeFormat(s_print.pageFormat);
@@ -86,7 +73,7 @@ int main() {
   } else if (which == "picture") {
     BeginPrinting();
     drawShapes();
-    writeWindow(env("PRINT_EXPECT", "expect.ppm"));
+    vtest::writeDrawingPPM(env("PRINT_EXPECT", "expect.ppm"));
     std::printf("printed %d\n", int(EndPrinting()));
   } else if (which == "format") {
     PMPrintSession session = nullptr;

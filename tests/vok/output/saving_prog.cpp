@@ -10,6 +10,7 @@
 #include <string>
 
 #include "vok/params/pd_procs.h"
+#include "tests/support/window_ppm.h"
 #include "vok/vok.h"
 
 namespace {
@@ -41,20 +42,6 @@ void drawShapes() {
   PaintRect(&low);
 }
 
-void writeWindow(const std::string& path) {
-  FILE* f = std::fopen(path.c_str(), "wb");
-  if (!f) return;
-  const PixMap& pm = s_drawingPort->portPixMap;
-  int w = pm.bounds.right - pm.bounds.left, h = pm.bounds.bottom - pm.bounds.top;
-  std::fprintf(f, "P6\n%d %d\n255\n", w, h);
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) {
-      uint32_t p = pm.baseAddr[size_t(y) * size_t(pm.rowPixels) + size_t(x)];
-      unsigned char rgb[3] = {uint8_t(p >> 16), uint8_t(p >> 8), uint8_t(p)};
-      std::fwrite(rgb, 1, 3, f);
-    }
-  std::fclose(f);
-}
 }  // namespace
 
 int main() {
@@ -65,7 +52,7 @@ int main() {
     HideWindow(s_textWindow);
     SaveProc();
     drawShapes();
-    writeWindow("expect.ppm");
+    vtest::writeDrawingPPM("expect.ppm");
     SaveProc();
     for (int i = 0; i < 3; ++i) {
       Rect mark = {short(10 + 10 * i), 10, short(18 + 10 * i), 18};
@@ -75,14 +62,14 @@ int main() {
   } else if (which == "color") {
     StartDrawingOnly();
     drawShapes();
-    writeWindow("expect.ppm");
+    vtest::writeDrawingPPM("expect.ppm");
     SaveProc();
   } else if (which == "picture") {
     StartDrawingOnly();
     BeginSaving();
     drawShapes();
     EndSaving();
-    writeWindow("expect.ppm");
+    vtest::writeDrawingPPM("expect.ppm");
     BeginSaving();
     Rect more = {10, 10, 30, 30};
     PaintRect(&more);
