@@ -4,7 +4,9 @@
 //            (window pixels to expect.ppm), then three automatic saves
 //   color:   colour mode; the drawing saved as a bitmap (a picture)
 //   picture: BeginSaving/EndSaving twice (the second save may be cancelled),
-//            then a third recording, to show the recording always ends
+//            then a third recording, to show the recording always ends;
+//            prints the size of the first picture's handle
+//   monofail: black-and-white mode; the drawing saved as a bitmap once
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -64,11 +66,17 @@ int main() {
     drawShapes();
     vtest::writeDrawingPPM("expect.ppm");
     SaveProc();
+  } else if (which == "monofail") {
+    StartBW();
+    HideWindow(s_textWindow);
+    drawShapes();
+    SaveProc();
   } else if (which == "picture") {
     StartDrawingOnly();
     BeginSaving();
     drawShapes();
     EndSaving();
+    std::printf("pict %ld\n", long(GetHandleSize(reinterpret_cast<Handle>(s_save.pict))));
     vtest::writeDrawingPPM("expect.ppm");
     BeginSaving();
     Rect more = {10, 10, 30, 30};

@@ -120,6 +120,14 @@ TEST(Saving, RecordedDrawingsSaveAsPicturesAndACancelledSaveStillEndsTheRecordin
   long bad = pictureMismatches(dir + "/drawing.pict", window, &log);
   ASSERT_GE(bad, 0) << log;
   EXPECT_LE(bad, long(window.rgb.size()) / 100);
+  long handleSize = 0;
+  size_t at = r.out.find("pict ");
+  ASSERT_NE(at, std::string::npos) << r.out;
+  handleSize = std::stol(r.out.substr(at + 5));
+  ASSERT_GT(handleSize, 10);
+  std::string file = vtest::readFile(dir + "/drawing.pict");
+  EXPECT_EQ(long(file.size()), 512 + handleSize) << "512 zero bytes, then the picture's bytes";
+  EXPECT_EQ(file.substr(0, 512), std::string(512, '\0'));
   EXPECT_GT(fileSize(dir + "/empty.pict"), 512);
   EXPECT_EQ(vtest::regularFiles(dir), 6) << "s.txt, expect.ppm, drawing.pict (with its .ppm and .log), empty.pict";
 }
@@ -133,4 +141,16 @@ TEST(Saving, AFailedWriteKeepsThePreviousFileAndSaysWhy) {
   EXPECT_EQ(vtest::readFile(dir + "/keep.pict"), "old picture");
   EXPECT_NE((r.out + r.err).find("Error in SavePict: cannot write " + dir + "/keep.pict"), std::string::npos) << r.err;
   EXPECT_EQ(vtest::regularFiles(dir), 3) << "no temporary file left beside it";
+}
+
+TEST(Saving, AFailedMacPaintWriteKeepsThePreviousFile) {
+  std::string dir = vtest::scratchDir("saving-mono-fail");
+  vtest::writeFile(dir + "/keep.mac", "old image");
+  // The image outgrows a 1 KiB file size limit, as on a full disk.
+  vtest::RunResult r = runProg(dir, "monofail", "saveas \"keep.mac\"\ncancel\n", "trap '' XFSZ; ulimit -f 1;");
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(vtest::readFile(dir + "/keep.mac"), "old image");
+  EXPECT_NE((r.out + r.err).find("Error in EndBitMapSaving: cannot write " + dir + "/keep.mac"), std::string::npos)
+      << r.err;
+  EXPECT_EQ(vtest::regularFiles(dir), 2) << "s.txt and keep.mac; no temporary file left beside them";
 }
