@@ -44,34 +44,36 @@ bool s_SaveFileWhole(const char* who, const FSSpec* spec, const void* data, size
 void SetDrawingCreator(OSType creator) { s_save.drawingCreator = creator; }
 void SetBitMapCreator(OSType creator) { s_save.bitMapCreator = creator; }
 
-void BeginSaving() {
+void s_BeginDrawingPicture(PicHandle* pict) {
   if (s_save.recording) PrintError("Error: Consecutive call of BeginSaving or BeginPrinting\n");
-  {
-    SavedPort saved;
-    s_SetGWorld(s_drawingWindow, nullptr);
-    if (s_save.pict) KillPicture(s_save.pict);
-    s_save.pict = nullptr;
-    Rect frame;
-    GetPortBounds(s_SavedDrawingPort(), &frame);
-    ClipRect(&frame);
-    s_save.pict = OpenPicture(&frame);
-    s_save.recording = 1;
-    s_ShowPen();  // opening a picture hides the pen; the drawing stays visible
-  }
+  SavedPort saved;
+  s_SetGWorld(s_drawingWindow, nullptr);
+  if (*pict) KillPicture(*pict);
+  Rect frame;
+  GetPortBounds(s_SavedDrawingPort(), &frame);
+  ClipRect(&frame);
+  *pict = OpenPicture(&frame);
+  s_save.recording = 1;
+  s_ShowPen();  // opening a picture hides the pen; the drawing stays visible
+}
+
+void s_EndDrawingPicture() {
+  if (!s_save.recording) return;
+  SavedPort saved;
+  s_SetGWorld(s_drawingWindow, nullptr);
+  s_HidePen();
+  ClosePicture();
+  s_save.recording = 0;
+}
+
+void BeginSaving() {
+  s_BeginDrawingPicture(&s_save.pict);
   CheckPause();
 }
 
 void EndSaving() {
-  {
-    SavedPort saved;
-    s_SetGWorld(s_drawingWindow, nullptr);
-    if (s_save.recording) {
-      s_HidePen();
-      ClosePicture();
-      s_save.recording = 0;
-    }
-    SavePict(s_save.pict);
-  }
+  s_EndDrawingPicture();
+  SavePict(s_save.pict);
   CheckPause();
 }
 
