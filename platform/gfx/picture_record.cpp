@@ -74,13 +74,8 @@ class Recorder final : public PictureRecorder {
     w_.point(shift(from));
     w_.point(shift(to));
   }
-  void rect(GrafPort* port, GrafVerb verb, const Rect& r) override {
-    sync(port, false);
-    w_.u16(uint16_t(kOpRectBase + verb));
-    w_.rect(shift(r));
-  }
+  void rect(GrafPort* port, GrafVerb verb, const Rect& r) override { shape(port, kOpRectBase + verb, r); }
   void rRect(GrafPort* port, GrafVerb verb, const Rect& r, short ovalWidth, short ovalHeight) override {
-    sync(port, false);
     Point ov{ovalHeight, ovalWidth};
     if (!last_.ovValid || ov.h != last_.ovSize.h || ov.v != last_.ovSize.v) {
       w_.u16(kOpOvSize);
@@ -88,18 +83,11 @@ class Recorder final : public PictureRecorder {
       last_.ovSize = ov;
       last_.ovValid = true;
     }
-    w_.u16(uint16_t(kOpRRectBase + verb));
-    w_.rect(shift(r));
+    shape(port, kOpRRectBase + verb, r);
   }
-  void oval(GrafPort* port, GrafVerb verb, const Rect& r) override {
-    sync(port, false);
-    w_.u16(uint16_t(kOpOvalBase + verb));
-    w_.rect(shift(r));
-  }
+  void oval(GrafPort* port, GrafVerb verb, const Rect& r) override { shape(port, kOpOvalBase + verb, r); }
   void arc(GrafPort* port, GrafVerb verb, const Rect& r, short startAngle, short arcAngle) override {
-    sync(port, false);
-    w_.u16(uint16_t(kOpArcBase + verb));
-    w_.rect(shift(r));
+    shape(port, kOpArcBase + verb, r);
     w_.i16(startAngle);
     w_.i16(arcAngle);
   }
@@ -164,6 +152,13 @@ class Recorder final : public PictureRecorder {
   Point shift(Point p) const { return Point{short(p.v + dv()), short(p.h + dh())}; }
   Rect shift(const Rect& r) const {
     return Rect{short(r.top + dv()), short(r.left + dh()), short(r.bottom + dv()), short(r.right + dh())};
+  }
+
+  // The state, then a shape's opcode and rectangle.
+  void shape(GrafPort* port, int op, const Rect& r) {
+    sync(port, false);
+    w_.u16(uint16_t(op));
+    w_.rect(shift(r));
   }
 
   // A region too large for one opcode goes as several, band by band.

@@ -71,9 +71,6 @@ class Player {
   }
 
  private:
-  bool scaled() const {
-    return frame_.right - frame_.left != dst_.right - dst_.left || frame_.bottom - frame_.top != dst_.bottom - dst_.top;
-  }
   Point map(Point p) const {
     MapPt(&p, &frame_, &dst_);
     return p;
@@ -147,8 +144,7 @@ class Player {
     (*poly)->polySize = short(size);
     (*poly)->polyBBox = r.rect();
     for (int i = 0; i < (size - 10) / 4; ++i) (*poly)->polyPoints[i] = r.point();
-    if (scaled()) MapPoly(poly, &frame_, &dst_);
-    else OffsetPoly(poly, short(dst_.left - frame_.left), short(dst_.top - frame_.top));
+    MapPoly(poly, &frame_, &dst_);
     verb(v, [&] { FramePoly(poly); }, [&] { PaintPoly(poly); }, [&] { ErasePoly(poly); }, [&] { InvertPoly(poly); },
          [&] { FillPoly(poly, &fillPat_); });
     KillPoly(poly);
@@ -161,8 +157,7 @@ class Player {
       DisposeRgn(rgn);
       return nullptr;
     }
-    if (scaled()) MapRgn(rgn, &frame_, &dst_);
-    else OffsetRgn(rgn, short(dst_.left - frame_.left), short(dst_.top - frame_.top));
+    MapRgn(rgn, &frame_, &dst_);
     return rgn;
   }
   bool drawRgn(int v, Reader& r) {
@@ -204,8 +199,7 @@ class Player {
     if (withMask) {
       mask = NewRgn();
       CopyRgn(&bits.mask, mask);
-      if (scaled()) MapRgn(mask, &frame_, &dst_);
-      else OffsetRgn(mask, short(dst_.left - frame_.left), short(dst_.top - frame_.top));
+      MapRgn(mask, &frame_, &dst_);
     }
     CopyBits(&pm, GetPortBitMapForCopyBits(port_), &bits.srcRect, &d, bits.mode, mask);
     if (mask) DisposeRgn(mask);
