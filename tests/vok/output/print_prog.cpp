@@ -9,35 +9,17 @@
 #include <cstdlib>
 #include <string>
 
+#include "tests/support/test_drawing.h"
 #include "vok/params/pd_procs.h"
-#include "tests/support/window_ppm.h"
 #include "vok/vok.h"
 
 namespace {
+const RGBColor kBlue = {0, 0, 65535};
+
 std::string env(const char* name, const char* fallback = "") {
   const char* v = std::getenv(name);
   return v ? v : fallback;
 }
-
-void drawShapes() {
-  s_SetGWorld(s_drawingWindow, nullptr);
-  EraseDrawing();
-  Rect a = {40, 60, 200, 300};
-  PaintRect(&a);
-  RGBColor red = {65535, 0, 0}, blue = {0, 0, 65535};
-  RGBForeColor(&red);
-  Rect b = {300, 100, 420, 180};
-  PaintOval(&b);
-  RGBForeColor(&blue);
-  Rect c = {500, 400, 560, 560};
-  PaintRect(&c);
-  ForeColor(blackColor);
-  PenSize(3, 3);
-  MoveTo(30, 690);
-  LineTo(540, 640);
-  PenNormal();
-}
-
 
 void describeFormat(PMPageFormat f) {
   std::string paper;
@@ -54,13 +36,13 @@ int main() {
   StartDrawingOnly();
   std::string which = env("PRINT_CASE");
   if (which == "bitmap") {
-    drawShapes();
+    vtest::drawTestShapes(kBlue);
     vtest::writeDrawingPPM(env("PRINT_EXPECT", "expect.ppm"));
     PrintProc();
     std::printf("accepted %d\n", int(s_print.bitMapAccepted));
     describeFormat(s_print.pageFormat);
   } else if (which == "same") {
-    drawShapes();
+    vtest::drawTestShapes(kBlue);
     BeginBitMapPrinting();
     EndBitMapPrinting();
     std::printf("first %d\n", int(s_print.bitMapAccepted));
@@ -72,7 +54,7 @@ int main() {
     describeFormat(s_print.pageFormat);
   } else if (which == "picture") {
     BeginPrinting();
-    drawShapes();
+    vtest::drawTestShapes(kBlue);
     vtest::writeDrawingPPM(env("PRINT_EXPECT", "expect.ppm"));
     std::printf("printed %d\n", int(EndPrinting()));
   } else if (which == "format") {

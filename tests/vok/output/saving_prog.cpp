@@ -12,7 +12,7 @@
 #include <string>
 
 #include "vok/params/pd_procs.h"
-#include "tests/support/window_ppm.h"
+#include "tests/support/test_drawing.h"
 #include "vok/vok.h"
 
 namespace {
@@ -21,29 +21,14 @@ std::string env(const char* name, const char* fallback = "") {
   return v ? v : fallback;
 }
 
-// Shapes in black, red (dark: black in one bit) and yellow (light: white),
-// and marks beyond 576 x 720 that a one-bit image cuts off.
+// The test shapes with a light (yellow: white in one bit) rectangle, and
+// marks beyond 576 x 720 that a one-bit image cuts off.
 void drawShapes() {
-  s_SetGWorld(s_drawingWindow, nullptr);
-  Rect a = {40, 60, 200, 300};
-  PaintRect(&a);
-  RGBColor red = {65535, 0, 0}, yellow = {65535, 65535, 0};
-  RGBForeColor(&red);
-  Rect b = {300, 100, 420, 180};
-  PaintOval(&b);
-  RGBForeColor(&yellow);
-  Rect c = {500, 400, 560, 560};
-  PaintRect(&c);
-  ForeColor(blackColor);
-  PenSize(3, 3);
-  MoveTo(30, 690);
-  LineTo(540, 640);
-  PenNormal();
+  vtest::drawTestShapes(RGBColor{65535, 65535, 0});
   Rect right = {100, 570, 140, 700}, low = {700, 20, 760, 80};
   PaintRect(&right);
   PaintRect(&low);
 }
-
 }  // namespace
 
 int main() {

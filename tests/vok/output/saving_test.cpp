@@ -132,25 +132,27 @@ TEST(Saving, RecordedDrawingsSaveAsPicturesAndACancelledSaveStillEndsTheRecordin
   EXPECT_EQ(vtest::regularFiles(dir), 6) << "s.txt, expect.ppm, drawing.pict (with its .ppm and .log), empty.pict";
 }
 
+// A file size limit makes the write fail as a full disk would: the previous
+// file stays, the message names it, and no temporary file is left beside it.
 TEST(Saving, AFailedWriteKeepsThePreviousFileAndSaysWhy) {
-  std::string dir = vtest::scratchDir("saving-fail");
-  vtest::writeFile(dir + "/keep.pict", "old picture");
-  // A file size limit makes the write fail as a full disk would.
-  vtest::RunResult r = runProg(dir, "color", "saveas \"keep.pict\"\ncancel\n", "trap '' XFSZ; ulimit -f 8;");
-  EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(vtest::readFile(dir + "/keep.pict"), "old picture");
-  EXPECT_NE((r.out + r.err).find("Error in SavePict: cannot write " + dir + "/keep.pict"), std::string::npos) << r.err;
-  EXPECT_EQ(vtest::regularFiles(dir), 3) << "no temporary file left beside it";
-}
-
-TEST(Saving, AFailedMacPaintWriteKeepsThePreviousFile) {
-  std::string dir = vtest::scratchDir("saving-mono-fail");
-  vtest::writeFile(dir + "/keep.mac", "old image");
-  // The image outgrows a 1 KiB file size limit, as on a full disk.
-  vtest::RunResult r = runProg(dir, "monofail", "saveas \"keep.mac\"\ncancel\n", "trap '' XFSZ; ulimit -f 1;");
-  EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(vtest::readFile(dir + "/keep.mac"), "old image");
-  EXPECT_NE((r.out + r.err).find("Error in EndBitMapSaving: cannot write " + dir + "/keep.mac"), std::string::npos)
-      << r.err;
-  EXPECT_EQ(vtest::regularFiles(dir), 2) << "s.txt and keep.mac; no temporary file left beside them";
+  const struct {
+    const char* which;
+    const char* file;
+    const char* limitKiB;
+    const char* message;
+    int files;  // s.txt, the kept file, and expect.ppm where the case writes it
+  } cases[] = {
+      {"color", "keep.pict", "8", "Error in SavePict: cannot write ", 3},
+      {"monofail", "keep.mac", "1", "Error in EndBitMapSaving: cannot write ", 2},
+  };
+  for (const auto& c : cases) {
+    std::string dir = vtest::scratchDir(std::string("saving-fail-") + c.which);
+    vtest::writeFile(dir + "/" + c.file, "old file");
+    vtest::RunResult r = runProg(dir, c.which, std::string("saveas \"") + c.file + "\"\ncancel\n",
+                                 std::string("trap '' XFSZ; ulimit -f ") + c.limitKiB + ";");
+    EXPECT_EQ(r.status, 0) << c.which << r.err;
+    EXPECT_EQ(vtest::readFile(dir + "/" + c.file), "old file") << c.which;
+    EXPECT_NE((r.out + r.err).find(c.message + dir + "/" + c.file), std::string::npos) << c.which << r.err;
+    EXPECT_EQ(vtest::regularFiles(dir), c.files) << c.which;
+  }
 }
