@@ -19,6 +19,11 @@ struct RunResult {
 };
 // Runs `command` through /bin/sh with extra environment assignments ("K=V K2=V2" prefix).
 RunResult run(const std::string& command);
+#ifdef VOK_HAVE_SDL
+constexpr bool kHaveSDLDisplay = true;
+#else
+constexpr bool kHaveSDLDisplay = false;
+#endif
 // True when running under CI: missing validators are then failures, not skips.
 bool inCI();
 // True when `tool` is on PATH.

@@ -8,12 +8,10 @@
 #include "vok/draw/drawing_window.h"
 
 namespace vtest {
-// Erases the drawing window and draws a black rectangle (40..200, 60..300),
-// a red oval (300..420, 100..180), a rectangle in `third` (500..560,
-// 400..560) and a black 3-pixel line from (30, 690) to (540, 640).
-inline void drawTestShapes(const RGBColor& third) {
-  s_SetGWorld(s_drawingWindow, nullptr);
-  EraseDrawing();
+// Draws in the current port a black rectangle (40..200, 60..300), a red
+// oval (300..420, 100..180), a rectangle in `third` (500..560, 400..560) and
+// a black 3-pixel line from (30, 690) to (540, 640).
+inline void drawTestShapesHere(const RGBColor& third) {
   Rect a = {40, 60, 200, 300};
   PaintRect(&a);
   RGBColor red = {65535, 0, 0};
@@ -28,6 +26,13 @@ inline void drawTestShapes(const RGBColor& third) {
   MoveTo(30, 690);
   LineTo(540, 640);
   PenNormal();
+}
+
+// The same shapes on the erased drawing window.
+inline void drawTestShapes(const RGBColor& third) {
+  s_SetGWorld(s_drawingWindow, nullptr);
+  EraseDrawing();
+  drawTestShapesHere(third);
 }
 
 inline bool writeDrawingPPM(const std::string& path) {

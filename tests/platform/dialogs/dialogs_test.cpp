@@ -6,25 +6,14 @@
 
 #include <string>
 
-#include "tests/support/paths.h"
+#include "tests/support/headless.h"
 
 namespace {
-struct ProgRun {
-  std::string dir;
-  vtest::RunResult result;
-};
-
+using vtest::ProgRun;
 ProgRun runProg(const std::string& name, const std::string& mode, const std::string& script, const std::string& setup = "") {
-  ProgRun r;
-  r.dir = vtest::scratchDir("dialogs-" + name);
-  vtest::writeFile(r.dir + "/s.txt", script);
-  std::string cmd = "cd " + r.dir + (setup.empty() ? "" : " && " + setup) +
-                    " && env VOK_DISPLAY=headless VOK_SCRIPT=s.txt " + vtest::progPath("dialogs_prog") + " " + mode;
-  r.result = vtest::run(cmd);
-  return r;
+  return vtest::runHeadless("dialogs-" + name, "dialogs_prog", script, {"", mode, setup});
 }
-
-bool has(const std::string& out, const std::string& line) { return out.find(line + "\n") != std::string::npos; }
+bool has(const std::string& out, const std::string& line) { return vtest::has(out, line + "\n"); }
 }  // namespace
 
 TEST(DialogScripts, FieldsChecksAndButtonsReadBackExactly) {

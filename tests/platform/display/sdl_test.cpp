@@ -24,10 +24,7 @@ bool has(const std::string& text, const std::string& what) { return text.find(wh
 }  // namespace
 
 TEST(SDLDisplay, ShowsTheScreenTakesRealInputAndQuitsOnCloseAndSigterm) {
-#if !VOK_HAVE_SDL
-  if (vtest::inCI()) FAIL() << "this build has no SDL display";
-  GTEST_SKIP() << "this build has no SDL display";
-#endif
+  VTEST_REQUIRE(vtest::kHaveSDLDisplay, "the SDL display (this build has none)");
   for (const char* tool : {"xvfb-run", "xdotool", "xwd", "xwdtopnm"}) VTEST_REQUIRE(vtest::haveTool(tool), tool);
   std::string xclose = vtest::progPath("xclose");
   ASSERT_TRUE(std::filesystem::exists(xclose)) << "xclose was not built (libx11-dev missing?)";

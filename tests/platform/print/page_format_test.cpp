@@ -18,10 +18,7 @@ Handle handleOf(const std::string& s) {
 std::string textOf(Handle h) { return std::string(*h, size_t(GetHandleSize(h))); }
 
 struct Session {
-  Session() {
-    setenv("PAPERSIZE", "a4", 1);
-    PMCreateSession(&s);
-  }
+  Session() { PMCreateSession(&s); }
   ~Session() { PMRelease(s); }
   PMPrintSession s = nullptr;
 };
@@ -38,9 +35,30 @@ std::string describe(PMPageFormat f) {
   return paper + (o == kPMLandscape ? " landscape " : " portrait ") + std::to_string(int(scale)) + " " +
          std::to_string(int(r.right)) + "x" + std::to_string(int(r.bottom));
 }
+
+// The default paper follows PAPERSIZE: every test starts from A4 and leaves
+// the variable as it found it.
+class PageFormat : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const char* old = std::getenv("PAPERSIZE");
+    hadPaper_ = old != nullptr;
+    if (old) oldPaper_ = old;
+    setenv("PAPERSIZE", "a4", 1);
+  }
+  void TearDown() override {
+    if (hadPaper_) setenv("PAPERSIZE", oldPaper_.c_str(), 1);
+    else unsetenv("PAPERSIZE");
+  }
+
+ private:
+  bool hadPaper_ = false;
+  std::string oldPaper_;
+};
+using PrintSettings = PageFormat;
 }  // namespace
 
-TEST(PageFormat, DefaultsComeFromThePaperSettingAndPagesFollowOrientationAndScale) {
+TEST_F(PageFormat, DefaultsComeFromThePaperSettingAndPagesFollowOrientationAndScale) {
   Session session;
   PMPageFormat f = nullptr;
   ASSERT_EQ(PMCreatePageFormat(&f), kPMNoError);
@@ -58,7 +76,7 @@ TEST(PageFormat, DefaultsComeFromThePaperSettingAndPagesFollowOrientationAndScal
   PMRelease(f);
 }
 
-TEST(PageFormat, FlattenedFormatsComeBackAsTheyWere) {
+TEST_F(PageFormat, FlattenedFormatsComeBackAsTheyWere) {
   Session session;
   for (const std::string& paper : VokPaperNames())
     for (PMOrientation o : {kPMPortrait, kPMLandscape})
@@ -81,9 +99,10 @@ TEST(PageFormat, FlattenedFormatsComeBackAsTheyWere) {
       }
 }
 
-TEST(PageFormat, UnflatteningRefusesEmptyCutCorruptAndForeignData) {
+TEST_F(PageFormat, UnflatteningRefusesEmptyCutCorruptAndForeignData) {
   PMPageFormat f = nullptr;
   PMCreatePageFormat(&f);
+  PMSetPaperName(f, "A4");
   PMSetOrientation(f, kPMLandscape, false);
   Handle flat = nullptr;
   PMFlattenPageFormat(f, &flat);
@@ -115,7 +134,9 @@ TEST(PageFormat, UnflatteningRefusesEmptyCutCorruptAndForeignData) {
 
   auto replaced = [&](const std::string& from, const std::string& to) {
     std::string s = good;
-    s.replace(s.find(from), from.size(), to);
+    size_t at = s.find(from);
+    EXPECT_NE(at, std::string::npos) << from << " not in " << good;
+    if (at != std::string::npos) s.replace(at, from.size(), to);
     return s;
   };
   EXPECT_TRUE(refused(replaced("landscape", "sideways")));
@@ -130,7 +151,7 @@ TEST(PageFormat, UnflatteningRefusesEmptyCutCorruptAndForeignData) {
   EXPECT_TRUE(refused(std::string(4096, 'x')));
 }
 
-TEST(PrintSettings, CopiesAndReleasedObjects) {
+TEST_F(PrintSettings, CopiesAndReleasedObjects) {
   Session session;
   PMPrintSettings p = nullptr;
   ASSERT_EQ(PMCreatePrintSettings(&p), kPMNoError);

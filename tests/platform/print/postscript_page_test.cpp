@@ -9,18 +9,11 @@
 #include "platform/print/print_internal.h"
 #include "tests/support/ghostscript.h"
 #include "tests/support/paths.h"
+#include "tests/support/test_drawing.h"
 
 namespace {
-#define NEED_GS()                                                          \
-  do {                                                                     \
-    if (!vtest::haveGhostscript()) {                                       \
-      if (vtest::inCI()) FAIL() << "gs is missing";                        \
-      GTEST_SKIP() << "gs is missing";                                     \
-    }                                                                      \
-  } while (0)
-
-// A page of the format's size with a few solid shapes on it.
-GWorldPtr drawPage(const OpaquePMPageFormat& f, int variant) {
+// A page of the format's size with the test shapes on it.
+GWorldPtr drawPage(const OpaquePMPageFormat& f, const RGBColor& third) {
   short w, h;
   vokprint::pageSize(f, &w, &h);
   Rect bounds = {0, 0, h, w};
@@ -29,22 +22,11 @@ GWorldPtr drawPage(const OpaquePMPageFormat& f, int variant) {
   GrafPtr saved;
   GetPort(&saved);
   SetPort(world);
-  Rect a = {short(40 + variant * 30), 60, 200, 300};
-  PaintRect(&a);
-  RGBColor red = {65535, 0, 0}, blue = {0, 0, 65535};
-  RGBForeColor(&red);
-  Rect b = {300, 100, 420, 180};
-  PaintOval(&b);
-  RGBForeColor(&blue);
-  Rect c = {500, 400, 560, 580};
-  PaintRect(&c);
-  ForeColor(blackColor);
-  PenSize(3, 3);
-  MoveTo(20, 700);
-  LineTo(560, 640);
+  vtest::drawTestShapesHere(third);
   SetPort(saved);
   return world;
 }
+const RGBColor kBlue = {0, 0, 65535}, kGreen = {0, 65535, 0};
 
 // Pixels of the render that differ from the page pixel under their centre.
 long mismatches(const vtest::Image& out, const PixMap& pm, const OpaquePMPageFormat& f) {
@@ -65,7 +47,7 @@ long mismatches(const vtest::Image& out, const PixMap& pm, const OpaquePMPageFor
 }
 
 void checkFormat(const OpaquePMPageFormat& f, const std::string& name) {
-  GWorldPtr page = drawPage(f, 0);
+  GWorldPtr page = drawPage(f, kBlue);
   std::string doc = vokprint::encodeDocument(vokprint::encodePage(page->portPixMap, f, 1), 1, f, "test (page)");
   std::string path = vtest::scratchDir("ps-" + name) + "/doc.ps";
   vtest::writeFile(path, doc);
@@ -83,7 +65,7 @@ void checkFormat(const OpaquePMPageFormat& f, const std::string& name) {
 }  // namespace
 
 TEST(PostScriptPages, RenderToThePagePixelsInEveryOrientationAndScale) {
-  NEED_GS();
+  VTEST_REQUIRE(vtest::haveGhostscript(), "gs");
   OpaquePMPageFormat f;  // A4
   checkFormat(f, "portrait");
   f.orientation = kPMLandscape;
@@ -99,9 +81,9 @@ TEST(PostScriptPages, RenderToThePagePixelsInEveryOrientationAndScale) {
 }
 
 TEST(PostScriptPages, PagesOfOneDocumentStayApart) {
-  NEED_GS();
+  VTEST_REQUIRE(vtest::haveGhostscript(), "gs");
   OpaquePMPageFormat f;
-  GWorldPtr one = drawPage(f, 0), two = drawPage(f, 3);
+  GWorldPtr one = drawPage(f, kBlue), two = drawPage(f, kGreen);
   std::string pages = vokprint::encodePage(one->portPixMap, f, 1) + vokprint::encodePage(two->portPixMap, f, 2);
   std::string path = vtest::scratchDir("ps-pages") + "/doc.ps";
   vtest::writeFile(path, vokprint::encodeDocument(pages, 2, f, "two"));

@@ -6,25 +6,15 @@
 #include <string>
 
 #include "tests/platform/wm/screen_image.h"
-#include "tests/support/paths.h"
+#include "tests/support/headless.h"
 
 namespace {
-struct ProgRun {
-  std::string dir;
-  vtest::RunResult result;
-};
-
+using vtest::ProgRun;
 ProgRun runTwowin(const std::string& name, const std::string& script, const std::string& args = "",
-              bool withScript = true) {
-  ProgRun r;
-  r.dir = vtest::scratchDir("twowin-" + name);
-  vtest::writeFile(r.dir + "/s.txt", script);
-  std::string env = "VOK_DISPLAY=headless " + std::string(withScript ? "VOK_SCRIPT=s.txt " : "");
-  r.result = vtest::run("cd " + r.dir + " && env -u VOK_SCRIPT " + env + vtest::progPath("twowin_prog") + " " + args);
-  return r;
+                  bool noScript = false) {
+  return vtest::runHeadless("twowin-" + name, "twowin_prog", script, {"", args, "", noScript});
 }
-
-bool has(const std::string& out, const std::string& line) { return out.find(line + "\n") != std::string::npos; }
+bool has(const std::string& out, const std::string& line) { return vtest::has(out, line + "\n"); }
 }  // namespace
 
 // Alpha's content starts at global (h 40, v 60), Beta's at (h 400, v 120).
@@ -68,7 +58,7 @@ TEST(TwoWindowsHeadless, TheCommandLineArrivesAsOneOpenDocumentsEvent) {
 }
 
 TEST(TwoWindowsHeadless, WithoutAScriptTheFirstWaitQuits) {
-  ProgRun r = runTwowin("noscript", "", "", false);
+  ProgRun r = runTwowin("noscript", "", "", true);
   EXPECT_EQ(r.result.status, 0) << r.result.err;
   EXPECT_TRUE(has(r.result.out, "ready")) << r.result.out;
   EXPECT_EQ(r.result.out.substr(r.result.out.size() - 5), "quit\n");
@@ -77,7 +67,7 @@ TEST(TwoWindowsHeadless, WithoutAScriptTheFirstWaitQuits) {
 TEST(TwoWindowsHeadless, ALineThatCannotBePlayedNamesItsLine) {
   ProgRun r = runTwowin("badcmd", "click 55 80\nwait 1\n\nfrobnicate 3\nclick 55 80\n");
   EXPECT_EQ(r.result.status, 2);
-  EXPECT_NE(r.result.err.find("script s.txt line 4: unknown command \"frobnicate\""), std::string::npos)
+  EXPECT_NE(r.result.err.find("script script line 4: unknown command \"frobnicate\""), std::string::npos)
       << r.result.err;
   EXPECT_TRUE(has(r.result.out, "down Alpha part 3 at 15 20 mods 0000"));  // lines before it were played
   EXPECT_EQ(r.result.out.find("quit"), std::string::npos);
@@ -103,10 +93,10 @@ TEST(TwoWindowsHeadless, ALineThatCannotBePlayedNamesItsLine) {
 TEST(TwoWindowsHeadless, SigtermQuitsCleanly) {
   std::string dir = vtest::scratchDir("twowin-sigterm");
   vtest::writeFile(dir + "/s.txt", "wait 3600\n");
-  std::string script = "cd " + dir + " && (VOK_DISPLAY=headless VOK_SCRIPT=s.txt " + vtest::progPath("twowin_prog") +
-                       " > out.txt & pid=$!; for i in $(seq 100); do grep -q ready out.txt && break; sleep 0.05; "
-                       "done; kill -TERM $pid; wait $pid; echo status=$?; cat out.txt)";
-  vtest::RunResult r = vtest::run(script);
+  vtest::RunResult r = vtest::run(
+      "cd " + dir + " && (VOK_DISPLAY=headless VOK_SCRIPT=s.txt " + vtest::progPath("twowin_prog") +
+      " > out.txt & pid=$!; for i in $(seq 100); do grep -q ready out.txt && break; sleep 0.05; "
+      "done; kill -TERM $pid; wait $pid; echo status=$?; cat out.txt)");
   EXPECT_NE(r.out.find("status=0"), std::string::npos) << r.out << r.err;
   EXPECT_NE(r.out.find("ready\n"), std::string::npos) << r.out;
   EXPECT_EQ(r.out.substr(r.out.size() - 5), "quit\n");

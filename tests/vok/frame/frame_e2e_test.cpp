@@ -5,27 +5,15 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/paths.h"
+#include "tests/support/headless.h"
 
 namespace {
-struct ProgRun {
-  int status;
-  std::string out, err;
-};
-
-// Runs frame_prog in `mode` with the script lines and extra environment;
-// HOME is a scratch folder so that no run touches the user's files.
-ProgRun runProg(const std::string& mode, const std::string& script, const std::string& envs = "",
-            const std::string& args = "") {
-  std::string dir = vtest::scratchDir("frame-" + mode);
-  vtest::writeFile(dir + "/script", script);
-  std::string cmd = "HOME='" + dir + "' VOK_DISPLAY=headless VOK_SCRIPT='" + dir + "/script' VOK_TEST_MODE=" + mode +
-                    " " + envs + " '" + vtest::progPath("frame_prog") + "' " + args;
-  vtest::RunResult r = vtest::run(cmd);
-  return {r.status, r.out, r.err};
+using ProgRun = vtest::RunResult;
+using vtest::has;
+// Runs frame_prog in `mode` with the script lines and extra environment.
+ProgRun runProg(const std::string& mode, const std::string& script, const std::string& envs = "") {
+  return vtest::runHeadless("frame-" + mode, "frame_prog", script, {"VOK_TEST_MODE=" + mode + " " + envs}).result;
 }
-
-bool has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 }  // namespace
 
 // Each start-up variant (VOK_TEST_* settings) and the lines frame_prog must report.

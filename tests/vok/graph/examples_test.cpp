@@ -17,10 +17,7 @@ int invalidCells(int column) {
 }  // namespace
 
 TEST(Examples, CommittedFilesAreTheScriptsOutput) {
-  if (!vtest::haveTool("python3")) {
-    if (vtest::inCI()) FAIL() << "python3 is missing";
-    GTEST_SKIP() << "python3 is missing";
-  }
+  VTEST_REQUIRE(vtest::haveTool("python3"), "python3");
   std::string out = vtest::scratchDir("examples");
   auto r = vtest::run("python3 " + vtest::sourceDir() + "/examples/make_examples.py " + out);
   ASSERT_EQ(r.status, 0) << r.err;

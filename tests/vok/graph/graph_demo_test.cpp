@@ -5,16 +5,12 @@
 #include <gtest/gtest.h>
 
 #include "tests/platform/wm/screen_image.h"
-#include "tests/support/paths.h"
+#include "tests/support/headless.h"
 #include "tests/vok/graph/graph_screen.h"
 
 TEST(GraphDemo, ScriptedPassesMagnifyAndShrinkHalf) {
-  if (!vtest::haveTool("pngtopnm")) {
-    if (vtest::inCI()) FAIL() << "pngtopnm is missing (scripts/deps installs netpbm)";
-    GTEST_SKIP() << "pngtopnm is missing";
-  }
-  std::string dir = vtest::scratchDir("graph-demo");
-  vtest::writeFile(dir + "/script.txt",
+  VTEST_REQUIRE(vtest::haveTool("pngtopnm"), "pngtopnm (netpbm)");
+  vtest::ProgRun run = vtest::runHeadless("graph-demo", "graph_frame_prog",
                    "snapshot \"plain.png\"\n"
                    "click 700 700\n"
                    "press \"Magnify\"\n"
@@ -28,8 +24,8 @@ TEST(GraphDemo, ScriptedPassesMagnifyAndShrinkHalf) {
                    "click 700 700\n"
                    "check \"Exit Graph\" on\n"
                    "press #1\n");
-  auto r = vtest::run("cd " + dir + " && VOK_DISPLAY=headless VOK_SCRIPT=script.txt " +
-                      vtest::progPath("graph_frame_prog"));
+  const vtest::RunResult& r = run.result;
+  const std::string& dir = run.dir;
   ASSERT_EQ(r.status, 0) << r.err << r.out;
   EXPECT_EQ(r.err,
             "item \"Magnify\" 425 168\n"

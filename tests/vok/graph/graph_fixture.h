@@ -30,6 +30,10 @@ inline void recordText(short byteCount, const void* textBuf, Point numer, Point 
   s_CustomText(byteCount, textBuf, numer, denom);
 }
 
+// The settings as the program starts with them, taken before any test runs:
+// a data file read by another test sets its own frame range.
+inline const GraphSettings kStartSettings = s_g;
+
 class GraphTest : public plottest::PlotTest {
  protected:
   GraphSettings savedG;
@@ -42,6 +46,8 @@ class GraphTest : public plottest::PlotTest {
     savedG = s_g;
     savedSG = s_sg;
     savedFG = s_fg;
+    s_g = kStartSettings;
+    s_g.dialog = savedG.dialog, s_g.dialogReady = savedG.dialogReady;
     texts().clear();
   }
   void TearDown() override {

@@ -1,7 +1,6 @@
-// The frame settings in the Parameters dialog: the 45 entries in dialog
-// order with their labels and types, bound to the settings they edit, and a
-// parameter file of them that reads back into the settings; the calling
-// program's own entries; the setters' string bound.
+// The frame settings in the Parameters dialog: a parameter file of them
+// reads back into the settings; the calling program's own entries; the
+// setters' string bound.
 #include <cstring>
 #include <string>
 
@@ -10,56 +9,6 @@
 #include "vok/graph/graph_frame.h"
 #include "vok/graph/graph_settings.h"
 #include "vok/plot/plot.h"
-
-namespace {
-// The file of the default settings, which is also the registration: label, type, value.
-const char* const kDefaultFile =
-    "\"Min Frame X\"\tdoubleType\t0.000000\n"
-    "\"Max Frame X\"\tdoubleType\t1.000000\n"
-    "\"Min Frame Y\"\tdoubleType\t0.000000\n"
-    "\"Max Frame Y\"\tdoubleType\t1.000000\n"
-    "\"Show X Min\"\tflagType\t1\n"
-    "\"Show X Max\"\tflagType\t1\n"
-    "\"Show Y Min\"\tflagType\t1\n"
-    "\"Show Y Max\"\tflagType\t1\n"
-    "\"Left Position\"\tintType\t80\n"
-    "\"Bottom Position\"\tintType\t50\n"
-    "\"Width\"\tintType\t300\n"
-    "\"Height\"\tintType\t300\n"
-    "\"Frame Width\"\tdoubleType\t1.000000\n"
-    "\"Draw Frame\"\tflagType\t1\n"
-    "\"Draw X Axis\"\tflagType\t0\n"
-    "\"Draw Y Axis\"\tflagType\t0\n"
-    "\"Draw Arrow\"\tflagType\t0\n"
-    "\"X Label\"\tstringType\tx\n"
-    "\"Y Label\"\tstringType\ty\n"
-    "\"Label Size\"\tshortType\t24\n"
-    "\"X Label X Pos.\"\tintType\t15\n"
-    "\"X Label Y Pos.\"\tintType\t39\n"
-    "\"Y Label X Pos.\"\tintType\t-45\n"
-    "\"Y Label Y Pos.\"\tintType\t-24\n"
-    "\"X Min digit\"\tintType\t1\n"
-    "\"X Max digit\"\tintType\t1\n"
-    "\"Y Min digit\"\tintType\t1\n"
-    "\"Y Max digit\"\tintType\t1\n"
-    "\"X Num X Pos.\"\tintType\t0\n"
-    "\"X Num Y Pos.\"\tintType\t25\n"
-    "\"Y Num X Pos.\"\tintType\t-10\n"
-    "\"Y Num Y Pos.\"\tintType\t5\n"
-    "\"Scale Mark X\"\tflagType\t0\n"
-    "\"Interval\"\tdoubleType\t1.000000\n"
-    "\"Show Number\"\tflagType\t1\n"
-    "\"Digit\"\tintType\t1\n"
-    "\"Scale Mark Y\"\tflagType\t0\n"
-    "\"Interval\"\tdoubleType\t1.000000\n"
-    "\"Show Number\"\tflagType\t1\n"
-    "\"Digit\"\tintType\t1\n"
-    "\"Title\"\tstringType\tTitle\n"
-    "\"Title above\"\tflagType\t0\n"
-    "\"Title below\"\tflagType\t0\n"
-    "\"Title X Position\"\tintType\t0\n"
-    "\"Title Y Position\"\tintType\t0\n";
-}  // namespace
 
 class GraphParams : public PDTest {
  protected:
@@ -86,23 +35,6 @@ class GraphParams : public PDTest {
     return out;
   }
 };
-
-TEST_F(GraphParams, FortyFiveEntriesInDialogOrderWithTheirLabelsAndTypes) {
-  GraphFrameAddParameters();
-  std::vector<PDParam*> all = params();
-  ASSERT_EQ(all.size(), 45u);
-  EXPECT_EQ(list->count, kPDParamsPerPage);  // the rest goes on a second page
-  std::string file = dir + "/frame.txt";
-  ASSERT_TRUE(PDSaveParametersToPath(file.c_str()));
-  EXPECT_EQ(vtest::readFile(file), kDefaultFile);
-  // Each entry edits its own setting: the twice-used labels x first, then y;
-  // the number offsets live in the plot state.
-  EXPECT_EQ(all[28]->pointer, &s_p.xNumDx);
-  EXPECT_EQ(all[33]->pointer, &s_g.intervalX);
-  EXPECT_EQ(all[37]->pointer, &s_g.intervalY);
-  for (size_t i = 0; i < all.size(); ++i)
-    for (size_t j = i + 1; j < all.size(); ++j) EXPECT_NE(all[i]->pointer, all[j]->pointer) << i << " " << j;
-}
 
 // Saved with changed settings, loaded over the defaults: every setting,
 // the plot state's number offsets included, comes back.

@@ -6,37 +6,33 @@
 
 #include <string>
 
-#include "tests/support/paths.h"
+#include "tests/support/headless.h"
 
 namespace {
-struct ProgRun {
-  std::string dir;
-  vtest::RunResult result;
-};
+using vtest::has;
+using vtest::ProgRun;
 
 // Runs sheet_init_prog in a scratch folder holding the standard files, with
 // `env` before it, `args` as its documents and `script` as its input, after
 // the shell command `setup`.
 ProgRun runProg(const std::string& name, const std::string& env, const std::string& script,
                 const std::string& args = "", const std::string& setup = "true") {
-  ProgRun r;
-  r.dir = vtest::scratchDir("sheet-init-" + name);
-  vtest::writeFile(r.dir + "/a.tsv", "t\tA\tB\n0\t1\t10\n2\t5\t30\n");
-  vtest::writeFile(r.dir + "/b.tsv", "x\ty\n1\t-1\n2\t-2\n3\t-3\n");
-  vtest::writeFile(r.dir + "/wide.tsv", "p\tq\tr\ts\n1\t2\t3\t4\n");
-  vtest::writeFile(r.dir + "/empty.tsv", "");
-  vtest::writeFile(r.dir + "/noheader.tsv", " \t\n1\t2\n");
-  vtest::writeFile(r.dir + "/binary.dat", std::string("\x7f" "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x03\0", 18));
   std::string tabs;
   for (int c = 0; c < 5000; ++c) tabs += "a\t";
-  vtest::writeFile(r.dir + "/tabs.tsv", tabs + "a\n1\n");
-  vtest::writeFile(r.dir + "/script.txt", script);
-  r.result = vtest::run("cd " + r.dir + " && " + setup + " && VOK_DISPLAY=headless VOK_SCRIPT=script.txt " + env + " " +
-                        vtest::progPath("sheet_init_prog") + " " + args);
+  const std::pair<const char*, std::string> files[] = {
+      {"a.tsv", "t\tA\tB\n0\t1\t10\n2\t5\t30\n"},
+      {"b.tsv", "x\ty\n1\t-1\n2\t-2\n3\t-3\n"},
+      {"wide.tsv", "p\tq\tr\ts\n1\t2\t3\t4\n"},
+      {"empty.tsv", ""},
+      {"noheader.tsv", " \t\n1\t2\n"},
+      {"binary.dat", std::string("\x7f" "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x03\0", 18)},
+      {"tabs.tsv", tabs + "a\n1\n"}};
+  ProgRun r;
+  r.dir = vtest::scratchDir("sheet-init-" + name);
+  for (const auto& f : files) vtest::writeFile(r.dir + "/" + f.first, f.second);
+  r.result = vtest::runHeadlessIn(r.dir, "sheet_init_prog", script, {env, args, setup});
   return r;
 }
-
-bool has(const std::string& out, const std::string& text) { return out.find(text) != std::string::npos; }
 
 int occurrences(const std::string& out, const std::string& text) {
   int n = 0;

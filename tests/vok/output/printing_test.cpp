@@ -11,32 +11,17 @@
 
 #include "tests/support/cups.h"
 #include "tests/support/ghostscript.h"
-#include "tests/support/paths.h"
+#include "tests/support/headless.h"
 
 namespace {
-#define NEED(cond, what)                            \
-  do {                                              \
-    if (!(cond)) {                                  \
-      if (vtest::inCI()) FAIL() << what " missing"; \
-      GTEST_SKIP() << what " missing";              \
-    }                                               \
-  } while (0)
-
 bool exists(const std::string& path) {
   struct stat st;
   return ::stat(path.c_str(), &st) == 0;
 }
 
-struct Run {
-  std::string dir;
-  vtest::RunResult result;
-};
-
 // Runs print_prog in `dir` (HOME there too) with a script and settings.
 vtest::RunResult runProg(const std::string& dir, const std::string& vars, const std::string& script) {
-  vtest::writeFile(dir + "/s.txt", script);
-  return vtest::run("cd " + dir + " && env HOME=" + dir + " PAPERSIZE=a4 VOK_DISPLAY=headless VOK_SCRIPT=s.txt " +
-                    vars + " " + vtest::progPath("print_prog"));
+  return vtest::runHeadlessIn(dir, "print_prog", script, {"PAPERSIZE=a4 " + vars});
 }
 
 std::string settingFile(const std::string& home) { return home + "/Library/Preferences/print_prog-pageSetting.txt"; }
@@ -59,8 +44,8 @@ long mismatches(const vtest::Image& page, const vtest::Image& window, bool lands
 class Printing : public ::testing::Test {
  protected:
   void SetUp() override {
-    NEED(vtest::haveCupsTools(), "cupsd, lpadmin or lpstat");
-    NEED(vtest::haveGhostscript(), "gs");
+    VTEST_REQUIRE(vtest::haveCupsTools(), "cupsd, lpadmin or lpstat");
+    VTEST_REQUIRE(vtest::haveGhostscript(), "gs");
     std::string why;
     ASSERT_TRUE(daemon.start(&why)) << why;
     ASSERT_TRUE(daemon.addQueue("vokq", &queueFile, &why, true)) << why;
@@ -193,7 +178,7 @@ TEST(PageSetting, MissingEmptyOrCorruptFilesGiveTheDefaultAndCancelStoresNothing
 }
 
 TEST(PrintDestinations, NoPrinterIsAnAlertAndNothingIsPrinted) {
-  NEED(vtest::haveCupsTools(), "cupsd, lpadmin or lpstat");
+  VTEST_REQUIRE(vtest::haveCupsTools(), "cupsd, lpadmin or lpstat");
   std::string dir = vtest::scratchDir("no-printer");
   // A daemon without queues, then no daemon at all: the alert must be there to be answered.
   vtest::CupsDaemon empty;

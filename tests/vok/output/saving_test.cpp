@@ -7,14 +7,12 @@
 #include <string>
 
 #include "tests/support/ghostscript.h"
-#include "tests/support/paths.h"
+#include "tests/support/headless.h"
 
 namespace {
 vtest::RunResult runProg(const std::string& dir, const std::string& which, const std::string& script,
                          const std::string& prefix = "") {
-  vtest::writeFile(dir + "/s.txt", script);
-  return vtest::run("cd " + dir + " && " + prefix + " env HOME=" + dir + " VOK_DISPLAY=headless VOK_SCRIPT=s.txt SAVE_CASE=" +
-                    which + " " + vtest::progPath("saving_prog"));
+  return vtest::runHeadlessIn(dir, "saving_prog", script, {"SAVE_CASE=" + which, "", prefix.empty() ? "" : prefix + " true"});
 }
 
 long fileSize(const std::string& path) {
@@ -129,7 +127,7 @@ TEST(Saving, RecordedDrawingsSaveAsPicturesAndACancelledSaveStillEndsTheRecordin
   EXPECT_EQ(long(file.size()), 512 + handleSize) << "512 zero bytes, then the picture's bytes";
   EXPECT_EQ(file.substr(0, 512), std::string(512, '\0'));
   EXPECT_GT(fileSize(dir + "/empty.pict"), 512);
-  EXPECT_EQ(vtest::regularFiles(dir), 6) << "s.txt, expect.ppm, drawing.pict (with its .ppm and .log), empty.pict";
+  EXPECT_EQ(vtest::regularFiles(dir), 6) << "script, expect.ppm, drawing.pict (with its .ppm and .log), empty.pict";
 }
 
 // A file size limit makes the write fail as a full disk would: the previous
@@ -140,7 +138,7 @@ TEST(Saving, AFailedWriteKeepsThePreviousFileAndSaysWhy) {
     const char* file;
     const char* limitKiB;
     const char* message;
-    int files;  // s.txt, the kept file, and expect.ppm where the case writes it
+    int files;  // the script, the kept file, and expect.ppm where the case writes it
   } cases[] = {
       {"color", "keep.pict", "8", "Error in SavePict: cannot write ", 3},
       {"monofail", "keep.mac", "1", "Error in EndBitMapSaving: cannot write ", 2},

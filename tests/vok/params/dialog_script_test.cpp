@@ -5,17 +5,13 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "tests/support/paths.h"
+#include "tests/support/headless.h"
 
 namespace {
 vtest::RunResult runDialog(const std::string& dir, const std::string& script, const std::string& args) {
-  std::string scriptPath = dir + "/script.txt";
-  vtest::writeFile(scriptPath, script);
-  return vtest::run("cd " + dir + " && VOK_DISPLAY=headless VOK_SCRIPT=" + scriptPath + " " +
-                    vtest::progPath("params_dialog_prog") + " " + args);
+  return vtest::runHeadlessIn(dir, "params_dialog_prog", script, {"", args});
 }
-
-bool has(const std::string& out, const std::string& text) { return out.find(text) != std::string::npos; }
+using vtest::has;
 }  // namespace
 
 TEST(ParamsDialog, EndingOnTheSecondPageReadsBackBothPages) {

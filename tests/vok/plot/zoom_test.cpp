@@ -4,6 +4,7 @@
 // an unusable factor leave transform and drawing alone.
 #include <cmath>
 
+#include "tests/support/headless.h"
 #include "tests/vok/plot/plot_fixture.h"
 
 using drawtest::inked;
@@ -12,10 +13,7 @@ using plottest::PlotTest;
 namespace {
 // Runs zoom_prog with `script` and returns its report lines.
 std::string zoomRun(const std::string& name, const std::string& script, const std::string& args) {
-  std::string dir = vtest::scratchDir(name);
-  vtest::writeFile(dir + "/script.txt", script);
-  auto r = vtest::run("VOK_DISPLAY=headless VOK_SCREEN=1200x1000 VOK_SCRIPT=" + dir + "/script.txt " +
-                      vtest::progPath("zoom_prog") + " " + args);
+  auto r = vtest::runHeadless(name, "zoom_prog", script, {"VOK_SCREEN=1200x1000", args}).result;
   EXPECT_EQ(r.status, 0) << r.err << r.out;
   return r.err;
 }

@@ -6,31 +6,19 @@
 
 #include <string>
 
-#include "tests/support/paths.h"
+#include "tests/support/headless.h"
 
 namespace {
-struct ProgRun {
-  std::string dir;
-  vtest::RunResult result;
-};
-
-// Runs file_dialogs_prog in a fresh folder after `setup` (shell), with FD_*
-// settings in `vars` and `docs` on the command line.
+using vtest::ProgRun;
+// Runs file_dialogs_prog after `setup` (shell), with FD_* settings in `vars`
+// and `docs` on the command line.
 ProgRun runCase(const std::string& name, const std::string& vars, const std::string& script,
                 const std::string& setup = "", const std::string& docs = "") {
-  ProgRun r;
-  r.dir = vtest::scratchDir("file-dialogs-" + name);
-  vtest::writeFile(r.dir + "/s.txt", script);
-  std::string cmd = "cd " + r.dir + (setup.empty() ? "" : " && " + setup) +
-                    " && env VOK_DISPLAY=headless VOK_SCRIPT=s.txt " + vars + " " +
-                    vtest::progPath("file_dialogs_prog") + " " + docs;
-  r.result = vtest::run(cmd);
-  return r;
+  return vtest::runHeadless("file-dialogs-" + name, "file_dialogs_prog", script, {vars, docs, setup});
 }
-
 // Files in dir other than the script (temporary files must not stay).
 std::string listing(const std::string& dir) {
-  return vtest::run("cd " + dir + " && ls -A | grep -v '^s.txt$' | tr '\\n' ' '").out;
+  return vtest::run("cd " + dir + " && ls -A | grep -v '^script$' | tr '\\n' ' '").out;
 }
 }  // namespace
 
