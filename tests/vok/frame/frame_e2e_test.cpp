@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/ghostscript.h"
 #include "tests/support/headless.h"
 
 namespace {
@@ -119,12 +120,25 @@ TEST(FrameMessages, LongErrorMessagesAreCutNotOverflowed) {
   EXPECT_FALSE(has(r.err, std::string(255 - 26, 'n')));
 }
 
+// The snapshot taken while Stop waits, decoded by netpbm: the framed
+// rectangle and its diagonal where the demo drew them in the drawing window
+// (content at global (0, 22)), white inside.
 TEST(FrameDemo, DrawsPrintsAndHoldsThePicture) {
+  VTEST_REQUIRE(vtest::haveTool("pngtopnm"), "pngtopnm (netpbm)");
   std::string dir = vtest::scratchDir("frame-demo-evidence");
-  std::string shot = dir + "/screen.png";
-  ProgRun r = runProg("demo", "snapshot \"" + shot + "\"\nclick 500 400\n");
+  ProgRun r = runProg("demo", "snapshot \"" + dir + "/screen.png\"\nclick 500 400\n");
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_TRUE(has(r.out, "console line\n")) << r.out;
   EXPECT_TRUE(has(r.out, "@pen 7 9\n@done")) << r.out;
-  EXPECT_EQ(vtest::readFile(shot).substr(0, 4), "\x89PNG");
+  ASSERT_EQ(vtest::run("pngtopnm " + dir + "/screen.png > " + dir + "/screen.ppm").status, 0);
+  vtest::Image img;
+  ASSERT_TRUE(vtest::readPPM(dir + "/screen.ppm", &img));
+  auto at = [&](int h, int v) { return img.at(h, v + 22); };
+  const struct {
+    int h, v;
+    uint32_t rgb;
+  } probes[] = {{40, 100, 0}, {339, 100, 0}, {190, 40, 0}, {190, 239, 0},  // the frame's four sides
+                {190, 140, 0}, {41, 239, 0},                                // the diagonal from (40, 240) to (340, 40)
+                {100, 60, 0xFFFFFF}, {300, 200, 0xFFFFFF}, {41, 100, 0xFFFFFF}, {190, 240, 0xFFFFFF}};
+  for (const auto& p : probes) EXPECT_EQ(at(p.h, p.v), p.rgb) << p.h << "," << p.v;
 }
