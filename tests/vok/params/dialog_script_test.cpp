@@ -26,16 +26,28 @@ TEST(ParamsDialog, EndingOnTheSecondPageReadsBackBothPages) {
   EXPECT_TRUE(has(r.out, "P28=3\n")) << r.out;
   EXPECT_TRUE(has(r.out, "P27=27\n")) << r.out;
 
+  // Tab and Shift-Tab move the focus with the field's text selected; Return
+  // ends the dialog from the page in front.
   r = runDialog(dir,
                 "press \">>\"\n"
                 "field \"P27\" 7\n"
                 "press \"<<\"\n"
-                "field \"P1\" 11\n"
-                "press #1\n",
+                "key tab\n"
+                "key \"42\"\n"
+                "key tab shift\n"
+                "key \"11\"\n"
+                "press \">>\"\n"
+                "key return\n",
                 "pages");
   ASSERT_EQ(r.status, 0) << r.out << r.err;
-  EXPECT_TRUE(has(r.out, "P1=11\n")) << r.out;
+  EXPECT_TRUE(has(r.out, "P0=11\nP1=42\n")) << r.out;
   EXPECT_TRUE(has(r.out, "P27=7\n")) << r.out;
+
+  // A text on no item stops the run and names the script line.
+  r = runDialog(dir, "field \"P1\" 3\nfield \"Nothing Here\" 1\n", "pages");
+  EXPECT_EQ(r.status, 2);
+  EXPECT_TRUE(has(r.err, "line 2")) << r.err;
+  EXPECT_TRUE(has(r.err, "\"Nothing Here\"")) << r.err;
 }
 
 TEST(ParamsDialog, CommandSeesEditedValuesAndItsChangeIsShown) {
