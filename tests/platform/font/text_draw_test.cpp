@@ -212,51 +212,6 @@ TEST(TextDraw, TextHonoursTheClipTheHiddenPenAndTheForeColour) {
   EXPECT_EQ(red.count(kBlack), 0);
 }
 
-// Text modes over a background that is half black, half white.
-TEST(TextDraw, TransferModes) {
-  Canvas c;
-  Rect black;
-  SetRect(&black, 0, 0, 200, 60);
-  PaintRect(&black);
-  setText("Helvetica", 14);
-  const auto before = c.pixels();
-
-  TextMode(srcXor);
-  draw("XOR twice", 150, 35);
-  EXPECT_NE(c.pixels(), before);
-  EXPECT_GT(c.count(kWhite), 0);
-  draw("XOR twice", 150, 35);
-  EXPECT_EQ(c.pixels(), before);  // drawing twice restores every pixel
-
-  TextMode(srcOr);
-  draw("or", 20, 35);
-  EXPECT_EQ(c.pixels(), before);  // black on black changes nothing
-
-  TextMode(srcBic);
-  draw("bic", 20, 35);
-  Rect ink = c.inkBox(kBlack);
-  EXPECT_LT(ink.left, 200);  // the glyphs were cleared to white on the black half
-  EXPECT_GE(ink.left, 19);
-
-  Canvas copy;
-  SetRect(&black, 0, 0, 400, 60);
-  PaintRect(&black);
-  setText("Helvetica", 14);
-  TextMode(srcCopy);
-  draw("copy", 20, 35);
-  FontInfo fi;
-  GetFontInfo(&fi);
-  // srcCopy paints the background of the text's cells and the glyphs over it.
-  EXPECT_EQ(copy.at(20, 35 - fi.ascent), kWhite);
-  EXPECT_EQ(copy.at(19, 35), kBlack);
-  EXPECT_EQ(copy.at(20 + width("copy"), 35), kBlack);
-  EXPECT_GT(copy.count(kWhite), 30);
-  int glyphPixels = 0;
-  for (int v = 35 - fi.ascent; v < 35 + fi.descent; ++v)
-    for (int h = 20; h < 20 + width("copy"); ++h) glyphPixels += copy.at(h, v) == kBlack;
-  EXPECT_GT(glyphPixels, 20);
-}
-
 // Every printable byte is a real character of the free fonts: a wrong entry
 // in the Mac Roman table or a wrong character map shows up as the font's
 // missing-glyph shape (the maker's logo, 0xF0, is in none of them) or as

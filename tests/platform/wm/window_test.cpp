@@ -41,57 +41,6 @@ class Windows : public vtest::EventTest {
 };
 }  // namespace
 
-TEST_F(Windows, LocalCoordinatesFollowTheContentAndTheOrigin) {
-  WindowRef w = make(100, 200, 300, 500);
-  SetPort(GetWindowPort(w));
-  Point p = {110, 230};  // v, h
-  GlobalToLocal(&p);
-  EXPECT_EQ(p.h, 30);
-  EXPECT_EQ(p.v, 10);
-  SetOrigin(-5, 7);
-  p = {110, 230};
-  GlobalToLocal(&p);
-  EXPECT_EQ(p.h, 25);
-  EXPECT_EQ(p.v, 17);
-  LocalToGlobal(&p);
-  EXPECT_EQ(p.h, 230);
-  EXPECT_EQ(p.v, 110);
-  SetOrigin(0, 0);
-  MoveWindow(w, 10, 40, false);
-  SetMouseState(Point{45, 12}, false, 0);
-  GetMouse(&p);
-  EXPECT_EQ(p.h, 2);
-  EXPECT_EQ(p.v, 5);
-  Rect avail;
-  GetAvailableWindowPositioningBounds(GetMainDevice(), &avail);
-  EXPECT_TRUE(avail.top == 22 && avail.left == 0 && avail.bottom == 768 && avail.right == 1024);
-}
-
-TEST_F(Windows, FindWindowAnswersForTheFrontMostVisibleWindow) {
-  WindowRef back = make(100, 100, 300, 300);
-  WindowRef front = make(200, 200, 400, 400, altDBoxProc);
-  WindowRef hit;
-  EXPECT_EQ(FindWindow(Point{250, 250}, &hit), inContent);
-  EXPECT_EQ(hit, front);
-  SelectWindow(back);
-  EXPECT_EQ(FindWindow(Point{250, 250}, &hit), inContent);
-  EXPECT_EQ(hit, back);
-  EXPECT_EQ(FindWindow(Point{90, 150}, &hit), inDrag);  // back's title bar
-  EXPECT_EQ(hit, back);
-  Rect box;
-  VokGetWindowCloseBoxBounds(back, &box);
-  EXPECT_EQ(FindWindow(Point{short(box.top + 2), short(box.left + 2)}, &hit), inGoAway);
-  HideWindow(back);
-  EXPECT_EQ(FindWindow(Point{250, 250}, &hit), inContent);
-  EXPECT_EQ(hit, front);
-  EXPECT_EQ(FindWindow(Point{150, 150}, &hit), inDesk);
-  EXPECT_EQ(hit, nullptr);
-  EXPECT_EQ(FindWindow(Point{5, 150}, &hit), inMenuBar);
-  EXPECT_EQ(FrontWindow(), front);
-  VokGetWindowTitleBarBounds(front, &box);
-  EXPECT_TRUE(EmptyRect(&box));  // the alternate dialog frame has no title bar
-}
-
 TEST_F(Windows, TheFrontVisibleWindowIsActiveAndDisposedWindowsLeaveNoEvents) {
   WindowRef a = make(100, 100, 200, 200);
   WindowRef b = make(120, 120, 220, 220);

@@ -45,21 +45,6 @@ TEST_F(PlainTest, OneFlushPerTickUnlessDirectDraw) {
   EXPECT_EQ(s_flushCount - before, 1u);  // a new tick flushes again
 }
 
-TEST_F(PlainTest, RGBColorFromPercentages) {
-  usePlain(10, 10);
-  SetRGBColor(100, 50, 0);
-  RGBColor c;
-  GetForeColor(&c);
-  EXPECT_EQ(c.red, 65535);
-  EXPECT_EQ(c.green, 32767);
-  EXPECT_EQ(c.blue, 0);
-  SetRGBColor(150, -20, std::nan(""));  // out of range: clamped, never undefined
-  GetForeColor(&c);
-  EXPECT_EQ(c.red, 65535);
-  EXPECT_EQ(c.green, 0);
-  EXPECT_EQ(c.blue, 0);
-}
-
 TEST_F(PlainTest, EraseDrawingErasesExactlyTheContent) {
   usePlain(30, 20);
   Rect all = {0, 0, 20, 30};

@@ -20,22 +20,6 @@ class Frame : public vtest::ConsoleTest {
 };
 }  // namespace
 
-TEST_F(Frame, PauseGestureStopsAndAPlainClickContinues) {
-  CheckPause();  // pointer below the menu bar: nothing happens
-  EXPECT_EQ(text(), "");
-  for (EventModifiers mods : {EventModifiers(shiftKey), EventModifiers(alphaLock)}) {
-    TESetText("", 0, s_textH);
-    SetMouseState(Point{29, 600}, false, mods);  // the lowest line of the pause zone
-    script("click 600 5\n");                      // in the menu bar, but without Shift: continues
-    CheckPause();
-    EXPECT_EQ(text(), std::string(s_message1) + s_message2);
-  }
-  SetMouseState(Point{30, 600}, false, shiftKey);  // one line too low
-  TESetText("", 0, s_textH);
-  CheckPause();
-  EXPECT_EQ(text(), "");
-}
-
 TEST_F(Frame, StopLetsArrowKeysBrowseTheConsole) {
   std::string lines;
   for (int i = 0; i < 40; ++i) lines += "line\r";

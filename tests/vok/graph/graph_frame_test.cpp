@@ -39,27 +39,6 @@ class GraphFrame : public GraphTest {
   int rowInk(int v) const { return inkIn(kL + 1, v, kR, v + 1); }
 };
 
-TEST_F(GraphFrame, DefaultsDrawTheNumberedSquareAndBothLabels) {
-  drawPass();
-  // The outline: 301 pixels a side, the inside untouched.
-  EXPECT_EQ(inkIn(kL, kT, kR + 1, kB + 1) - inkIn(kL + 1, kT + 1, kR, kB), 4 * 300);
-  EXPECT_EQ(inkIn(kL + 1, kT + 1, kR, kB), 0);
-  EXPECT_EQ(columnInk(kL - 1), 0);
-  ASSERT_EQ(allTexts(), (std::vector<std::string>{"0.0", "1.0", "0.0", "1.0", "x", "y"}));
-  short w = widthOf("0.0");  // 24-pixel Times, the label font
-  EXPECT_TRUE(at(find("0.0", 0), kL - w / 2, kB + 25));
-  EXPECT_TRUE(at(find("1.0", 0), kR - widthOf("1.0") / 2, kB + 25));
-  EXPECT_TRUE(at(find("0.0", 1), kL - 10 - w, kB + 5));
-  EXPECT_TRUE(at(find("1.0", 1), kL - 10 - widthOf("1.0"), kT + 5));
-  EXPECT_TRUE(at(find("x"), kR + 15, kB + 39));
-  EXPECT_TRUE(at(find("y"), kL - 45, kT - 24));
-  EXPECT_EQ(find("x")->size, 24);
-  EXPECT_EQ(find("x")->face, italic);  // a letter of a label
-  // The numbers' ink: under the bottom corners, left of the top one.
-  EXPECT_GT(inkIn(kL - 20, kB + 5, kL + 20, kB + 26), 20);
-  EXPECT_GT(inkIn(kL - 10 - w, kT - 15, kL - 10, kT + 6), 20);
-}
-
 TEST_F(GraphFrame, AxesWithoutFrameGetArrowsAndEndNumbers) {
   s_g.drawFrame = 0;
   s_g.drawXAxis = s_g.drawYAxis = 1;
