@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -346,18 +345,3 @@ TEST(TextDraw, BadInputIsHarmless) {
   SpaceExtra(0);
 }
 
-// Labels are drawn thousands of times per graph; the glyph cache must make
-// that cheap (a generous bound that only a cache miss per call would break).
-TEST(TextDraw, ManyLabelsAreFast) {
-  Canvas c(800, 600);
-  setText("Helvetica", 10);
-  auto t0 = std::chrono::steady_clock::now();
-  char label[16];
-  for (int i = 0; i < 20000; ++i) {
-    std::snprintf(label, sizeof label, "%.2f", i * 0.37);
-    MoveTo(short(i % 700), short(20 + i % 560));
-    DrawText(label, 0, short(std::strlen(label)));
-  }
-  double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
-  EXPECT_LT(ms, 2000.0);
-}

@@ -7,8 +7,10 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "tests/support/paths.h"
+#include "vok/draw/bottlenecks.h"
 #include "vok/vok.h"
 
 namespace drawtest {
@@ -45,10 +47,30 @@ inline ::testing::AssertionResult sameRect(const Rect& a, int top, int left, int
 
 inline std::string slurp(const std::string& path) { return vtest::readFile(path); }
 
+// A text call that reached the drawing bottleneck, with the port's pen, font, size and face.
+struct TextCall {
+  std::string text, font;
+  short h, v, size, face;
+};
+inline std::vector<TextCall>& textCalls() {
+  static std::vector<TextCall> calls;
+  return calls;
+}
+inline void recordText(short byteCount, const void* textBuf, Point numer, Point denom) {
+  GrafPtr port = GetQDPort();
+  Str255 name;
+  char family[256] = "";
+  if (FMGetFontFamilyName(port->txFont, name) == noErr) CopyPascalToC(name, family);
+  textCalls().push_back({std::string(static_cast<const char*>(textBuf), size_t(byteCount)), family, port->pnLoc.h,
+                         port->pnLoc.v, port->txSize, port->txFace});
+  s_CustomText(byteCount, textBuf, numer, denom);
+}
+
 class DrawTest : public ::testing::Test {
  protected:
   GWorldPtr world = nullptr;   // plain: the drawing port; buffered: the redraw buffer
   GWorldPtr screen = nullptr;  // buffered: the scaled window's port
+  CQDProcs textRecorder;
 
   static GWorldPtr newWorld(short width, short height) {
     Rect r = {0, 0, height, width};
@@ -72,6 +94,14 @@ class DrawTest : public ::testing::Test {
     world = newWorld(width, height);
     s_UsePlainDrawingPort(world);
     s_CustomizeQDProcs();
+  }
+
+  // Records every text call on the plain world into textCalls() from now on.
+  void recordTexts() {
+    textRecorder = s_GrafProcs;
+    textRecorder.textProc = recordText;
+    SetPortGrafProcs(world, &textRecorder);
+    textCalls().clear();
   }
 
   // The window's content rectangle is `bounds` (global), the buffer unscaled.

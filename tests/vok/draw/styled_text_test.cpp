@@ -3,54 +3,34 @@
 #include <vector>
 
 #include "tests/vok/draw/draw_fixture.h"
-#include "vok/draw/bottlenecks.h"
 
 using drawtest::DrawTest;
 
 namespace {
-struct TextCall {
-  std::string text, font;
-  short h, v, size, face;
-};
-std::vector<TextCall> g_calls;
-
-void recordText(short byteCount, const void* textBuf, Point numer, Point denom) {
-  GrafPtr port = GetQDPort();
-  Str255 name;
-  char family[256] = "";
-  if (FMGetFontFamilyName(port->txFont, name) == noErr) CopyPascalToC(name, family);
-  g_calls.push_back({std::string(static_cast<const char*>(textBuf), size_t(byteCount)), family, port->pnLoc.h,
-                     port->pnLoc.v, port->txSize, port->txFace});
-  s_CustomText(byteCount, textBuf, numer, denom);
-}
-
+using drawtest::textCalls;
 const short kBase = 50;
 }  // namespace
 
 class StyledTextTest : public DrawTest {
  protected:
-  CQDProcs recorder;
   void SetUp() override {
     DrawTest::SetUp();
     usePlain(400, 100);
-    recorder = s_GrafProcs;
-    recorder.textProc = recordText;
-    SetPortGrafProcs(world, &recorder);
-    g_calls.clear();
+    recordTexts();
     s_TextFace(normal);
     s_TextSize(12);
     s_MoveTo(10, kBase);
   }
   std::string drawn() const {
     std::string s;
-    for (auto& c : g_calls) s += c.text;
+    for (auto& c : textCalls()) s += c.text;
     return s;
   }
   // Each call as "text:size" with b for bold and i for italic, then "@" and
   // the height above (+) or below (-) the baseline: "x:12i@0 1:10@-3".
   static std::string calls() {
     std::string s;
-    for (auto& c : g_calls)
+    for (auto& c : textCalls())
       s += (s.empty() ? "" : " ") + c.text + ":" + std::to_string(c.size) + ((c.face & bold) ? "b" : "") +
            ((c.face & italic) ? "i" : "") + "@" + std::to_string(kBase - c.v);
     return s;
@@ -60,11 +40,11 @@ class StyledTextTest : public DrawTest {
 TEST_F(StyledTextTest, SubscriptIsSmallerLowerAndReturnsToTheBaseline) {
   DrawStyleText("x_1");
   EXPECT_EQ(calls(), "x:12i@0 1:10@-3");
-  EXPECT_GT(g_calls[1].h, g_calls[0].h);
+  EXPECT_GT(textCalls()[1].h, textCalls()[0].h);
   EXPECT_EQ(world->pnLoc.v, kBase);
-  EXPECT_GT(world->pnLoc.h, g_calls[1].h);
+  EXPECT_GT(world->pnLoc.h, textCalls()[1].h);
   EXPECT_EQ(world->txSize, 12);
-  EXPECT_EQ(g_calls[0].font, "Times");
+  EXPECT_EQ(textCalls()[0].font, "Times");
 }
 
 // Sizes shrink by trunc(size * 0.85 + 0.5) a level; a subscript's group is
@@ -74,7 +54,7 @@ TEST_F(StyledTextTest, NestedScriptsShrinkAndComeBackLevelByLevel) {
                             {"a_{b^{c}d}e", "a:12i@0 b:10i@-3 c:9i@0 d:10i@-3 e:12i@0"},
                             {"$&Pdx$&Iy", "d:12@0 x:12@0 y:12i@0"}};  // italic letters off and on
   for (auto& c : cases) {
-    g_calls.clear();
+    textCalls().clear();
     s_MoveTo(10, kBase);
     DrawStyleText(c[0]);
     EXPECT_EQ(calls(), c[1]) << c[0];
@@ -88,10 +68,10 @@ TEST_F(StyledTextTest, NestedScriptsShrinkAndComeBackLevelByLevel) {
 TEST_F(StyledTextTest, FontAndSizeCommands) {
   DrawStyleText("$Helvetica$abc$Times$d$14$e");
   ASSERT_EQ(drawn(), "abcde");
-  EXPECT_EQ(g_calls[0].font, "Helvetica");
-  EXPECT_EQ(g_calls[2].font, "Helvetica");
-  EXPECT_EQ(g_calls[3].font, "Times");
-  EXPECT_EQ(g_calls[4].size, 14);
+  EXPECT_EQ(textCalls()[0].font, "Helvetica");
+  EXPECT_EQ(textCalls()[2].font, "Helvetica");
+  EXPECT_EQ(textCalls()[3].font, "Times");
+  EXPECT_EQ(textCalls()[4].size, 14);
   EXPECT_EQ(world->txSize, 14);  // the size stays after the text
   Str255 name;
   FMGetFontFamilyName(world->txFont, name);
@@ -101,8 +81,8 @@ TEST_F(StyledTextTest, FontAndSizeCommands) {
 TEST_F(StyledTextTest, EscapesAndLoneBracesAreOrdinaryCharactersAndUnknownCommandsVanish) {
   DrawStyleText("a!_b!$c}{d!");
   EXPECT_EQ(drawn(), "a_b$c}{d");
-  for (auto& c : g_calls) EXPECT_EQ(c.v, kBase) << c.text;
-  g_calls.clear();
+  for (auto& c : textCalls()) EXPECT_EQ(c.v, kBase) << c.text;
+  textCalls().clear();
   DrawStyleText("$#foo$z$$y$w");
   EXPECT_EQ(drawn(), "zw");
 }
@@ -110,7 +90,7 @@ TEST_F(StyledTextTest, EscapesAndLoneBracesAreOrdinaryCharactersAndUnknownComman
 TEST_F(StyledTextTest, BoldStaysOnAndItalicLettersAreNotBold) {
   DrawStyleText("$&Ba1");
   EXPECT_EQ(calls(), "a:12i@0 1:12b@0");  // italic alone, not bold italic
-  g_calls.clear();
+  textCalls().clear();
   DrawStyleText("2");         // the next label starts bold
   DrawStyleText("$&i3$&q4");  // $&q, or any other letter: plain
   EXPECT_EQ(calls(), "2:12b@0 3:12i@0 4:12@0");
@@ -120,7 +100,7 @@ TEST_F(StyledTextTest, EmptyTextDrawsNothingButSetsTheDefaultFont) {
   SetFont("Courier");
   DrawStyleText("");
   DrawStyleText(nullptr);
-  EXPECT_TRUE(g_calls.empty());
+  EXPECT_TRUE(textCalls().empty());
   Str255 name;
   FMGetFontFamilyName(world->txFont, name);
   EXPECT_EQ(name[0], 5);  // "Times"
@@ -129,12 +109,12 @@ TEST_F(StyledTextTest, EmptyTextDrawsNothingButSetsTheDefaultFont) {
 TEST_F(StyledTextTest, UnterminatedMarkupDrawsWhatItCan) {
   DrawStyleText("x^{ab");
   EXPECT_EQ(drawn(), "xab");
-  EXPECT_EQ(g_calls[1].v, kBase - 3);
+  EXPECT_EQ(textCalls()[1].v, kBase - 3);
   EXPECT_EQ(world->pnLoc.v, kBase);
   EXPECT_EQ(world->txSize, 12);
   EXPECT_EQ(s_c_subscriptLevel, 0);
   for (const char* text : {"a_", "b^", "c!", "d$", "e$&", "f_{", "g^{_{", "i$Helvetica", "j$12"}) {
-    g_calls.clear();
+    textCalls().clear();
     DrawStyleText(text);
     EXPECT_EQ(drawn(), std::string(1, text[0])) << text;
     EXPECT_EQ(world->pnLoc.v, kBase) << text;
@@ -148,23 +128,23 @@ TEST_F(StyledTextTest, LongCommandArgumentsAreCut) {
   std::string longFont = "$" + std::string(100, 'Q') + "$ab";
   DrawStyleText(longFont.c_str());
   EXPECT_EQ(drawn(), "ab");
-  EXPECT_EQ(g_calls[0].font, "Geneva");  // no such font: the system font
-  g_calls.clear();
+  EXPECT_EQ(textCalls()[0].font, "Geneva");  // no such font: the system font
+  textCalls().clear();
   std::string longSize = "$" + std::string(80, '9') + "$";
   DrawStyleText(longSize.c_str());
   EXPECT_EQ(world->txSize, 32767);  // saturated, not overflowed
   s_TextSize(12);
   std::string almost = "$1" + std::string(70, 'x') + "$c";
   DrawStyleText(almost.c_str());
-  EXPECT_EQ(g_calls.back().size, 1);
+  EXPECT_EQ(textCalls().back().size, 1);
 }
 
 TEST_F(StyledTextTest, HighBytesPairUpButNeverPastTheEnd) {
   DrawStyleText("\xA5\x41z\xB0");
-  ASSERT_EQ(g_calls.size(), 3u);
-  EXPECT_EQ(g_calls[0].text, "\xA5\x41");
-  EXPECT_EQ(g_calls[1].text, "z");
-  EXPECT_EQ(g_calls[2].text, "\xB0");
+  ASSERT_EQ(textCalls().size(), 3u);
+  EXPECT_EQ(textCalls()[0].text, "\xA5\x41");
+  EXPECT_EQ(textCalls()[1].text, "z");
+  EXPECT_EQ(textCalls()[2].text, "\xB0");
 }
 
 TEST_F(StyledTextTest, WidthIsThePenAdvanceOfTheDrawing) {
@@ -190,7 +170,7 @@ TEST_F(StyledTextTest, CenteringMovesByHalfTheWidth) {
   s_MoveTo(200, kBase);
   CenterString("abcd");
   EXPECT_EQ(world->pnLoc.h, 200 - TextWidth("abcd", 0, 4) / 2);
-  EXPECT_TRUE(g_calls.empty());
+  EXPECT_TRUE(textCalls().empty());
   s_MoveTo(200, kBase);
   int w = StyleTextWidth("x^2 + y^2");
   CenterStyleText("x^2 + y^2");

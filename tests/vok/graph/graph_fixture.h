@@ -9,26 +9,11 @@
 #include <vector>
 
 #include "tests/vok/plot/plot_fixture.h"
-#include "vok/draw/bottlenecks.h"
 
 namespace graphtest {
 
-struct TextCall {
-  std::string text;
-  short h, v, face, size;
-};
-
-inline std::vector<TextCall>& texts() {
-  static std::vector<TextCall> calls;
-  return calls;
-}
-
-inline void recordText(short byteCount, const void* textBuf, Point numer, Point denom) {
-  GrafPtr port = GetQDPort();
-  texts().push_back({std::string(static_cast<const char*>(textBuf), size_t(byteCount)), port->pnLoc.h,
-                     port->pnLoc.v, port->txFace, port->txSize});
-  s_CustomText(byteCount, textBuf, numer, denom);
-}
+using drawtest::TextCall;
+inline std::vector<TextCall>& texts() { return drawtest::textCalls(); }
 
 // The settings as the program starts with them, taken before any test runs:
 // a data file read by another test sets its own frame range.
@@ -39,7 +24,6 @@ class GraphTest : public plottest::PlotTest {
   GraphSettings savedG;
   SGRecord savedSG;
   FunctionGraphSettings savedFG;
-  CQDProcs recorder;
 
   void SetUp() override {
     PlotTest::SetUp();
@@ -58,9 +42,7 @@ class GraphTest : public plottest::PlotTest {
   }
   void window(short width = 500, short height = 450) {
     usePlain(width, height);
-    recorder = s_GrafProcs;
-    recorder.textProc = recordText;
-    SetPortGrafProcs(world, &recorder);
+    recordTexts();
   }
   // The graph loop's transform for the current settings.
   static void loopTransform() {

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "tests/vok/plot/plot_fixture.h"
-#include "vok/draw/bottlenecks.h"
 
 using drawtest::inked;
 using drawtest::inkBox;
@@ -14,36 +13,21 @@ using drawtest::sameRect;
 using plottest::PlotTest;
 
 namespace {
-struct TextCall {
-  std::string text;
-  short h, v;
-};
-std::vector<TextCall> g_texts;
-
-void recordText(short byteCount, const void* textBuf, Point numer, Point denom) {
-  GrafPtr port = GetQDPort();
-  g_texts.push_back({std::string(static_cast<const char*>(textBuf), size_t(byteCount)), port->pnLoc.h, port->pnLoc.v});
-  s_CustomText(byteCount, textBuf, numer, denom);
-}
-
+using drawtest::textCalls;
 short widthOf(const std::string& s) { return TextWidth(s.data(), 0, short(s.size())); }
 std::string texts() {
   std::string s;
-  for (auto& t : g_texts) s += (s.empty() ? "" : " ") + t.text;
+  for (auto& t : textCalls()) s += (s.empty() ? "" : " ") + t.text;
   return s;
 }
 }  // namespace
 
 class FrameTest : public PlotTest {
  protected:
-  CQDProcs recorder;
   void SetUp() override {
     PlotTest::SetUp();
     usePlain(300, 200);
-    recorder = s_GrafProcs;
-    recorder.textProc = recordText;
-    SetPortGrafProcs(world, &recorder);
-    g_texts.clear();
+    recordTexts();
     s_TextSize(12);
     // Frame from world (0, 0) at pixel (50, 150) to world (2, 1) at (250, 50).
     transform(100, 100, 50, 50);
@@ -53,7 +37,7 @@ class FrameTest : public PlotTest {
 TEST_F(FrameTest, WithoutNumbersOnlyTheOutlineIsDrawn) {
   s_p.showXMin = s_p.showXMax = s_p.showYMin = s_p.showYMax = 0;
   PlotFrame2D(0, 2, 0, 1);
-  EXPECT_TRUE(g_texts.empty());
+  EXPECT_TRUE(textCalls().empty());
   EXPECT_TRUE(sameRect(inkBox(world), 50, 50, 151, 251));
   EXPECT_EQ(inkCount(), 2 * 201 + 2 * 99);  // the outline and nothing inside
   EXPECT_FALSE(inked(world, 150, 100));
@@ -65,13 +49,13 @@ TEST_F(FrameTest, CornerNumbersSitAtTheirOffsetsFromTheCorners) {
   PlotFrame2D(0, 2, 0, 1);
   ASSERT_EQ(texts(), "0.00 2.00 0.00 1");
   short w = widthOf("0.00");
-  EXPECT_EQ(g_texts[0].h, 50 - w / 2);  // trunc(0 - w/2) for an even or odd w alike
-  EXPECT_EQ(g_texts[0].v, 150 + 25);
-  EXPECT_EQ(g_texts[1].h, 250 - w / 2);
-  EXPECT_EQ(g_texts[2].h, 50 - 10 - w);
-  EXPECT_EQ(g_texts[2].v, 150 + 5);
-  EXPECT_EQ(g_texts[3].h, 50 - 10 - widthOf("1"));
-  EXPECT_EQ(g_texts[3].v, 50 + 5);
+  EXPECT_EQ(textCalls()[0].h, 50 - w / 2);  // trunc(0 - w/2) for an even or odd w alike
+  EXPECT_EQ(textCalls()[0].v, 150 + 25);
+  EXPECT_EQ(textCalls()[1].h, 250 - w / 2);
+  EXPECT_EQ(textCalls()[2].h, 50 - 10 - w);
+  EXPECT_EQ(textCalls()[2].v, 150 + 5);
+  EXPECT_EQ(textCalls()[3].h, 50 - 10 - widthOf("1"));
+  EXPECT_EQ(textCalls()[3].v, 50 + 5);
   // The y numbers' ink ends just left of the gap before the frame.
   Rect left = {40, 0, 160, 45};  // rows of the y numbers only
   short right = 0;
@@ -89,10 +73,10 @@ TEST_F(FrameTest, SeparateValuesAreWhatTheCornersShow) {
   EXPECT_EQ(texts(), "-0.2 7.2");  // "%.*f" rounds to even on the tie
   s_p.xNumDx = 7;
   s_p.xNumDy = -3;
-  g_texts.clear();
+  textCalls().clear();
   PlotFrame2D(0, 2, 0, 1);
-  EXPECT_EQ(g_texts[0].h, 50 + short(7 - widthOf("0.0") * 0.5));
-  EXPECT_EQ(g_texts[0].v, 150 - 3);
+  EXPECT_EQ(textCalls()[0].h, 50 + short(7 - widthOf("0.0") * 0.5));
+  EXPECT_EQ(textCalls()[0].v, 150 - 3);
 }
 
 // A frame corner outside the region is skipped like any other point, and the
@@ -109,5 +93,5 @@ TEST_F(FrameTest, StepPlotFrameUsesItsOwnMapping) {
   SetPlot4O(0, 1, 0, 0, 0);
   PlotFrame1D(0, 100, 1, 3);  // columns 10 ... 210, rows 180 ... 80
   EXPECT_TRUE(sameRect(inkBox(world), 80, 10, 181, 211));
-  EXPECT_TRUE(g_texts.empty());
+  EXPECT_TRUE(textCalls().empty());
 }
