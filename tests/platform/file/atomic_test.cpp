@@ -67,7 +67,7 @@ TEST(AtomicWrite, UnwritableFolderLeavesTheOldFile) {
   bool mounted = false;
   if (::geteuid() == 0) {
     // Root writes anywhere: make the folder a read-only file system instead.
-    if (!mountTmpfs(dir, "256k")) GTEST_SKIP() << "cannot mount a tmpfs";
+    VTEST_REQUIRE(mountTmpfs(dir, "256k"), "a tmpfs mount");
     mounted = true;
   }
   std::string path = dir + "/graph.eps";
@@ -90,9 +90,9 @@ TEST(AtomicWrite, UnwritableFolderLeavesTheOldFile) {
 }
 
 TEST(AtomicWrite, FullDiskLeavesTheOldFileAndNoTemporary) {
-  if (::geteuid() != 0) GTEST_SKIP() << "mounting a small tmpfs needs root";
+  VTEST_REQUIRE(::geteuid() == 0, "root (to mount a small tmpfs)");
   std::string dir = vtest::scratchDir("atomic-full");
-  if (!mountTmpfs(dir, "64k")) GTEST_SKIP() << "cannot mount a tmpfs";
+  VTEST_REQUIRE(mountTmpfs(dir, "64k"), "a tmpfs mount");
   std::string path = dir + "/data.txt";
   vtest::writeFile(path, "precious");
   std::string big(1 << 20, 'x');

@@ -86,7 +86,3 @@ TEST_F(Console, HooksReceiveTheTextWithCarriageReturns) {
   EXPECT_EQ(g_printed, "b\r");
 }
 
-TEST_F(Console, HeadlessRunsEchoOnStandardOutput) {
-  s_printf("one\ntwo %d\n", 2);
-  EXPECT_EQ(takeStdout(), "one\ntwo 2\n");
-}

@@ -108,36 +108,6 @@ TEST_F(GraphFrame, LabelsFollowTheFrameTheAxesAndShowXMax) {
   EXPECT_TRUE(at(find("y"), 230 - 45, kT - 24));
 }
 
-// Sub- and superscripts of a label are smaller and set below and above its
-// baseline; digits stay upright, letters italic.
-TEST_F(GraphFrame, LabelMarkupDrawsSubAndSuperscripts) {
-  SetGraphXLabel("v_x^2");
-  SetGraphYLabel("E_{kin}");
-  s_g.xLabelY = 10;  // baseline at 410
-  drawPass();
-  const TextCall *v = find("v"), *x = find("x"), *two = find("2");
-  ASSERT_TRUE(v && x && two);
-  EXPECT_TRUE(at(v, kR + 15, kB + 10));
-  EXPECT_GT(x->v, v->v);
-  EXPECT_LT(two->v, v->v);
-  EXPECT_LT(x->size, v->size);
-  EXPECT_LT(two->size, v->size);
-  EXPECT_GT(x->h, v->h);
-  EXPECT_EQ(v->face, italic);
-  EXPECT_EQ(two->face, 0);
-  const TextCall *e = find("E"), *k = find("k");
-  ASSERT_TRUE(e && k);
-  EXPECT_TRUE(at(e, kL - 45, kT - 24));
-  EXPECT_GT(k->v, e->v);
-  // The subscript's ink reaches lower than that of a plain label.
-  int below = inkIn(kR + 17, kB + 12, kR + 60, kB + 22);
-  EXPECT_GT(below, 0);
-  EraseDrawing();
-  SetGraphXLabel("vx2");
-  drawPass();
-  EXPECT_EQ(inkIn(kR + 17, kB + 12, kR + 60, kB + 22), 0);
-}
-
 TEST_F(GraphFrame, GridLinesAreGreyInsideTheFrameWithTheirNumbers) {
   s_g.scaleMarkX = s_g.scaleMarkY = 1;
   s_g.intervalX = 0.25;
