@@ -48,9 +48,12 @@ bool CupsDaemon::start(std::string* why) {
   return running_;
 }
 
+// Waits for the daemon to be gone: it writes its state files while it stops,
+// and the next test's daemon starts in a fresh folder of the same name.
 void CupsDaemon::stop() {
   if (!running_) return;
-  run("kill \"$(cat " + dir_ + "/run/pid)\"");
+  run("pid=$(cat " + dir_ + "/run/pid) && kill $pid && for i in $(seq 200); do kill -0 $pid 2>/dev/null || break; "
+      "sleep 0.05; done");
   running_ = false;
 }
 
