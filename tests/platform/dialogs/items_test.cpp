@@ -1,5 +1,6 @@
-// Dialog items and controls without a modal loop: the template's numbering,
-// text handles, clamped control values and the alert's ^0 text.
+// Dialog items and controls without a modal loop: text handles, clamped
+// control values and the alert's ^0 text. (The template is laid out as the
+// Parameters dialog tests see it.)
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -14,30 +15,6 @@ std::string title(DialogRef d, short item) {
   return t;
 }
 }  // namespace
-
-TEST(DialogItems, ParametersTemplateNumbersItsItems) {
-  DialogRef d = GetNewDialog(kVokParamsDialogID, nullptr, kFirstWindowOfClass);
-  ASSERT_NE(d, nullptr);
-  EXPECT_FALSE(IsWindowVisible(d));
-  EXPECT_EQ(CountDITL(d), 57);
-  EXPECT_EQ(title(d, 1), "OK");
-  EXPECT_EQ(title(d, 2), "Close");
-  EXPECT_EQ(title(d, 3), "Quit");
-  short kind;
-  Handle h;
-  Rect label, value, next;
-  GetDialogItem(d, 4, &kind, &h, &label);
-  GetDialogItem(d, 5, &kind, &h, &value);
-  EXPECT_LT(label.right, value.left);  // a label stands left of its value
-  GetDialogItem(d, 4 + 2 * 13, &kind, &h, &next);
-  EXPECT_GT(next.left, value.right);  // slot 13 starts the second column
-  GetDialogItem(d, kVokParamsNextItem, &kind, &h, &next);
-  EXPECT_TRUE(kind & itemDisable);  // the page-button places are never reported
-  GetDialogItem(d, 58, &kind, &h, &next);
-  EXPECT_EQ(kind, 0);
-  EXPECT_EQ(h, nullptr);
-  DisposeDialog(d);
-}
 
 TEST(DialogItems, TextsAreLengthPrefixedAndBounded) {
   DialogRef d = GetNewDialog(kVokParamsDialogID, nullptr, kFirstWindowOfClass);
