@@ -110,21 +110,28 @@ std::string ppmToken(std::istream& in) {
 bool readPPM(const std::string& path, Image* out) {
   std::ifstream in(path, std::ios::binary);
   std::string magic = ppmToken(in);
+  long maxval = 0;
   try {
     out->width = std::stoi(ppmToken(in));
     out->height = std::stoi(ppmToken(in));
-    if (std::stoi(ppmToken(in)) != 255) return false;
+    maxval = std::stol(ppmToken(in));
   } catch (...) {
     return false;
   }
-  if (magic != "P6" || out->width <= 0 || out->height <= 0) return false;
-  std::vector<unsigned char> raw(size_t(out->width) * size_t(out->height) * 3);
+  if (magic != "P6" || out->width <= 0 || out->height <= 0 || (maxval != 255 && maxval != 65535)) return false;
+  size_t bytes = maxval > 255 ? 2 : 1;  // 16-bit samples are cut to their high byte
+  std::vector<unsigned char> raw(size_t(out->width) * size_t(out->height) * 3 * bytes);
   in.read(reinterpret_cast<char*>(raw.data()), std::streamsize(raw.size()));
   if (!in) return false;
   out->rgb.resize(size_t(out->width) * size_t(out->height));
   for (size_t i = 0; i < out->rgb.size(); ++i)
-    out->rgb[i] = uint32_t(raw[3 * i]) << 16 | uint32_t(raw[3 * i + 1]) << 8 | raw[3 * i + 2];
+    out->rgb[i] = uint32_t(raw[3 * i * bytes]) << 16 | uint32_t(raw[(3 * i + 1) * bytes]) << 8 | raw[(3 * i + 2) * bytes];
   return true;
+}
+
+bool readPPMVia(const std::string& command, Image* out) {
+  std::string path = scratchDir("pnm") + "/image.ppm";
+  return run(command + " > " + path).status == 0 && readPPM(path, out);
 }
 
 bool writePPM(const std::string& path, const Image& img) {

@@ -28,13 +28,19 @@ bool gsMeasuredBox(const std::string& eps, Box* box, bool hires = false);
 struct Image {
   int width = 0, height = 0;
   std::vector<uint32_t> rgb;  // 0xRRGGBB, rows top to bottom
-  uint32_t at(int x, int y) const { return rgb[size_t(y) * size_t(width) + size_t(x)]; }
+  // 0xFF000000 outside the image.
+  uint32_t at(int x, int y) const {
+    if (x < 0 || y < 0 || x >= width || y >= height) return 0xFF000000u;
+    return rgb[size_t(y) * size_t(width) + size_t(x)];
+  }
 };
 // Renders the file at 72 dpi, cropped to its box, without antialiasing.
 bool gsRender(const std::string& eps, Image* out, std::string* log = nullptr);
 // Renders every page of a PostScript document at 72 dpi, whole pages.
 bool gsRenderPages(const std::string& ps, std::vector<Image>* pages, std::string* log = nullptr);
+// A binary PPM (8- or 16-bit samples), from a file or from what `command` writes.
 bool readPPM(const std::string& path, Image* out);
+bool readPPMVia(const std::string& command, Image* out);
 bool writePPM(const std::string& path, const Image& img);
 // ps2pdf -dEPSCrop; true when it ran and the PDF is not empty.
 bool epsToPdf(const std::string& eps, const std::string& pdf);

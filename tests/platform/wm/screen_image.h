@@ -3,52 +3,12 @@
 #pragma once
 #include <gtest/gtest.h>
 
-#include <cctype>
-#include <cstdio>
 #include <string>
-#include <vector>
+
+#include "tests/support/ghostscript.h"
 
 namespace vtest {
-struct Image {
-  int width = 0, height = 0;
-  std::vector<unsigned char> rgb;
-  // 0xRRGGBB, or 0xFF000000 outside the image.
-  unsigned at(int x, int y) const {
-    if (x < 0 || y < 0 || x >= width || y >= height) return 0xFF000000u;
-    const unsigned char* p = &rgb[(size_t(y) * width + x) * 3];
-    return unsigned(p[0]) << 16 | unsigned(p[1]) << 8 | p[2];
-  }
-};
-
-// Runs `command` and reads the binary PPM (P6) it writes; 16-bit samples
-// (xwdtopnm writes them) are cut to their high byte.
-inline bool readPNMVia(const std::string& command, Image* img) {
-  FILE* f = popen((command + " 2>/dev/null").c_str(), "r");
-  if (!f) return false;
-  std::string data;
-  char buf[65536];
-  size_t n;
-  while ((n = fread(buf, 1, sizeof buf, f)) > 0) data.append(buf, n);
-  pclose(f);
-  size_t pos = 0;
-  auto field = [&]() -> long {
-    while (pos < data.size() && isspace(static_cast<unsigned char>(data[pos]))) ++pos;
-    long v = 0;
-    while (pos < data.size() && isdigit(static_cast<unsigned char>(data[pos]))) v = v * 10 + (data[pos++] - '0');
-    return v;
-  };
-  if (data.compare(0, 2, "P6") != 0) return false;
-  pos = 2;
-  img->width = int(field());
-  img->height = int(field());
-  long maxval = field();
-  ++pos;  // the one blank after the header
-  size_t samples = size_t(img->width) * img->height * 3, bytes = maxval > 255 ? 2 : 1;
-  if ((maxval != 255 && maxval != 65535) || data.size() < pos + samples * bytes) return false;
-  img->rgb.resize(samples);
-  for (size_t i = 0; i < samples; ++i) img->rgb[i] = static_cast<unsigned char>(data[pos + i * bytes]);
-  return true;
-}
+inline bool readPNMVia(const std::string& command, Image* img) { return readPPMVia(command + " 2>/dev/null", img); }
 
 inline bool near(unsigned rgb, unsigned want, int tolerance = 24) {
   for (int shift = 0; shift <= 16; shift += 8) {
