@@ -60,6 +60,15 @@ class Printing : public ::testing::Test {
     EXPECT_EQ(pages.size(), 1u);
     return pages.empty() ? vtest::Image() : pages[0];
   }
+  // The printed A4 page, which must show the window's pixels (expect.ppm).
+  vtest::Image printedWindow(bool landscape) {
+    vtest::Image page = printedPage(), window;
+    EXPECT_TRUE(vtest::readPPM(dir + "/expect.ppm", &window));
+    EXPECT_EQ(page.width, 595);
+    EXPECT_EQ(page.height, 842);
+    EXPECT_LE(mismatches(page, window, landscape), 40);
+    return page;
+  }
   vtest::CupsDaemon daemon;
   std::string queueFile, dir;
 };
@@ -77,11 +86,7 @@ TEST_F(Printing, BitmapPrintingSendsTheWindowPixelsAndCancelSendsNothing) {
   r = runProg(dir, daemon.env() + " PRINT_CASE=bitmap", "press \"OK\"\npress \"Print\"\n");
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, "accepted 1\nformat A4 portrait 100\n");
-  vtest::Image page = printedPage(), window;
-  ASSERT_TRUE(vtest::readPPM(dir + "/expect.ppm", &window));
-  ASSERT_EQ(page.width, 595);
-  ASSERT_EQ(page.height, 842);
-  EXPECT_LE(mismatches(page, window, false), 40);
+  vtest::Image page = printedWindow(false);
   EXPECT_EQ(page.at(100, 100), 0x000000u);  // inside the black rectangle
   EXPECT_EQ(page.at(140, 360), 0xFF0000u);  // the red oval's centre
   EXPECT_EQ(page.at(480, 530), 0x0000FFu);  // the blue rectangle
@@ -107,10 +112,7 @@ TEST_F(Printing, RecordedDrawingsPrintAsTheWindowShowsThem) {
   vtest::RunResult r = runProg(dir, daemon.env() + " PRINT_CASE=picture", "press \"OK\"\npress \"Print\"\n");
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, "printed 1\n");
-  vtest::Image page = printedPage(), window;
-  ASSERT_TRUE(vtest::readPPM(dir + "/expect.ppm", &window));
-  ASSERT_EQ(page.width, 595);
-  EXPECT_LE(mismatches(page, window, false), 40);
+  vtest::Image page = printedWindow(false);
   EXPECT_EQ(page.at(100, 100), 0x000000u);
   EXPECT_EQ(page.at(140, 360), 0xFF0000u);
   EXPECT_EQ(page.at(480, 530), 0x0000FFu);
@@ -129,10 +131,7 @@ TEST_F(Printing, TheChosenPageFormatIsStoredAndOfferedInTheNextRun) {
   r = runProg(dir, daemon.env() + " PRINT_CASE=bitmap", "press \"OK\"\npress \"Print\"\n");
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, "accepted 1\nformat A4 landscape 100\n");
-  vtest::Image page = printedPage(), window;
-  ASSERT_TRUE(vtest::readPPM(dir + "/expect.ppm", &window));
-  ASSERT_EQ(page.width, 595);
-  EXPECT_LE(mismatches(page, window, true), 40);
+  vtest::Image page = printedWindow(true);
   EXPECT_EQ(page.at(100, 841 - 100), 0x000000u);  // window (100, 100)
 
   // A same-page-setup job needs no dialog and keeps the format.
