@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "platform/display/display.h"
+#include "platform/display/headless/script.h"
 #include "tests/support/ghostscript.h"
 #include "tests/support/headless.h"
 #include "tests/vok/draw/draw_fixture.h"
@@ -99,6 +101,14 @@ TEST_F(EPSFileTest, RecordingIsPrivateAndAlwaysRemoved) {
   EXPECT_FALSE(exists(tmp));
   EXPECT_STREQ(EPSTemporaryPath(), "");
 
+  // Cancelled in the real save dialog, answered by a script as a person would.
+  VokOpenDisplay();
+  VokLoadScript("cancel script", "cancel\n");
+  BeginEPSSaving();
+  tmp = EPSTemporaryPath();
+  EndEPSSaving();
+  EXPECT_FALSE(exists(tmp));
+  EXPECT_EQ(s_eps.active, 0);
   EndEPSSaving();  // without a recording: nothing
   EXPECT_TRUE(g_reports.empty());
 }
