@@ -15,12 +15,12 @@ TEST(Grid, NodesStepsFrameAndNearestNodeLookups) {
   // x 0, 0.5, 1 and y 0, 2, 4; f = 10 i + j at node (i, j), with (1, 2)
   // missing, (0, 1) given twice, and (2, 0) not a number.
   std::string path = vtest::scratchDir("contour-grid") + "/grid.tsv";
-  vtest::writeFile(path, "x\ty\tf\n0\t0\t0\n0\t2\t5\n0\t2\t1\n0\t4\t2\n0."
-                         "5\t0\t10\n0.5\t2\t11\n1\t0\tnan\n"
-                         "1\t2\t21\n1\t4\t22\n");
+  vtest::writeFile(path,
+                   "x\ty\tf\n0\t0\t0\n0\t2\t5\n0\t2\t1\n0\t4\t2\n0."
+                   "5\t0\t10\n0.5\t2\t11\n1\t0\tnan\n"
+                   "1\t2\t21\n1\t4\t22\n");
   char message[512];
-  ASSERT_EQ(SGReadPath(path.c_str(), message, sizeof message), kSGReadOK)
-      << message;
+  ASSERT_EQ(SGReadPath(path.c_str(), message, sizeof message), kSGReadOK) << message;
   s_sg.seriesX[0] = 1, s_sg.seriesY[0] = 2, s_sg.seriesF[0] = 3;
   SG2DArray();
   ASSERT_NE(s_sg.grid, nullptr);
@@ -30,14 +30,13 @@ TEST(Grid, NodesStepsFrameAndNearestNodeLookups) {
   struct {
     double x, y, expected;
   } cases[] = {
-      {0.74, 2.9, 11}, {0.25, 1.0, 11}, // nearest node; half way rounds up
-      {0, 2, 1},                        // the later of two rows
-      {0.5, 4, 0},     {1, 0, 0},       // no row; a value that is not a number
-      {1.2, 5.0, 22},  {1e300, 2, 21},  // past the far edges: the edge node
+      {0.74, 2.9, 11}, {0.25, 1.0, 11},  // nearest node; half way rounds up
+      {0, 2, 1},                         // the later of two rows
+      {0.5, 4, 0},     {1, 0, 0},        // no row; a value that is not a number
+      {1.2, 5.0, 22},  {1e300, 2, 21},   // past the far edges: the edge node
       {-7, -1e300, 0}, {NAN, NAN, 0},
   };
-  for (const auto &c : cases)
-    EXPECT_EQ(Graph2DSSFunc(c.x, c.y), c.expected) << c.x << ", " << c.y;
+  for (const auto &c : cases) EXPECT_EQ(Graph2DSSFunc(c.x, c.y), c.expected) << c.x << ", " << c.y;
   FreeArrayDouble2(s_sg.grid, s_sg.gridNx, s_sg.gridNy);
   s_sg.grid = nullptr;
   s_sg.gridX = s_sg.gridY = s_sg.gridF = 0;

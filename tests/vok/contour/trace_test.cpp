@@ -24,21 +24,17 @@ void recordLine(Point to) {
   s_CustomLine(to);
 }
 void recordPoly(GrafVerb verb, PolyHandle poly) {
-  if (verb == kQDGrafVerbFill)
-    g_polygons.emplace_back((*poly)->polyPoints,
-                            (*poly)->polyPoints + PolyPointCount(poly));
+  if (verb == kQDGrafVerbFill) g_polygons.emplace_back((*poly)->polyPoints, (*poly)->polyPoints + PolyPointCount(poly));
   s_CustomPoly(verb, poly);
 }
 double fx(double x, double) { return x; }
 double fConstant(double, double) { return g_value; }
 double fNaN(double, double) { return NAN; }
 
-Point px(double x, double y) {
-  return Point{short(Plot2DTransY(y)), short(Plot2DTransX(x))};
-}
+Point px(double x, double y) { return Point{short(Plot2DTransY(y)), short(Plot2DTransX(x))}; }
 
 class ContourTest : public graphtest::GraphTest {
-protected:
+ protected:
   Graph2DSettings savedG2D;
   void SetUp() override {
     GraphTest::SetUp();
@@ -60,7 +56,7 @@ protected:
     GraphTest::TearDown();
   }
 };
-} // namespace
+}  // namespace
 
 // f = x: only vertical segments, one line per multiple of df, evenly
 // spaced, each spanning the frame's height.
@@ -68,7 +64,7 @@ TEST_F(ContourTest, LinearFunctionGivesEvenlySpacedVerticalLines) {
   SetGraph2DDXYF(0.5, 0.5, 0.25);
   s_g2d.contourLabel = 0;
   ASSERT_TRUE(s_Graph2DContourPass(0));
-  std::map<short, std::set<short>> ends; // h -> v of the segment ends
+  std::map<short, std::set<short>> ends;  // h -> v of the segment ends
   for (const auto &s : g_lines) {
     ASSERT_EQ(s.from.h, s.to.h) << "not vertical";
     ends[s.from.h].insert({s.from.v, s.to.v});
@@ -87,47 +83,15 @@ TEST_F(ContourTest, TriangleSegmentsAndNegativeParts) {
   struct Case {
     int onlyZero;
     double df, fa, fb, fc;
-    std::vector<Point> lines, fill; // segment ends in pairs; the shaded polygon
+    std::vector<Point> lines, fill;  // segment ends in pairs; the shaded polygon
   } cases[] = {
-      {1,
-       .1,
-       -1,
-       1,
-       2,
-       {px(.5, 0), px(0, 1. / 3)},
-       {px(0, 0), px(0, 1. / 3), px(.5, 0), px(0, 0)}},
-      {1,
-       .1,
-       -1,
-       0,
-       2,
-       {px(1, 0), px(0, 1. / 3), px(1, 0), px(0, 1. / 3)},
-       {}}, // zero = fb: drawn by both halves
+      {1, .1, -1, 1, 2, {px(.5, 0), px(0, 1. / 3)}, {px(0, 0), px(0, 1. / 3), px(.5, 0), px(0, 0)}},
+      {1, .1, -1, 0, 2, {px(1, 0), px(0, 1. / 3), px(1, 0), px(0, 1. / 3)}, {}},  // zero = fb: drawn by both halves
       {0, .25, .3, .3, .3, {}, {}},
-      {0,
-       .5,
-       0,
-       .5,
-       1,
-       {px(0, 0), px(0, 0), px(1, 0), px(0, .5), px(1, 0), px(0, .5), px(0, 1),
-        px(0, 1)},
-       {}},
-      {0,
-       9,
-       -2,
-       -1,
-       3,
-       {},
-       {px(0, 0), px(0, .4), px(.75, .25), px(1, 0), px(0, 0)}},
+      {0, .5, 0, .5, 1, {px(0, 0), px(0, 0), px(1, 0), px(0, .5), px(1, 0), px(0, .5), px(0, 1), px(0, 1)}, {}},
+      {0, 9, -2, -1, 3, {}, {px(0, 0), px(0, .4), px(.75, .25), px(1, 0), px(0, 0)}},
       {0, 9, -3, -2, -1, {}, {px(0, 0), px(1, 0), px(0, 1), px(0, 0)}},
-      {0,
-       9,
-       -1,
-       0,
-       0,
-       {},
-       {px(0, 0), px(0, 1), px(1, 0), px(1, 0),
-        px(0, 0)}}, // fb = fc = 0: B is P2
+      {0, 9, -1, 0, 0, {}, {px(0, 0), px(0, 1), px(1, 0), px(1, 0), px(0, 0)}},  // fb = fc = 0: B is P2
   };
   s_g2d.contourLabel = 0;
   s_g2d.paintNegative = 1;
@@ -136,15 +100,13 @@ TEST_F(ContourTest, TriangleSegmentsAndNegativeParts) {
     s_g2d.onlyZero = c.onlyZero, s_g2d.df = c.df;
     if (!c.fill.empty()) {
       PaintNegativeTriangle(0, 0, 1, 0, 0, 1, c.fa, c.fb, c.fc);
-      EXPECT_TRUE(g_polygons.size() == 1 && g_polygons[0] == c.fill)
-          << c.fa << " " << c.fb << " " << c.fc;
+      EXPECT_TRUE(g_polygons.size() == 1 && g_polygons[0] == c.fill) << c.fa << " " << c.fb << " " << c.fc;
     }
     if (c.fill.empty() || !c.lines.empty()) {
       g_lines.clear();
       LevelLineTriangle(0, 0, 1, 0, 0, 1, c.fa, c.fb, c.fc);
       std::vector<Point> lines;
-      for (const auto &s : g_lines)
-        lines.push_back(s.from), lines.push_back(s.to);
+      for (const auto &s : g_lines) lines.push_back(s.from), lines.push_back(s.to);
       EXPECT_TRUE(lines == c.lines) << c.fa << " " << c.fb << " " << c.fc;
     }
   }
@@ -161,30 +123,24 @@ TEST_F(ContourTest, LevelNumbersOncePerLevelAtTheSamePlaceOnRedraw) {
     Graph2DInitArray();
     ASSERT_TRUE(s_Graph2DContourPass(0));
     for (const auto &t : graphtest::texts())
-      pass.push_back(t.text + "@" + std::to_string(t.h) + "," +
-                     std::to_string(t.v));
+      pass.push_back(t.text + "@" + std::to_string(t.h) + "," + std::to_string(t.v));
   }
   std::set<std::string> numbers;
-  for (const auto &t : passes[0])
-    EXPECT_TRUE(numbers.insert(t.substr(0, t.find('@'))).second) << t;
-  for (const char *level : {"0.25", "0.50", "0.75"})
-    EXPECT_EQ(numbers.count(level), 1u) << level;
+  for (const auto &t : passes[0]) EXPECT_TRUE(numbers.insert(t.substr(0, t.find('@'))).second) << t;
+  for (const char *level : {"0.25", "0.50", "0.75"}) EXPECT_EQ(numbers.count(level), 1u) << level;
   EXPECT_EQ(passes[0], passes[1]);
 }
 
 TEST_F(ContourTest, NothingSampledLeavesTheBoundsAsLevelRange) {
   SetGraph2DFunction(fNaN);
   SG2DResetArray();
-  EXPECT_EQ(s_g2d.levelMin, -100); // -1000 ... 1000, cut to df times the bounds
+  EXPECT_EQ(s_g2d.levelMin, -100);  // -1000 ... 1000, cut to df times the bounds
   EXPECT_EQ(s_g2d.levelMax, 100);
 }
 
 TEST_F(ContourTest, ExtraLabelHeightsRoundToDf) {
   SetGraph2DFunction(fConstant);
-  for (auto c : {std::make_pair(0.2499, 0.2),
-                 {0.25, 0.3},
-                 {-0.26, -0.3},
-                 {0.04999, 0.0}}) {
+  for (auto c : {std::make_pair(0.2499, 0.2), {0.25, 0.3}, {-0.26, -0.3}, {0.04999, 0.0}}) {
     g_value = c.first;
     EXPECT_NEAR(Graph2DHeight(100, 100), c.second, 1e-12) << c.first;
   }
