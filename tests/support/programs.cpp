@@ -13,8 +13,7 @@ std::string programPath(const std::string& name, bool example) {
 RunResult runProgramIn(const std::string& program, const std::string& dir, const std::string& script,
                        const std::string& args) {
   writeFile(dir + "/script", script);
-  return run("cd '" + dir + "' && HOME='" + dir + "' VOK_DISPLAY=headless VOK_SCRIPT=script '" + program + "' " +
-             args);
+  return run("cd '" + dir + "' && HOME='" + dir + "' VOK_DISPLAY=headless VOK_SCRIPT=script '" + program + "' " + args);
 }
 
 bool fileExists(const std::string& path) {

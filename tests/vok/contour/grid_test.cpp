@@ -1,5 +1,6 @@
 // Grids built from a data file read by the real reader: node placement,
-// missing, repeated and unreadable rows, and lookups beyond the grid.
+// missing, repeated and unreadable rows, lookups beyond the grid, and a
+// new file read with the same columns.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -36,7 +37,14 @@ TEST(Grid, NodesStepsFrameAndNearestNodeLookups) {
       {1.2, 5.0, 22},  {1e300, 2, 21},   // past the far edges: the edge node
       {-7, -1e300, 0}, {NAN, NAN, 0},
   };
-  for (const auto &c : cases) EXPECT_EQ(Graph2DSSFunc(c.x, c.y), c.expected) << c.x << ", " << c.y;
+  for (const auto& c : cases) EXPECT_EQ(Graph2DSSFunc(c.x, c.y), c.expected) << c.x << ", " << c.y;
+
+  // New data with the same columns ("Load New Data") is a new grid.
+  vtest::writeFile(path, "x\ty\tf\n10\t1\t7\n12\t1\t8\n10\t2\t5\n12\t2\t6\n");
+  ASSERT_EQ(SGReadPath(path.c_str(), message, sizeof message), kSGReadOK) << message;
+  SG2DArray();
+  EXPECT_EQ(s_sg.gridNx * 10 + s_sg.gridNy, 22);
+  EXPECT_EQ(Graph2DSSFunc(0, 0) * 10 + Graph2DSSFunc(12, 1), 78);
   FreeArrayDouble2(s_sg.grid, s_sg.gridNx, s_sg.gridNy);
   s_sg.grid = nullptr;
   s_sg.gridX = s_sg.gridY = s_sg.gridF = 0;

@@ -12,15 +12,12 @@
 static bool operator==(Point a, Point b) { return a.h == b.h && a.v == b.v; }
 
 namespace {
-struct Segment {
-  Point from, to;
-};
-std::vector<Segment> g_lines;
+std::vector<Point> g_lines;  // the two ends of every line
 std::vector<std::vector<Point>> g_polygons;
 double g_value = 0;
 
 void recordLine(Point to) {
-  g_lines.push_back({GetQDPort()->pnLoc, to});
+  g_lines.insert(g_lines.end(), {GetQDPort()->pnLoc, to});
   s_CustomLine(to);
 }
 void recordPoly(GrafVerb verb, PolyHandle poly) {
@@ -52,7 +49,6 @@ class ContourTest : public graphtest::GraphTest {
   }
   void TearDown() override {
     s_g2d = savedG2D;
-    s_Graph2DForgetLevels();
     GraphTest::TearDown();
   }
 };
@@ -65,13 +61,13 @@ TEST_F(ContourTest, LinearFunctionGivesEvenlySpacedVerticalLines) {
   s_g2d.contourLabel = 0;
   ASSERT_TRUE(s_Graph2DContourPass(0));
   std::map<short, std::set<short>> ends;  // h -> v of the segment ends
-  for (const auto &s : g_lines) {
-    ASSERT_EQ(s.from.h, s.to.h) << "not vertical";
-    ends[s.from.h].insert({s.from.v, s.to.v});
+  for (size_t i = 0; i < g_lines.size(); i += 2) {
+    ASSERT_EQ(g_lines[i].h, g_lines[i + 1].h) << "not vertical";
+    ends[g_lines[i].h].insert({g_lines[i].v, g_lines[i + 1].v});
   }
   ASSERT_EQ(ends.size(), 5u);
   int i = 0;
-  for (const auto &line : ends) {
+  for (const auto& line : ends) {
     EXPECT_EQ(line.first, Plot2DTransX(0.25 * i++));
     EXPECT_EQ(*line.second.begin(), Plot2DTransY(1));
     EXPECT_EQ(*line.second.rbegin(), Plot2DTransY(0));
@@ -83,32 +79,28 @@ TEST_F(ContourTest, TriangleSegmentsAndNegativeParts) {
   struct Case {
     int onlyZero;
     double df, fa, fb, fc;
-    std::vector<Point> lines, fill;  // segment ends in pairs; the shaded polygon
+    std::vector<Point> lines, fill;  // the segments' ends; or the shaded polygon
   } cases[] = {
-      {1, .1, -1, 1, 2, {px(.5, 0), px(0, 1. / 3)}, {px(0, 0), px(0, 1. / 3), px(.5, 0), px(0, 0)}},
+      {1, .1, -1, 1, 2, {px(.5, 0), px(0, 1. / 3)}, {}},
       {1, .1, -1, 0, 2, {px(1, 0), px(0, 1. / 3), px(1, 0), px(0, 1. / 3)}, {}},  // zero = fb: drawn by both halves
       {0, .25, .3, .3, .3, {}, {}},
       {0, .5, 0, .5, 1, {px(0, 0), px(0, 0), px(1, 0), px(0, .5), px(1, 0), px(0, .5), px(0, 1), px(0, 1)}, {}},
       {0, 9, -2, -1, 3, {}, {px(0, 0), px(0, .4), px(.75, .25), px(1, 0), px(0, 0)}},
+      {0, 9, -1, 2, 3, {}, {px(0, 0), px(0, .25), px(1. / 3, 0), px(0, 0)}},
       {0, 9, -3, -2, -1, {}, {px(0, 0), px(1, 0), px(0, 1), px(0, 0)}},
       {0, 9, -1, 0, 0, {}, {px(0, 0), px(0, 1), px(1, 0), px(1, 0), px(0, 0)}},  // fb = fc = 0: B is P2
   };
   s_g2d.contourLabel = 0;
   s_g2d.paintNegative = 1;
-  for (const Case &c : cases) {
+  for (const Case& c : cases) {
     g_lines.clear(), g_polygons.clear();
     s_g2d.onlyZero = c.onlyZero, s_g2d.df = c.df;
-    if (!c.fill.empty()) {
-      PaintNegativeTriangle(0, 0, 1, 0, 0, 1, c.fa, c.fb, c.fc);
-      EXPECT_TRUE(g_polygons.size() == 1 && g_polygons[0] == c.fill) << c.fa << " " << c.fb << " " << c.fc;
-    }
-    if (c.fill.empty() || !c.lines.empty()) {
-      g_lines.clear();
+    if (c.fill.empty())
       LevelLineTriangle(0, 0, 1, 0, 0, 1, c.fa, c.fb, c.fc);
-      std::vector<Point> lines;
-      for (const auto &s : g_lines) lines.push_back(s.from), lines.push_back(s.to);
-      EXPECT_TRUE(lines == c.lines) << c.fa << " " << c.fb << " " << c.fc;
-    }
+    else
+      PaintNegativeTriangle(0, 0, 1, 0, 0, 1, c.fa, c.fb, c.fc);
+    EXPECT_TRUE(c.fill.empty() ? g_lines == c.lines : g_polygons.size() == 1 && g_polygons[0] == c.fill)
+        << c.fa << " " << c.fb << " " << c.fc;
   }
 }
 
@@ -117,17 +109,17 @@ TEST_F(ContourTest, LevelNumbersOncePerLevelAtTheSamePlaceOnRedraw) {
   SetGraph2DDXYF(0.1, 0.1, 0.25);
   s_g2d.labelsInterval = 0.1;
   std::vector<std::string> passes[2];
-  for (auto &pass : passes) {
+  for (auto& pass : passes) {
     graphtest::texts().clear();
     SG2DResetArray();
     Graph2DInitArray();
     ASSERT_TRUE(s_Graph2DContourPass(0));
-    for (const auto &t : graphtest::texts())
+    for (const auto& t : graphtest::texts())
       pass.push_back(t.text + "@" + std::to_string(t.h) + "," + std::to_string(t.v));
   }
   std::set<std::string> numbers;
-  for (const auto &t : passes[0]) EXPECT_TRUE(numbers.insert(t.substr(0, t.find('@'))).second) << t;
-  for (const char *level : {"0.25", "0.50", "0.75"}) EXPECT_EQ(numbers.count(level), 1u) << level;
+  for (const auto& t : passes[0]) EXPECT_TRUE(numbers.insert(t.substr(0, t.find('@'))).second) << t;
+  for (const char* level : {"0.25", "0.50", "0.75"}) EXPECT_EQ(numbers.count(level), 1u) << level;
   EXPECT_EQ(passes[0], passes[1]);
 }
 
