@@ -1,5 +1,6 @@
 // contourgraph end to end, driven by scripts: its EPS rendered by
-// Ghostscript against the screen, a height label, hostile grid files; and a calculation program with contour functions of its own.
+// Ghostscript against the screen, a height label, hostile grid files; and a calculation program with contour functions
+// of its own.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -18,11 +19,6 @@ std::string savedPass(const std::string& eps, const std::string& png = "") {
   return "check \"EPS Save Graph\" on\npress \"OK\"\nsaveas \"" + eps + "\"\n" +
          (png.empty() ? "" : "snapshot \"" + png + "\"\n") + "click 900 400\ncheck \"EPS Save Graph\" off\n";
 }
-int countOf(const std::string& text, const std::string& part) {
-  int n = 0;
-  for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
-  return n;
-}
 }  // namespace
 
 // A 600 x 600 frame 80 from the left and 50 above the bottom of the 746
@@ -35,8 +31,8 @@ TEST(ContourGraph, EPSRendersAsTheScreenShowsItWithAHeightLabel) {
   vtest::RunResult r = vtest::runProgramIn(program(), dir, script, grid());
   ASSERT_EQ(r.status, 0) << r.out << r.err;
   vtest::expectGoodEPS(dir + "/after.eps");
-  std::string after = vtest::readFile(dir + "/after.eps");
-  EXPECT_EQ(countOf(after, "(1.00)"), countOf(vtest::readFile(dir + "/before.eps"), "(1.00)") + 1);
+  const char* label = "372 400 moveto\n1 -1 scale\n(1.00) show";  // 8 left of and 4 below the click
+  EXPECT_TRUE(has(vtest::readFile(dir + "/after.eps"), label) && !has(vtest::readFile(dir + "/before.eps"), label));
 
   VTEST_REQUIRE(vtest::haveGhostscript() && vtest::haveTool("pngtopnm"), "gs and pngtopnm");
   vtest::Image gs, screen;
@@ -82,12 +78,10 @@ TEST(ContourGraph, HostileGridFiles) {
 
 // Two functions installed by the program; unticking "Plot f2" drops the ripple.
 TEST(ContourGraph, CalculationProgramWithItsOwnFunctions) {
-  std::string dir = vtest::scratchDir("contour-functions");
+  std::string dir = vtest::scratchDir("contour-functions"), script = savedPass("both.eps") + "check \"Plot f2\" off\n";
   vtest::RunResult r =
-      vtest::runProgramIn(vtest::programPath("contour_functions", true), dir,
-                          savedPass("both.eps") + "check \"Plot f2\" off\n" + savedPass("one.eps") + kExit);
+      vtest::runProgramIn(vtest::programPath("contour_functions", true), dir, script + savedPass("one.eps") + kExit);
   ASSERT_EQ(r.status, 0) << r.out << r.err;
   std::string both = vtest::readFile(dir + "/both.eps"), one = vtest::readFile(dir + "/one.eps");
-  EXPECT_TRUE(has(one, "(0.25)")) << "level numbers";
-  EXPECT_GT(both.size(), one.size() + one.size() / 4);
+  EXPECT_TRUE(has(one, "(0.25)") && both.size() > one.size() + one.size() / 4);
 }
