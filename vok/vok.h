@@ -23,4 +23,8 @@
 #include "vok/output/printing.h"
 #include "vok/graph/graph_loop.h"
 #include "vok/graph/series.h"
+#include "vok/contour/contour.h"
+#include "vok/contour/extra_labels.h"
+#include "vok/contour/grid.h"
+#include "vok/contour/trace.h"
 #include "vok/output/saving.h"

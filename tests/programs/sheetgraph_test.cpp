@@ -2,7 +2,6 @@
 // and driven by scripts as a user would drive it; its EPS output is read by
 // Ghostscript.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -21,10 +20,6 @@ vtest::RunResult runIn(const std::string& dir, const std::string& script, const 
   return vtest::runHeadlessIn(dir, program(), script, {"", args});
 }
 
-bool exists(const std::string& path) {
-  struct stat st;
-  return stat(path.c_str(), &st) == 0;
-}
 
 std::string examples() { return vtest::sourceDir() + "/examples"; }
 
@@ -33,18 +28,6 @@ bool showsNumber(const std::string& eps, const std::string& number) {
   return has(vtest::readFile(eps), "(" + number + ")");
 }
 
-void expectGoodEPS(const std::string& eps) {
-  ASSERT_TRUE(exists(eps)) << eps;
-  VTEST_REQUIRE(vtest::haveGhostscript(), "gs");
-  std::string log;
-  EXPECT_TRUE(vtest::gsParses(eps, &log)) << log;
-  vtest::Box declared, measured;
-  ASSERT_TRUE(vtest::epsDeclaredBox(eps, &declared));
-  ASSERT_TRUE(vtest::gsMeasuredBox(eps, &measured));
-  EXPECT_FALSE(measured.empty());
-  EXPECT_GE(measured.llx, declared.llx);
-  EXPECT_LE(measured.urx, declared.urx);
-}
 
 // A parameter file without its command lines, whose values are procedure
 // addresses of the run that wrote them.
@@ -83,7 +66,7 @@ TEST(SheetGraph, EditsFrameSavesEPSAndParametersThenLoadsThemInANewRun) {
                                  std::string(kExit),
                              data);
   ASSERT_EQ(r.status, 0) << r.out << r.err;
-  expectGoodEPS(dir + "/graph.eps");
+  vtest::expectGoodEPS(dir + "/graph.eps");
   EXPECT_TRUE(showsNumber(dir + "/graph.eps", "2.0"));
   EXPECT_TRUE(showsNumber(dir + "/graph.eps", "7.5"));
   EXPECT_TRUE(showsNumber(dir + "/graph.eps", "-2.0"));
@@ -127,7 +110,7 @@ TEST(SheetGraph, LoadNewDataSwitchesFileAndFrameRange) {
                                  std::string(kExit),
                              "'" + examples() + "/damped.tsv'");
   ASSERT_EQ(r.status, 0) << r.out << r.err;
-  expectGoodEPS(dir + "/grid.eps");
+  vtest::expectGoodEPS(dir + "/grid.eps");
   EXPECT_TRUE(showsNumber(dir + "/grid.eps", "-2.0")) << "x range of grid.tsv starts at -2";
 }
 
@@ -142,7 +125,7 @@ TEST(SheetGraph, WithoutDataTheGraphHasFrameAndLabelsOnly) {
                              "click 600 400\n" +
                                  std::string(kExit));
   ASSERT_EQ(r.status, 0) << r.out << r.err;
-  expectGoodEPS(dir + "/empty.eps");
+  vtest::expectGoodEPS(dir + "/empty.eps");
   EXPECT_TRUE(showsNumber(dir + "/empty.eps", "0.0"));
   EXPECT_TRUE(showsNumber(dir + "/empty.eps", "1.0"));
 
@@ -159,7 +142,7 @@ TEST(SheetGraph, WithoutDataTheGraphHasFrameAndLabelsOnly) {
               name);
     ASSERT_EQ(r.status, 0) << name << r.out << r.err;
     EXPECT_TRUE(has(r.out + r.err, name)) << r.out << r.err;
-    expectGoodEPS(dir + "/bad.eps");
+    vtest::expectGoodEPS(dir + "/bad.eps");
   }
 }
 

@@ -1,12 +1,15 @@
 // Ghostscript checks for EPS files (see ghostscript.h).
 #include "tests/support/ghostscript.h"
 
+#include <gtest/gtest.h>
+
 #include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "tests/support/headless.h"
 #include "tests/support/paths.h"
 
 namespace vtest {
@@ -172,5 +175,17 @@ bool epsToPdf(const std::string& eps, const std::string& pdf) {
   RunResult r = run("ps2pdf -dEPSCrop " + shellQuote(eps) + " " + shellQuote(pdf));
   std::error_code ec;
   return r.status == 0 && std::filesystem::file_size(pdf, ec) > 0 && !ec;
+}
+void expectGoodEPS(const std::string& eps) {
+  ASSERT_TRUE(fileExists(eps)) << eps;
+  VTEST_REQUIRE(haveGhostscript(), "gs");
+  std::string log;
+  EXPECT_TRUE(gsParses(eps, &log)) << log;
+  Box declared, measured;
+  ASSERT_TRUE(epsDeclaredBox(eps, &declared));
+  ASSERT_TRUE(gsMeasuredBox(eps, &measured));
+  EXPECT_FALSE(measured.empty());
+  EXPECT_GE(measured.llx, declared.llx);
+  EXPECT_LE(measured.urx, declared.urx);
 }
 }  // namespace vtest

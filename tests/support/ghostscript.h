@@ -24,6 +24,8 @@ bool epsDeclaredBox(const std::string& eps, Box* box);
 // The box of what gs paints (its bbox device; measured on a large page so
 // that negative coordinates are not clipped). Integer box when hires is false.
 bool gsMeasuredBox(const std::string& eps, Box* box, bool hires = false);
+// The file exists, Ghostscript reads it, and what it paints lies inside the declared box.
+void expectGoodEPS(const std::string& eps);
 
 struct Image {
   int width = 0, height = 0;

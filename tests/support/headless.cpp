@@ -1,6 +1,14 @@
 #include "tests/support/headless.h"
 
+#include <unistd.h>
+
 namespace vtest {
+std::string programPath(const std::string& name, bool example) {
+  return binaryDir() + (example ? "/examples/" : "/programs/") + name;
+}
+
+bool fileExists(const std::string& path) { return access(path.c_str(), F_OK) == 0; }
+
 RunResult runHeadlessIn(const std::string& dir, const std::string& program, const std::string& script,
                         const Headless& how) {
   writeFile(dir + "/script", script);

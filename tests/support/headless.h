@@ -32,6 +32,10 @@ ProgRun runHeadless(const std::string& name, const std::string& program, const s
 RunResult runHeadlessIn(const std::string& dir, const std::string& program, const std::string& script,
                         const Headless& how = {});
 
+// build/programs/NAME, or build/examples/NAME for `example` programs.
+std::string programPath(const std::string& name, bool example = false);
+bool fileExists(const std::string& path);
+
 // True when `part` occurs in `text`.
 inline bool has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 }  // namespace vtest
