@@ -25,7 +25,7 @@ TEST(ExamplePrograms, EachDrawsItsGraphIntoAnEPSFile) {
     const char* program;
     const char* number;  // a corner number of its frame
     double minDark;      // a bare frame with its numbers stays below 3 %
-  } cases[] = {{"curves", "(6.3)", 0.15}, {"bars", "(10.0)", 0.15}, {"lissajous", "(-1.1)", 0.04}};
+  } cases[] = {{"curves", "(6.3)", 0.08}, {"bars", "(10.0)", 0.06}, {"lissajous", "(-1.1)", 0.04}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.program);
     std::string dir = vtest::scratchDir(std::string("example-") + c.program);

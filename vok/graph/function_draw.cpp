@@ -1,6 +1,6 @@
-// Drawing the curves of a function graph: y = f(x) as lines or bars, the
-// painted area under a curve, parametric curves, and the guard that keeps a
-// bad step from sampling for ever.
+// Drawing the curves of a function graph: y = f(x) as lines or bars (with
+// the area under a curve painted), parametric curves, and the guard that
+// keeps a bad step from sampling for ever.
 #include <cmath>
 
 #include "vok/console/text.h"
@@ -8,6 +8,7 @@
 #include "vok/draw/drawing_window.h"
 #include "vok/frame/startup.h"
 #include "vok/graph/function_graph.h"
+#include "vok/graph/function_paint.h"
 #include "vok/graph/graph_loop.h"
 #include "vok/graph/graph_settings.h"
 #include "vok/plot/plot.h"
@@ -75,24 +76,11 @@ void lineOrStart(bool* started, double x, double y) {
     Plot2D2(x, y);
   else
     *started = startAt(x, y);
+  s_FunctionNotePen();
 }
 
 double penWidth(int i) { return s_g1.functionPenWidth ? s_g1.functionPenWidth[i] : 1.0; }
 
-// The area between curve i and the frame's bottom value, as the curve just
-// drew it into the open polygon: closed along the bottom and back up at minDrawX.
-void paintUnder(PolyHandle poly, int i, double end) {
-  GraphFunction f = s_fg.function[i];
-  s_HidePen();
-  Plot2D2(end, s_g.minFrameY);
-  Plot2D2(s_fg.minDrawX, s_g.minFrameY);
-  Plot2D2(s_fg.minDrawX, f(s_fg.minDrawX));
-  s_ClosePoly();
-  Pattern pat;
-  SetPattern(&pat, short(s_fg.paintPattern[i]));
-  s_FillPoly(poly, &pat);
-  KillPoly(poly);
-}
 }  // namespace
 
 void s_FunctionRefuseBadStep() {
@@ -133,6 +121,7 @@ double GraphPlotFuctionOneSeries(int i) {
     return sampleRun(s_fg.minDrawX, s_fg.maxDrawX, [&](double x) { GraphPlotFuctionOneBar(x, i); });
   }
   bool started = startAt(s_fg.minDrawX, f(s_fg.minDrawX));
+  if (started) s_FunctionNotePen();
   return sampleRun(s_fg.minDrawX, s_fg.maxDrawX, [&](double x) { lineOrStart(&started, x, f(x)); });
 }
 
@@ -149,11 +138,10 @@ void GraphPlotFunction() {
   if (!samplesAllowed()) return;
   for (int i = 0; i < s_FunctionCount(); ++i) {
     bool painting = !xyKind() && s_fg.paint[i] && !s_fg.barGraph && s_fg.function[i];
-    PolyHandle poly = painting ? s_OpenPoly() : nullptr;
-    if (poly) s_ShowPen();  // the curve is drawn and also recorded as the polygon's outline
+    if (painting) s_FunctionPaintBegin();
     short n = s_PlotTrunc16(penWidth(i) / s_d_scale);
     s_PenSize(n, n);
     double end = xyKind() ? GraphPlotXYFuctionOneSeries(i + 1) : GraphPlotFuctionOneSeries(i + 1);
-    if (poly) paintUnder(poly, i, end);
+    if (painting) s_FunctionPaintEnd(i, end);
   }
 }

@@ -18,6 +18,7 @@ double square(double x) {
   sampled.push_back(x);
   return x * x;
 }
+double zigzag(double x) { return long(x * 1000 + 0.5) % 2 ? 0.8 : 0.2; }
 void recordRect(GrafVerb verb, const Rect* r) {
   rects.push_back({verb, *r});
   s_CustomRect(verb, r);
@@ -94,17 +95,29 @@ TEST_F(FunctionCurves, BarsAreCentredOnTheSamplesAndFilledInsteadOfPainted) {
   }
 }
 
-TEST_F(FunctionCurves, PaintingFillsBetweenTheCurveAndTheFrameBottom) {
-  s_fg.paint[0] = 1;
-  s_fg.paintPattern[0] = 0;  // solid
-  EXPECT_EQ(pass(), "");
-  EXPECT_EQ(polyFills, 1);
+TEST_F(FunctionCurves, PaintingFillsUnderTheCurveAndKeepsItsLine) {
   auto blockInk = [&](double x, double y) {
     int h = Plot2DTransX(x), v = Plot2DTransY(y);
     return inkIn(h - 4, v - 4, h + 4, v + 4);
   };
-  EXPECT_EQ(blockInk(0.9, 0.2), 64) << "under the curve";
-  EXPECT_EQ(blockInk(0.2, 0.8), 0) << "above it";
+  s_fg.paint[0] = 1;  // pattern 8: every fourth row
+  EXPECT_EQ(pass(), "");
+  for (double x : {0.3, 0.5, 0.7}) {  // the hatching did not break the curve
+    int h = Plot2DTransX(x), v = 0;
+    while (v < 450 && !drawtest::inked(world, h, v)) ++v;
+    EXPECT_NEAR(v, Plot2DTransY(x * x), 1) << x;
+  }
+  EXPECT_GT(blockInk(0.9, 0.2), 8) << "hatched under the curve";
+  EXPECT_EQ(blockInk(0.2, 0.8), 0) << "nothing above it";
+
+  // A path longer than one polygon holds is painted to its end.
+  SetGraphFunction(zigzag);
+  s_fg.paintPattern[0] = 1, s_fg.maxDrawX = 10, s_fg.step = 0.001;
+  SetGraphFrameRange(0, 10, 0, 1);
+  loopTransform();
+  EraseRect(&world->portRect);
+  EXPECT_EQ(pass(), "");
+  EXPECT_EQ(blockInk(9.5, 0.1), 64);
 }
 
 // Each bad step is refused with a message, the previous one put back, and

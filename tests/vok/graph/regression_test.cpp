@@ -21,7 +21,7 @@ class Regression : public graphtest::GraphTest {
     savedSG = s_sg;
     savedSG.regressionLine = before.regressionLine, savedSG.showGradient = before.showGradient;
     savedSG.regRange = before.regRange, savedSG.regMin = before.regMin, savedSG.regMax = before.regMax;
-    savedSG.logY = before.logY, savedSG.showData = before.showData;
+    savedSG.logX = before.logX, savedSG.logY = before.logY, savedSG.showData = before.showData;
     GraphTest::TearDown();
   }
   // Reads `text` as the data file; its range becomes the frame's.
@@ -30,7 +30,7 @@ class Regression : public graphtest::GraphTest {
     vtest::writeFile(path, text);
     char message[256];
     ASSERT_EQ(SGReadPath(path.c_str(), message, sizeof message), kSGReadOK) << message;
-    s_sg.showData = 0;
+    s_sg.showData = 0, s_sg.logX = 0;
     s_sg.seriesX[0] = 1, s_sg.seriesY[0] = 2, s_sg.seriesSD[0] = 0;
     s_sg.seriesMin[0] = s_g.minFrameX, s_sg.seriesMax[0] = s_g.maxFrameX;
   }
