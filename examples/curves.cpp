@@ -13,6 +13,7 @@ int main() {
   StartDrawingOnly();  // the drawing window; console output still works
   SetGraphFunction(wave);       // curve 1
   AddGraphFunction(decay);      // curve 2 (up to ten)
+  SetGraphFunctionPenWidth(2, 2);  // drawn with a 2-pixel pen
   SetGraphMinDrawX(0);          // both are sampled from 0 to 2 pi ...
   SetGraphMaxDrawX(2 * M_PI);
   SetGraphFunctionStep(0.05);   // ... every 0.05 ("dx" in the dialog)

@@ -91,3 +91,10 @@ void SetGraphMaxT(int curve, double t) {
   int i = curveIndex("SetGraphMaxT", curve);
   if (i >= 0) s_fg.maxT[i] = t;
 }
+
+void SetGraphFunctionPenWidth(int curve, double width) {
+  int i = curveIndex("SetGraphFunctionPenWidth", curve);
+  if (i < 0) return;
+  s_FunctionMakePenWidths();
+  s_g1.functionPenWidth[i] = width;
+}

@@ -16,14 +16,15 @@ void SetGraphMinDrawX(double x);
 void SetGraphMaxDrawX(double x);
 
 // Presets of what the dialog edits as "dx" / "dt", "Bar Graph", "paint f%d",
-// "f%d paint pattern", "min t%d" and "max t%d". A curve number outside
-// 1 ... 10 is refused with a message.
+// "f%d paint pattern", "min t%d", "max t%d" and "Pen %d Width". A curve
+// number outside 1 ... 10 is refused with a message.
 void SetGraphFunctionStep(double step);
 void SetGraphBarGraphFlag(int32_t flag);
 void SetGraphFunctionPaint(int curve, int32_t flag);
 void SetGraphFunctionPaintPattern(int curve, int32_t pattern);
 void SetGraphMinT(int curve, double t);
 void SetGraphMaxT(int curve, double t);
+void SetGraphFunctionPenWidth(int curve, double width);  // "Pen %d Width"; 1 unless set
 
 // functionCount bounded to 0 ... 10, whatever a program stored there.
 int s_FunctionCount();
@@ -54,3 +55,4 @@ void s_FunctionRefuseBadStep();
 void s_FunctionAddRangeParameters();
 void s_FunctionAddBarParameters();    // kind 0: "Bar Graph", "dx"
 void s_FunctionAddPaintParameters();  // "paint f%d" for each curve, then "f%d paint pattern"
+void s_FunctionMakePenWidths();       // s_g1.functionPenWidth, 1.0 each, once

@@ -19,13 +19,16 @@ void addNumbered(void* address, int type, const char* format, int curve) {
 
 }  // namespace
 
+// One width for every curve a program could add, so that a curve added
+// after registration still has one, and a preset made before it is kept.
+void s_FunctionMakePenWidths() {
+  if (s_g1.functionPenWidth) return;
+  s_g1.functionPenWidth = MakeArrayDouble1(kGraphMaxFunctions);
+  for (int i = 0; i < kGraphMaxFunctions; ++i) s_g1.functionPenWidth[i] = 1.0;
+}
+
 void s_FunctionAddRangeParameters() {
-  // One width for every curve a program could add, so a curve added after
-  // registration still has one.
-  if (!s_g1.functionPenWidth) {
-    s_g1.functionPenWidth = MakeArrayDouble1(kGraphMaxFunctions);
-    for (int i = 0; i < kGraphMaxFunctions; ++i) s_g1.functionPenWidth[i] = 1.0;
-  }
+  s_FunctionMakePenWidths();
   if (s_g1.graphKind == kGraphFunction) {
     add(&s_fg.minDrawX, doubleType, "Min Draw X");
     add(&s_fg.maxDrawX, doubleType, "Max Draw X");
