@@ -80,7 +80,6 @@ void lineOrStart(bool* started, double x, double y) {
 }
 
 double penWidth(int i) { return s_g1.functionPenWidth ? s_g1.functionPenWidth[i] : 1.0; }
-
 }  // namespace
 
 void s_FunctionRefuseBadStep() {
