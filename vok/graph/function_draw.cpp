@@ -82,6 +82,10 @@ void lineOrStart(bool* started, double x, double y) {
 double penWidth(int i) { return s_g1.functionPenWidth ? s_g1.functionPenWidth[i] : 1.0; }
 }  // namespace
 
+void s_FunctionKeepStep() {
+  if (stepPositive(s_fg.step)) goodStep = s_fg.step;
+}
+
 void s_FunctionRefuseBadStep() {
   double step = s_fg.step;
   if (!stepPositive(step)) {

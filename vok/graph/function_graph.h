@@ -48,6 +48,9 @@ enum : long { kFunctionMaxSamples = 4000000 };
 // console and puts the previous step back. The graph loop calls it before
 // the frame, which a bar graph widens by half a step.
 void s_FunctionRefuseBadStep();
+// The present step, when it is a positive number, becomes the one a refused
+// step falls back to (a program's preset, before the first dialog).
+void s_FunctionKeepStep();
 
 // ---- registration (graph loop, in dialog order) ------------------------------------
 // Kind 0: "Min Draw X", "Max Draw X", "Pen %d Width"; kind 1: "min t%d",

@@ -29,6 +29,7 @@ void s_FunctionMakePenWidths() {
 
 void s_FunctionAddRangeParameters() {
   s_FunctionMakePenWidths();
+  s_FunctionKeepStep();
   if (s_g1.graphKind == kGraphFunction) {
     add(&s_fg.minDrawX, doubleType, "Min Draw X");
     add(&s_fg.maxDrawX, doubleType, "Max Draw X");
