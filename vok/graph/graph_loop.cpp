@@ -9,6 +9,7 @@
 #include "vok/draw/styled_text.h"
 #include "vok/frame/events.h"
 #include "vok/frame/startup.h"
+#include "vok/graph/function_graph.h"
 #include "vok/graph/graph_frame.h"
 #include "vok/graph/graph_settings.h"
 #include "vok/graph/series.h"
@@ -29,6 +30,7 @@ void s_GraphDialog() {
 
 void s_GraphPass() {
   CheckPause();
+  if (s_g1.graphKind != kGraphSpreadSheet) s_FunctionRefuseBadStep();  // before a bar graph's frame uses it
   s_GraphSetTransform();
   EraseDrawing();
   s_GraphBeginOutputs();

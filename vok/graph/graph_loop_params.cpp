@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "vok/draw/eps.h"
+#include "vok/graph/function_graph.h"
 #include "vok/graph/graph_frame.h"
 #include "vok/graph/graph_loop.h"
 #include "vok/graph/graph_settings.h"
@@ -34,13 +35,16 @@ void GraphAddParameters() {
   GraphAddParameters1();
   if (s_g1.graphKind == kGraphSpreadSheet) s_GraphAddProc(SGInit, "Load New Data");
   if (s_g.graphDimension == 1) s_GraphAdd(&s_g.colorFlag, flagType, "Color");
+  s_FunctionAddRangeParameters();
   GraphFrameAddParameters();
+  s_FunctionAddBarParameters();
   if (s_g1.graphKind == kGraphSpreadSheet) {
     // The file is read here, so its columns decide how many series
     // parameters follow and the frame range first shown is the data's.
     SGInit();
     SGSS1DAddParameters();
   }
+  s_FunctionAddPaintParameters();
 }
 
 void GraphEPSSaveProc() {

@@ -11,8 +11,11 @@ void PlotSpreadSheetOneSeries(int xColumn, int yColumn, int sdColumn, double pen
                               double minX, double maxX, int noLine, int mark);
 // The error bar of one row (0-based columns and row): y - s ... y + s with 10-pixel caps.
 void StdDevBar(int xColumn, int yColumn, int sdColumn, int row);
-// Draws the function curves of a function graph.
-void GraphPlotFunction();
+
+// Rows of the tables a pass reads: "Data Number" may be edited past them.
+int s_SeriesRows();
+// A 0-based column that the tables hold.
+bool s_SeriesColumnOK(int c);
 
 // Presets of series s (counted from 1), applied when the file's tables exist;
 // series beyond the number the file gives are dropped then.

@@ -7,22 +7,21 @@
 #include "vok/frame/startup.h"
 #include "vok/graph/graph_frame.h"
 #include "vok/graph/graph_settings.h"
+#include "vok/graph/regression.h"
 #include "vok/graph/series.h"
 #include "vok/graph/sheet_data.h"
 #include "vok/graph/sheet_internal.h"
 #include "vok/plot/markers.h"
 #include "vok/plot/plot.h"
 
-namespace {
-// Rows that exist in the tables: "Data Number" may be edited past them.
 int s_SeriesRows() {
   long rows = s_sg.dataCount < 0 ? 0 : s_sg.dataCount;
   return rows < s_sgTables.rows ? int(rows) : s_sgTables.rows;
 }
 
-// A 0-based column that the tables hold.
 bool s_SeriesColumnOK(int c) { return c >= 0 && c < s_sg.columnCount && c < s_sgTables.columns; }
 
+namespace {
 void s_SeriesMarker(int kind, double radius) {
   switch (kind) {
     case 1: PlotPaintCircle(radius); break;
@@ -98,10 +97,9 @@ void GraphPlotSpreadSheet() {
     PlotSpreadSheetOneSeries(x, y, sd, s_sg.penWidth[i], double(s_sg.markRadius[i]), s_sg.seriesMin[i],
                              s_sg.seriesMax[i], s_sg.noLine[i], s_sg.dataMark[i]);
   }
-  // The regression line of series 1 comes with the logarithmic-axis tools.
+  if (s_sg.regressionLine && s_sg.seriesCount > 0) {
+    if (s_g.colorFlag) s_ForeColor(blueColor);
+    Graph1DRegressionLine(s_sg.seriesX[0] - 1, s_sg.seriesY[0] - 1);
+  }
   if (s_g.colorFlag) s_ForeColor(blackColor);
 }
-
-// Function curves come with the function graphs; a function graph without
-// them draws frame, axes and labels only.
-void GraphPlotFunction() {}

@@ -1,6 +1,7 @@
 // testcard OUT.png: draws every drawing primitive into an offscreen world
 // (no window, no display) and writes the result as a PNG. Each panel of the
 // card shows one family of primitives; the bottom strip is for text.
+// A test card of the drawing layer, not an example: it uses internals.
 #include <cstdio>
 #include <string>
 

@@ -3,6 +3,7 @@
 // and centred on a tick, into an offscreen drawing port with the drawing
 // bottlenecks installed, and writes OUT.png (the raster) and OUT.eps (the
 // same drawing recorded as vector EPS).
+// A test card of the label code, not an example: it uses internals.
 #include <cstdio>
 #include <string>
 
