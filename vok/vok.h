@@ -24,3 +24,7 @@
 #include "vok/graph/graph_loop.h"
 #include "vok/graph/series.h"
 #include "vok/output/saving.h"
+#include "vok/surface/projection.h"
+#include "vok/surface/surface_frame.h"
+#include "vok/surface/surface_loop.h"
+#include "vok/surface/surface_settings.h"
