@@ -39,9 +39,12 @@ void restore(const CellGeometry& c) {
 // The last geometry a pass accepted; the defaults are valid to begin with.
 CellGeometry s_accepted = {0.0, 1.0, 0.0, 1.0, 300, 300, 0, 1, 1, 1, 5.0, 5.0, 0.01, 0.01};
 
-void refuse(const char* message) {
-  AlertMessage(message, 2);
-  restore(s_accepted);
+// The cell size typed last goes back; when the other settings still give
+// no good cells with it (a new width, say), the whole accepted geometry does.
+void restoreCellSize() {
+  G3DSettings& g = s_g3d;
+  g.xResolution = s_accepted.xResolution, g.yResolution = s_accepted.yResolution;
+  g.xIncrement = s_accepted.xIncrement, g.yIncrement = s_accepted.yIncrement;
 }
 
 bool goodRange(double lo, double hi) { return std::isfinite(lo) && std::isfinite(hi) && lo < hi; }
@@ -89,7 +92,8 @@ int SG3DSetting(SG3DView* view) {
     std::snprintf(message, sizeof message,
                   "Error in SG3DSetting: %s Min %g is not below %s Max %g; the previous range is kept\n",
                   x ? "X" : "Y", x ? g.xMin : g.yMin, x ? "X" : "Y", x ? g.xMax : g.yMax);
-    refuse(message);
+    AlertMessage(message, 2);
+    g.xMin = s_accepted.xMin, g.xMax = s_accepted.xMax, g.yMin = s_accepted.yMin, g.yMax = s_accepted.yMax;
     asTyped = 0;
   }
   deriveIncrements();
@@ -98,8 +102,13 @@ int SG3DSetting(SG3DView* view) {
                   "Error in SG3DSetting: X Increment %g and Y Increment %g must be positive and give at most %d "
                   "cells; the previous cell size is kept\n",
                   g.xIncrement, g.yIncrement, int(kSG3DMaxCells));
-    refuse(message);
+    AlertMessage(message, 2);
+    restoreCellSize();
     deriveIncrements();
+    if (!goodIncrements()) {
+      restore(s_accepted);
+      deriveIncrements();
+    }
     asTyped = 0;
   }
   s_accepted = current();
