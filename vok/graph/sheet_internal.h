@@ -20,6 +20,7 @@ struct SGTables {
   bool seriesMade = false;    // the per-series arrays exist
   int columnLimit = 0;        // files with more columns are refused (0: any)
   bool limitIsFirstFile = false;  // columnLimit is the first file's width
+  long reads = 0;                 // files read into the tables (grids built from older data are stale)
 };
 extern SGTables s_sgTables;
 

@@ -255,6 +255,7 @@ int SGReadFile(FILE* file, const char* name, char* message, size_t messageSize) 
   }
 
   s_sg.file = file;
+  ++s_sgTables.reads;
   readHeader(header, headerLength);
   prepareTables(estimateRows(file, start, available));
   clearUnusedColumns();

@@ -6,28 +6,12 @@
 
 #include "platform/event/event.h"
 #include "vok/draw/draw_ops.h"
+#include "vok/draw/drawing_port_scope.h"
 #include "vok/draw/drawing_window.h"
 #include "vok/frame/events.h"
 #include "vok/plot/plot.h"
 
 namespace {
-// Makes the on-screen drawing port current for the lifetime of the object.
-struct DrawingPortScope {
-  CGrafPtr oldPort = nullptr;
-  GDHandle oldDevice = nullptr;
-  bool ok = false;
-  DrawingPortScope() {
-    s_GetGWorld(&oldPort, &oldDevice);
-    CGrafPtr port = s_DisplayPort();
-    if (!port) return;
-    s_SetGWorld(port, s_redrawFlag ? s_display : nullptr);
-    ok = true;
-  }
-  ~DrawingPortScope() {
-    if (oldPort) s_SetGWorld(oldPort, oldDevice);
-  }
-};
-
 // The event's location in unscaled drawing coordinates; with Shift held the
 // vertical follows the horizontal so that the rectangle keeps the window's
 // proportions (h / w = H / W).
