@@ -14,7 +14,7 @@
 #include "vok/graph/sheet_data.h"
 #include "vok/params/dialog_run.h"
 #include "vok/params/pd_procs.h"
-#include "vok/surface/grid_pending.h"
+#include "vok/contour/grid.h"
 #include "vok/surface/surface_frame.h"
 #include "vok/surface/surface_settings.h"
 
@@ -23,13 +23,11 @@ SG3DView s_view = {};  // the loop's view; its row table outlives the graph
 
 // The frame may not reach past the data: the grid has no nodes there.
 void narrowToData() {
-  if (s_sg.seriesCount < 1 || !s_sg.columnMin) return;
-  int x = s_sg.seriesX[0] - 1, y = s_sg.seriesY[0] - 1;
-  if (x < 0 || y < 0 || x >= s_sg.columnCount || y >= s_sg.columnCount) return;
-  s_g3d.xMin = std::max(s_g3d.xMin, s_sg.columnMin[x]);
-  s_g3d.xMax = std::min(s_g3d.xMax, s_sg.columnMax[x]);
-  s_g3d.yMin = std::max(s_g3d.yMin, s_sg.columnMin[y]);
-  s_g3d.yMax = std::min(s_g3d.yMax, s_sg.columnMax[y]);
+  if (!s_sg.grid) return;
+  s_g3d.xMin = std::max(s_g3d.xMin, s_sgGrid.minX);
+  s_g3d.xMax = std::min(s_g3d.xMax, s_sgGrid.maxX);
+  s_g3d.yMin = std::max(s_g3d.yMin, s_sgGrid.minY);
+  s_g3d.yMax = std::min(s_g3d.yMax, s_sgGrid.maxY);
 }
 
 void surfacePass() {
@@ -75,4 +73,10 @@ void Graph3DFunction() {
     if (s_g.exitGraph) return;
     surfacePass();
   }
+}
+
+void Graph3DSS() {
+  s_g.spreadsheetData = 1;
+  SetGraph3DFunction(Graph2DSSFunc);
+  Graph3DFunction();
 }

@@ -4,7 +4,7 @@
 #include "vok/graph/graph_loop.h"
 #include "vok/graph/graph_settings.h"
 #include "vok/params/param_table.h"
-#include "vok/surface/grid_pending.h"
+#include "vok/contour/grid.h"
 #include "vok/surface/surface_loop.h"
 #include "vok/surface/surface_settings.h"
 
@@ -51,6 +51,7 @@ void Graph3DFAddParameters() {
           {&g.funcScale, doubleType, "Func Scale"}});
   if (s_g.spreadsheetData) {
     // The file is read here: its columns and increments come next.
+    s_sgSurface = {&g.xMin, &g.xMax, &g.yMin, &g.yMax, &g.xIncrement, &g.yIncrement, &g.sameXYInc, &g.useResolution};
     SG3DInit();
   } else {
     addAll({{&g.xIncrement, doubleType, "X Increment"},
