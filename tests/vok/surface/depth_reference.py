@@ -1,103 +1,59 @@
 #!/usr/bin/python3
-"""Renders a surface's projected cells with a depth buffer, independently of
-the painter's order of the toolkit: each quadrilateral is split into two
-triangles, filled at pixel centres, and a pixel keeps the nearest cell.
-
-usage: depth_reference.py PARAMS NODES shade OUT.ppm  -- cells in their shade
-       depth_reference.py PARAMS NODES edges OUT.ppm  -- visible cell edges in black
-
-PARAMS holds "key value..." lines (see the test); NODES the f values of the
-(nx + 1) x (ny + 1) grid nodes, one line per x, ny + 1 values each."""
+# Renders a surface's projected cells with a depth buffer, independently of
+# the toolkit's painter's order: each quadrilateral is split into two
+# triangles filled at pixel centres, and a pixel keeps the nearest cell.
+#   depth_reference.py PARAMS NODES shade|edges OUT.ppm
+# PARAMS: "key value..." lines; NODES: f at the (nx + 1) x (ny + 1) nodes, a
+# line per x. "shade" writes each cell in its light's shade, "edges" the
+# visible cell edges in black on white.
 import sys
 
 import numpy as np
 
+params, nodes, mode, out = sys.argv[1:5]
+p = {k: np.array([float(v) for v in vs]) for k, *vs in (line.split() for line in open(params))}
+f = np.loadtxt(nodes, ndmin=2)
+width, height = int(p["width"][0]), int(p["height"][0])
+(a, b), (sx, sy, sf), (hpos, vpos) = np.radians(p["angles"]), p["scales"], p["position"]
+(x0, dx, y0, dy) = p["cells"]
+X, Y = np.meshgrid(x0 + dx * np.arange(f.shape[0]), y0 + dy * np.arange(f.shape[1]), indexing="ij")
+X, Y = X - (2 * x0 + dx * (f.shape[0] - 1)) / 2, Y - (2 * y0 + dy * (f.shape[1] - 1)) / 2
+depth = sx * np.sin(a) * X + sy * np.cos(a) * Y  # into the picture; rows grow downward
+col = np.trunc(hpos + sx * np.cos(a) * X - sy * np.sin(a) * Y)
+row = np.trunc(vpos - np.cos(b) * depth - np.sin(b) * sf * f)
+sight = np.sin(b) * depth - np.cos(b) * sf * f  # distance along the line of sight
 
-def read_params(path):
-    p = {}
-    for line in open(path):
-        key, *values = line.split()
-        p[key] = [float(v) for v in values]
-    return {k: v[0] if len(v) == 1 else np.array(v) for k, v in p.items()}
+# The cell's normal from its two diagonals, pointing down as the light travels.
+z00, z10, z01, z11 = f[:-1, :-1], f[1:, :-1], f[:-1, 1:], f[1:, 1:]
+one = np.ones_like(z00)
+n = -np.cross(np.stack([sx * dx * one, sy * dy * one, sf * (z11 - z00)], -1),
+              np.stack([-sx * dx * one, sy * dy * one, sf * (z01 - z10)], -1))
+inc = np.clip((n / np.linalg.norm(n, axis=-1, keepdims=True)) @ (p["light"] / np.linalg.norm(p["light"])), 0, None)
+shade = p["shadowRGB"] + inc[..., None] * (p["lightRGB"] - p["shadowRGB"])
+rgb = np.trunc(shade * 65535.0 / 100.0).astype(np.int64) >> 8
 
-
-def main():
-    params_path, nodes_path, mode, out = sys.argv[1:5]
-    p = read_params(params_path)
-    f = np.loadtxt(nodes_path, ndmin=2)
-    width, height = int(p["width"]), int(p["height"])
-    nx, ny = f.shape[0] - 1, f.shape[1] - 1
-    xs = p["x0"] + p["dx"] * np.arange(nx + 1)
-    ys = p["y0"] + p["dy"] * np.arange(ny + 1)
-    X, Y = np.meshgrid(xs, ys, indexing="ij")
-
-    a, b = np.radians(p["angleXY"]), np.radians(p["angleZ"])
-    sx, sy, sf = p["xScale"], p["yScale"], p["funcScale"]
-    cx, cy = (p["xMin"] + p["xMax"]) / 2, (p["yMin"] + p["yMax"]) / 2
-    # Screen column, and depth d into the picture; rows grow downward.
-    col = p["hpos"] + sx * np.cos(a) * (X - cx) - sy * np.sin(a) * (Y - cy)
-    d = sx * np.sin(a) * (X - cx) + sy * np.cos(a) * (Y - cy)
-    row = p["vpos"] - np.cos(b) * d - np.sin(b) * sf * f
-    col, row = np.trunc(col), np.trunc(row)
-    # Distance from the viewer along the line of sight: tilted by angleZ.
-    w = np.sin(b) * d - np.cos(b) * sf * f
-
-    # Incidence: the unit normal of the cell's two diagonals against the light.
-    A, B = sx * p["dx"], sy * p["dy"]
-    z00, z10, z01, z11 = f[:-1, :-1], f[1:, :-1], f[:-1, 1:], f[1:, 1:]
-    d1 = np.stack([np.full_like(z00, A), np.full_like(z00, B), sf * (z11 - z00)], -1)
-    d2 = np.stack([np.full_like(z00, -A), np.full_like(z00, B), sf * (z01 - z10)], -1)
-    n = -np.cross(d1, d2)  # pointing down, as the light travels
-    n /= np.linalg.norm(n, axis=-1, keepdims=True)
-    light = p["light"] / np.linalg.norm(p["light"])
-    inc = np.clip(n @ light, 0, None)
-    shade = p["shadowRGB"] + inc[..., None] * (p["lightRGB"] - p["shadowRGB"])
-    rgb = np.trunc(shade * 65535.0 / 100.0).astype(np.int64) >> 8
-
-    depth = np.full((height, width), np.inf)
-    image = np.full((height, width, 3), 255, dtype=np.uint8)
-    ids = np.full((height, width), -1, dtype=np.int64)
-    corners = [(0, 0), (0, 1), (1, 1), (1, 0)]
-    for i in range(nx):
-        for j in range(ny):
-            pc = [(col[i + u, j + v], row[i + u, j + v], w[i + u, j + v]) for u, v in corners]
-            for tri in ((pc[0], pc[1], pc[2]), (pc[0], pc[2], pc[3])):
-                fill(tri, depth, image, ids, rgb[i, j], i * ny + j)
-    if mode == "edges":
-        edge = np.zeros_like(ids, dtype=bool)
-        edge[:, 1:] |= ids[:, 1:] != ids[:, :-1]
-        edge[:, :-1] |= ids[:, 1:] != ids[:, :-1]
-        edge[1:, :] |= ids[1:, :] != ids[:-1, :]
-        edge[:-1, :] |= ids[1:, :] != ids[:-1, :]
-        image[:] = 255
-        image[edge] = 0
-    with open(out, "wb") as o:
-        o.write(b"P6\n%d %d\n255\n" % (width, height))
-        o.write(image.tobytes())
-
-
-def fill(tri, depth, image, ids, colour, cell):
-    (x0, y0, w0), (x1, y1, w1), (x2, y2, w2) = tri
-    area = (x1 - x0) * (y2 - y0) - (x2 - x0) * (y1 - y0)
-    if area == 0:
-        return
-    h, wd = depth.shape
-    left, right = max(int(min(x0, x1, x2)), 0), min(int(max(x0, x1, x2)) + 1, wd)
-    top, bottom = max(int(min(y0, y1, y2)), 0), min(int(max(y0, y1, y2)) + 1, h)
-    if left >= right or top >= bottom:
-        return
-    px, py = np.meshgrid(np.arange(left, right) + 0.5, np.arange(top, bottom) + 0.5)
-    l1 = ((x2 - px) * (y0 - py) - (x0 - px) * (y2 - py)) / area
-    l2 = ((x0 - px) * (y1 - py) - (x1 - px) * (y0 - py)) / area
-    l0 = 1 - l1 - l2
-    inside = (l0 >= 0) & (l1 >= 0) & (l2 >= 0)
-    z = l0 * w0 + l1 * w1 + l2 * w2
-    region = depth[top:bottom, left:right]
-    nearer = inside & (z < region)
-    region[nearer] = z[nearer]
-    image[top:bottom, left:right][nearer] = colour
-    ids[top:bottom, left:right][nearer] = cell
-
-
-if __name__ == "__main__":
-    main()
+nearest = np.full((height, width), np.inf)
+image = np.full((height, width, 3), 255, dtype=np.uint8)
+ids = np.full((height, width), -1)
+for i, j in np.ndindex(z00.shape):
+    c = [(col[i + u, j + v], row[i + u, j + v], sight[i + u, j + v]) for u, v in ((0, 0), (0, 1), (1, 1), (1, 0))]
+    for (xa, ya, wa), (xb, yb, wb), (xc, yc, wc) in ((c[0], c[1], c[2]), (c[0], c[2], c[3])):
+        area = (xb - xa) * (yc - ya) - (xc - xa) * (yb - ya)
+        left, top = max(int(min(xa, xb, xc)), 0), max(int(min(ya, yb, yc)), 0)
+        right, bottom = min(int(max(xa, xb, xc)) + 1, width), min(int(max(ya, yb, yc)) + 1, height)
+        if area == 0 or left >= right or top >= bottom:
+            continue
+        px, py = np.meshgrid(np.arange(left, right) + 0.5, np.arange(top, bottom) + 0.5)
+        lb = ((xc - px) * (ya - py) - (xa - px) * (yc - py)) / area
+        lc = ((xa - px) * (yb - py) - (xb - px) * (ya - py)) / area
+        z = (1 - lb - lc) * wa + lb * wb + lc * wc
+        win = (lb >= 0) & (lc >= 0) & (lb + lc <= 1) & (z < nearest[top:bottom, left:right])
+        nearest[top:bottom, left:right][win] = z[win]
+        image[top:bottom, left:right][win] = rgb[i, j]
+        ids[top:bottom, left:right][win] = i * z00.shape[1] + j
+if mode == "edges":  # one side of every boundary between cells, or cell and background
+    edge = (np.diff(ids, axis=0, prepend=ids[:1]) != 0) | (np.diff(ids, axis=1, prepend=ids[:, :1]) != 0)
+    image[:] = 255
+    image[edge] = 0
+with open(out, "wb") as o:
+    o.write(b"P6\n%d %d\n255\n" % (width, height) + image.tobytes())
