@@ -7,7 +7,6 @@
 
 #include <cmath>
 #include <fstream>
-#include <set>
 
 #include "tests/support/ghostscript.h"
 #include "tests/support/test_drawing.h"
@@ -39,15 +38,15 @@ class Surface : public plottest::PlotTest, public ::testing::WithParamInterface<
     G3DSettings& g = s_g3d;
     g.function = ridgeAndPeak, g.useResolution = 0, g.gridLines = 0, g.xIncrement = 1.0 / kCells;
     g.xWidth = g.yWidth = 320, g.funcScale = 150, g.angleXY = GetParam(), g.angleZ = 35;
+    usePlain(kSize, kSize);
   }
   void TearDown() override {
     FreeArrayDouble1(view.row);
-    s_g3d = s_g3dDefaults;
     PlotTest::TearDown();
   }
   void draw(bool rowsFrontToBack = false) {
-    usePlain(kSize, kSize);
     EraseDrawing();
+    s_ForeColor(blackColor);  // as every pass of the loop leaves it
     SG3DSetting(&view);
     SG3DMakeArray(&view);
     if (rowsFrontToBack) {  // what the comparison must catch: y mirrored on [0, 1]
@@ -87,7 +86,6 @@ bool sameShade(uint32_t ours, uint32_t ref) {
   return std::abs(int(ours & 255) - int(ref & 255)) <= 2 && (ours & 255) * 0x010101 == ours;  // greys
 }
 bool blackOnVisibleEdge(uint32_t ours, uint32_t edges) { return (ours & 0xFFFFFF) != 0 || (edges & 0xFFFFFF) == 0; }
-bool haveNumpy() { return vtest::run("/usr/bin/python3 -c 'import numpy'").status == 0; }
 }  // namespace
 
 // Three of a cell's corners are carried over from its neighbours; all must be its own.
@@ -99,18 +97,15 @@ TEST_P(Surface, EveryCellWithItsOwnCorners) {
   EXPECT_EQ(view.yDir, std::cos(GetParam() * M_PI / 180) > 0 ? -1 : 1);
 }
 
-TEST_P(Surface, ShadedCellsMatchADepthBufferedRendering) {
-  VTEST_REQUIRE(haveNumpy(), "python3-numpy");
+// Shaded, then black and white (erased cells outlined: a hidden-line drawing).
+TEST_P(Surface, HidingMatchesADepthBufferedRendering) {
+  VTEST_REQUIRE(vtest::run("/usr/bin/python3 -c 'import numpy'").status == 0, "python3-numpy");
   draw();
   // Cells seen edge-on can be thinner than a pixel: the polygon filler paints
   // a few of their pixels where the depth buffer's centre samples miss them.
   EXPECT_LE(unexplained("shade", sameShade), 20) << "files in " << dir;
   draw(true);
   EXPECT_GT(unexplained("shade", sameShade), 500);
-}
-
-TEST_P(Surface, BlackAndWhiteModeHidesLinesBehindFolds) {
-  VTEST_REQUIRE(haveNumpy(), "python3-numpy");
   s_g3d.color = 0;
   draw();
   EXPECT_EQ(unexplained("edges", blackOnVisibleEdge), 0) << "files in " << dir;
