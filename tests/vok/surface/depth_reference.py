@@ -15,9 +15,9 @@ p = {k: np.array([float(v) for v in vs]) for k, *vs in (line.split() for line in
 f = np.loadtxt(nodes, ndmin=2)
 width, height = int(p["width"][0]), int(p["height"][0])
 (a, b), (sx, sy, sf), (hpos, vpos) = np.radians(p["angles"]), p["scales"], p["position"]
-(x0, dx, y0, dy) = p["cells"]
-X, Y = np.meshgrid(x0 + dx * np.arange(f.shape[0]), y0 + dy * np.arange(f.shape[1]), indexing="ij")
-X, Y = X - (2 * x0 + dx * (f.shape[0] - 1)) / 2, Y - (2 * y0 + dy * (f.shape[1] - 1)) / 2
+dx, dy = p["cells"]  # the cells' size; x and y are taken from the centre of the range
+X, Y = np.meshgrid(dx * (np.arange(f.shape[0]) - (f.shape[0] - 1) / 2),
+                   dy * (np.arange(f.shape[1]) - (f.shape[1] - 1) / 2), indexing="ij")
 depth = sx * np.sin(a) * X + sy * np.cos(a) * Y  # into the picture; rows grow downward
 col = np.trunc(hpos + sx * np.cos(a) * X - sy * np.sin(a) * Y)
 row = np.trunc(vpos - np.cos(b) * depth - np.sin(b) * sf * f)
@@ -25,9 +25,8 @@ sight = np.sin(b) * depth - np.cos(b) * sf * f  # distance along the line of sig
 
 # The cell's normal from its two diagonals, pointing down as the light travels.
 z00, z10, z01, z11 = f[:-1, :-1], f[1:, :-1], f[:-1, 1:], f[1:, 1:]
-one = np.ones_like(z00)
-n = -np.cross(np.stack([sx * dx * one, sy * dy * one, sf * (z11 - z00)], -1),
-              np.stack([-sx * dx * one, sy * dy * one, sf * (z01 - z10)], -1))
+A, B = np.full_like(z00, sx * dx), np.full_like(z00, sy * dy)  # the cell's sides in pixels
+n = -np.cross(np.stack([A, B, sf * (z11 - z00)], -1), np.stack([-A, B, sf * (z01 - z10)], -1))
 inc = np.clip((n / np.linalg.norm(n, axis=-1, keepdims=True)) @ (p["light"] / np.linalg.norm(p["light"])), 0, None)
 shade = p["shadowRGB"] + inc[..., None] * (p["lightRGB"] - p["shadowRGB"])
 rgb = np.trunc(shade * 65535.0 / 100.0).astype(np.int64) >> 8
@@ -53,7 +52,6 @@ for i, j in np.ndindex(z00.shape):
         ids[top:bottom, left:right][win] = i * z00.shape[1] + j
 if mode == "edges":  # one side of every boundary between cells, or cell and background
     edge = (np.diff(ids, axis=0, prepend=ids[:1]) != 0) | (np.diff(ids, axis=1, prepend=ids[:, :1]) != 0)
-    image[:] = 255
-    image[edge] = 0
+    image = np.where(edge[..., None], 0, 255).repeat(3, -1).astype(np.uint8)
 with open(out, "wb") as o:
     o.write(b"P6\n%d %d\n255\n" % (width, height) + image.tobytes())

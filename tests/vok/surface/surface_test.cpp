@@ -14,7 +14,6 @@
 
 namespace {
 const short kSize = 600;
-const int kCells = 16;  // per axis; 1/16 is exact, so both anchorings give the same cells
 
 double ridgeAndPeak(double x, double y) {
   return 1.6 * std::exp(-((x - 0.6) * (x - 0.6) + (y - 0.65) * (y - 0.65)) / 0.03) +
@@ -29,7 +28,8 @@ class Surface : public plottest::PlotTest, public ::testing::WithParamInterface<
     PlotTest::SetUp();
     s_g3d = s_g3dDefaults;
     G3DSettings& g = s_g3d;
-    g.function = ridgeAndPeak, g.useResolution = 0, g.gridLines = 0, g.xIncrement = 1.0 / kCells;
+    // 1/16 is exact: both anchorings of the cells give the same cells.
+    g.function = ridgeAndPeak, g.useResolution = 0, g.gridLines = 0, g.xIncrement = 0.0625;
     g.xWidth = g.yWidth = 320, g.funcScale = 150, g.angleXY = GetParam(), g.angleZ = 35;
     usePlain(kSize, kSize);
   }
@@ -56,7 +56,7 @@ class Surface : public plottest::PlotTest, public ::testing::WithParamInterface<
     const G3DSettings& g = s_g3d;
     std::ofstream(dir + "/params") << "width 600\nheight 600\nangles " << g.angleXY << " " << g.angleZ << "\nscales "
                                    << g.xScale << " " << g.yScale << " " << g.funcScale << "\nposition 300 350\n"
-                                   << "cells 0 0.0625 0 0.0625\nlight " << g.lightVector[0] << " " << g.lightVector[1]
+                                   << "cells 0.0625 0.0625\nlight " << g.lightVector[0] << " " << g.lightVector[1]
                                    << " " << g.lightVector[2] << "\nlightRGB 100 100 100\nshadowRGB 0 0 0\n";
     std::ofstream nodes(dir + "/nodes");
     for (int i = 0; i <= 16; ++i, nodes << "\n")
