@@ -8,7 +8,7 @@
 // Runs the surface graph of the installed function; without one the
 // program ends with a message.
 void Graph3DFunction();
-void Graph3DFAddParameters();
+void Graph3DFAddParameters();  // once per process
 // Sets the graph's page list up if needed and adds one parameter to it.
 void in_Graph3DAddParameter(void* pointer, int type, const char* name);
 // (Re)allocates the row table of view->row for the current range and increment.

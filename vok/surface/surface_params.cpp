@@ -30,7 +30,12 @@ void in_Graph3DAddParameter(void* pointer, int type, const char* name) {
   in_AddParameterP(pointer, type, name, s_g.dialog);
 }
 
+// Once per process: a second graph would otherwise show every setting twice
+// and write parameter files that no longer read back line by line.
 void Graph3DFAddParameters() {
+  static bool added = false;
+  if (added) return;
+  added = true;
   G3DSettings& g = s_g3d;
   if (!s_g.dialogReady) {
     in_SetUpParametersDialogP(&s_g.dialog);

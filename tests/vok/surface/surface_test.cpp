@@ -67,10 +67,10 @@ class Surface : public plottest::PlotTest, public ::testing::WithParamInterface<
                          "/params " + dir + "/nodes " + mode + " " + dir + "/ref.ppm").status, 0);
     if (!vtest::readPPM(dir + "/ref.ppm", &ref) || !vtest::writeDrawingPPM(dir + "/ours.ppm")) return -1;
     int count = 0;
+    auto near = [](int at, int d) { return std::clamp(at + d % 5 - 2, 0, kSize - 1); };  // across the 5 x 5 around
     for (int p = 0, ok = 0; p < kSize * kSize; ++p, count += !ok, ok = 0)
-      for (int d = 0; d < 25 && !ok; ++d)  // the 5 x 5 pixels around
-        ok = fits(drawtest::pixel(world, p % kSize, p / kSize),
-                  ref.at(std::clamp(p % kSize + d % 5 - 2, 0, kSize - 1), std::clamp(p / kSize + d / 5 - 2, 0, kSize - 1)));
+      for (int d = 0; d < 25 && !ok; ++d)
+        ok = fits(drawtest::pixel(world, p % kSize, p / kSize), ref.at(near(p % kSize, d), near(p / kSize, d / 5)));
     return count;
   }
 };
