@@ -33,10 +33,7 @@ class Surface : public plottest::PlotTest, public ::testing::WithParamInterface<
     g.xWidth = g.yWidth = 320, g.funcScale = 150, g.angleXY = GetParam(), g.angleZ = 35;
     usePlain(kSize, kSize);
   }
-  void TearDown() override {
-    FreeArrayDouble1(view.row);
-    PlotTest::TearDown();
-  }
+  void TearDown() override { FreeArrayDouble1(view.row), PlotTest::TearDown(); }
   void draw(bool rowsFrontToBack = false) {
     EraseDrawing();
     s_ForeColor(blackColor);  // as every pass of the loop leaves it
