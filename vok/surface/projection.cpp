@@ -49,7 +49,7 @@ void restoreCellSize() {
 
 bool goodRange(double lo, double hi) { return std::isfinite(lo) && std::isfinite(hi) && lo < hi; }
 
-// Steps 1 to 5: scales, then increments from them or the resolution.
+// Scales, then the increments: typed, or from the resolution in pixels.
 void deriveIncrements() {
   G3DSettings& g = s_g3d;
   g.xScale = g.xWidth / (g.xMax - g.xMin);
@@ -72,7 +72,7 @@ bool goodIncrements() {
   return cells <= kSG3DMaxCells;
 }
 
-// Steps 7 and 8: the cells farthest up the screen come first.
+// The visiting order along one axis: the cells farthest up the screen come first.
 void visitingOrder(double sinOrCos, double lo, double hi, double increment, double* start, double* end,
                    double* step, int32_t* dir) {
   if (sinOrCos > 0) {

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "vok/contour/grid.h"
 #include "vok/draw/draw_ops.h"
 #include "vok/draw/drawing_window.h"
 #include "vok/draw/eps.h"
@@ -14,7 +15,6 @@
 #include "vok/graph/sheet_data.h"
 #include "vok/params/dialog_run.h"
 #include "vok/params/pd_procs.h"
-#include "vok/contour/grid.h"
 #include "vok/surface/surface_frame.h"
 #include "vok/surface/surface_settings.h"
 
@@ -70,6 +70,7 @@ void Graph3DFunction() {
   ShowDrawing();
   for (;;) {
     ParametersDialogP(s_g.dialog);
+    SGBoundColumnNames();  // the dialog may have lengthened a column name past what a name holds
     if (s_g.exitGraph) return;
     surfacePass();
   }

@@ -1,10 +1,13 @@
 // The surface graph's parameters, in the dialog order its parameter files
 // rely on. Labels are the dialog's own texts, spelling included.
+#include <initializer_list>
+
+#include "vok/contour/grid.h"
 #include "vok/frame/events.h"
+#include "vok/graph/graph_frame.h"
 #include "vok/graph/graph_loop.h"
 #include "vok/graph/graph_settings.h"
 #include "vok/params/param_table.h"
-#include "vok/contour/grid.h"
 #include "vok/surface/surface_loop.h"
 #include "vok/surface/surface_settings.h"
 
@@ -22,13 +25,8 @@ void addAll(std::initializer_list<Entry> entries) {
 void* proc(PDProc p) { return reinterpret_cast<void*>(p); }
 }  // namespace
 
-void in_Graph3DAddParameter(void* pointer, int type, const char* name) {
-  if (!s_g.dialogReady) {
-    in_SetUpParametersDialogP(&s_g.dialog);
-    s_g.dialogReady = 1;
-  }
-  in_AddParameterP(pointer, type, name, s_g.dialog);
-}
+// The surface shares the graphs' page list.
+void in_Graph3DAddParameter(void* pointer, int type, const char* name) { in_Graph1DAddParameter(pointer, type, name); }
 
 // Once per process: a second graph would otherwise show every setting twice
 // and write parameter files that no longer read back line by line.
