@@ -2,12 +2,12 @@
 // and driven by scripts as a user would drive it; its EPS output is read by
 // Ghostscript.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <string>
 
 #include "tests/support/ghostscript.h"
 #include "tests/support/paths.h"
+#include "tests/support/programs.h"
 
 namespace {
 struct Run {
@@ -15,20 +15,12 @@ struct Run {
   vtest::RunResult result;
 };
 
-std::string program() { return vtest::binaryDir() + "/programs/sheetgraph"; }
+std::string program() { return vtest::programPath("sheetgraph"); }
 
-// Runs sheetgraph in the folder `dir` (kept between runs of one test) with
-// the script and the documents `args`; HOME is the folder too.
 vtest::RunResult runIn(const std::string& dir, const std::string& script, const std::string& args = "") {
-  vtest::writeFile(dir + "/script", script);
-  return vtest::run("cd '" + dir + "' && HOME='" + dir + "' VOK_DISPLAY=headless VOK_SCRIPT=script '" + program() +
-                    "' " + args);
+  return vtest::runProgramIn(program(), dir, script, args);
 }
 
-bool exists(const std::string& path) {
-  struct stat st;
-  return stat(path.c_str(), &st) == 0;
-}
 bool has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 std::string examples() { return vtest::sourceDir() + "/examples"; }
@@ -36,22 +28,6 @@ std::string examples() { return vtest::sourceDir() + "/examples"; }
 // The corner numbers are drawn as text, so the EPS carries them as strings.
 bool showsNumber(const std::string& eps, const std::string& number) {
   return has(vtest::readFile(eps), "(" + number + ")");
-}
-
-void expectGoodEPS(const std::string& eps) {
-  ASSERT_TRUE(exists(eps)) << eps;
-  if (!vtest::haveGhostscript()) {
-    if (vtest::inCI()) FAIL() << "gs missing";
-    return;
-  }
-  std::string log;
-  EXPECT_TRUE(vtest::gsParses(eps, &log)) << log;
-  vtest::Box declared, measured;
-  ASSERT_TRUE(vtest::epsDeclaredBox(eps, &declared));
-  ASSERT_TRUE(vtest::gsMeasuredBox(eps, &measured));
-  EXPECT_FALSE(measured.empty());
-  EXPECT_GE(measured.llx, declared.llx);
-  EXPECT_LE(measured.urx, declared.urx);
 }
 
 // A parameter file without its command lines, whose values are procedure
@@ -91,7 +67,7 @@ TEST(SheetGraph, EditsFrameSavesEPSAndParametersThenLoadsThemInANewRun) {
                                  std::string(kExit),
                              data);
   ASSERT_EQ(r.status, 0) << r.out << r.err;
-  expectGoodEPS(dir + "/graph.eps");
+  vtest::expectGoodEPS(dir + "/graph.eps");
   EXPECT_TRUE(showsNumber(dir + "/graph.eps", "2.0"));
   EXPECT_TRUE(showsNumber(dir + "/graph.eps", "7.5"));
   EXPECT_TRUE(showsNumber(dir + "/graph.eps", "-2.0"));
@@ -135,7 +111,7 @@ TEST(SheetGraph, LoadNewDataSwitchesFileAndFrameRange) {
                                  std::string(kExit),
                              "'" + examples() + "/damped.tsv'");
   ASSERT_EQ(r.status, 0) << r.out << r.err;
-  expectGoodEPS(dir + "/grid.eps");
+  vtest::expectGoodEPS(dir + "/grid.eps");
   EXPECT_TRUE(showsNumber(dir + "/grid.eps", "-2.0")) << "x range of grid.tsv starts at -2";
 }
 
@@ -150,7 +126,7 @@ TEST(SheetGraph, WithoutDataTheGraphHasFrameAndLabelsOnly) {
                              "click 600 400\n" +
                                  std::string(kExit));
   ASSERT_EQ(r.status, 0) << r.out << r.err;
-  expectGoodEPS(dir + "/empty.eps");
+  vtest::expectGoodEPS(dir + "/empty.eps");
   EXPECT_TRUE(showsNumber(dir + "/empty.eps", "0.0"));
   EXPECT_TRUE(showsNumber(dir + "/empty.eps", "1.0"));
 
@@ -167,7 +143,7 @@ TEST(SheetGraph, WithoutDataTheGraphHasFrameAndLabelsOnly) {
               name);
     ASSERT_EQ(r.status, 0) << name << r.out << r.err;
     EXPECT_TRUE(has(r.out + r.err, name)) << r.out << r.err;
-    expectGoodEPS(dir + "/bad.eps");
+    vtest::expectGoodEPS(dir + "/bad.eps");
   }
 }
 

@@ -7,14 +7,10 @@
 
 #include "tests/support/ghostscript.h"
 #include "tests/support/paths.h"
+#include "tests/support/programs.h"
 
 namespace {
-vtest::RunResult runIn(const std::string& dir, const std::string& program, const std::string& script,
-                       const std::string& args = "") {
-  vtest::writeFile(dir + "/script", script + "check \"Exit Graph\" on\npress \"OK\"\n");
-  return vtest::run("cd " + dir + " && HOME=" + dir + " VOK_DISPLAY=headless VOK_SCRIPT=script " + program + " " +
-                    args);
-}
+const char* kExit = "check \"Exit Graph\" on\npress \"OK\"\n";
 bool has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 }  // namespace
 
@@ -23,12 +19,14 @@ bool has(const std::string& text, const std::string& part) { return text.find(pa
 TEST(SurfaceGraph, DialogViewAndLightThenEPSMatchesTheScreen) {
   VTEST_REQUIRE(vtest::haveGhostscript() && vtest::haveTool("pngtopnm"), "gs or netpbm");
   std::string dir = vtest::scratchDir("surfacegraph-eps"), log;
-  vtest::RunResult r = runIn(dir, vtest::binaryDir() + "/programs/surfacegraph",
-                             "field \"Angle XY\" 120\nfield \"Angle Z\" 45\nfield \"Light XY Angle\" 30\n"
-                             "field \"Light Z Angle\" 40\nfield \"Shadow Blue\" 40\ncheck \"Glid\" off\n"
-                             "check \"EPS Save Graph\" on\npress \"OK\"\nsaveas \"s.eps\"\nsnapshot \"s.png\"\n"
-                             "click 600 400\n",
-                             vtest::sourceDir() + "/examples/grid.tsv");
+  vtest::RunResult r =
+      vtest::runProgramIn(vtest::programPath("surfacegraph"), dir,
+                          "field \"Angle XY\" 120\nfield \"Angle Z\" 45\nfield \"Light XY Angle\" 30\n"
+                          "field \"Light Z Angle\" 40\nfield \"Shadow Blue\" 40\ncheck \"Glid\" off\n"
+                          "check \"EPS Save Graph\" on\npress \"OK\"\nsaveas \"s.eps\"\nsnapshot \"s.png\"\n"
+                          "click 600 400\n" +
+                              std::string(kExit),
+                          vtest::sourceDir() + "/examples/grid.tsv");
   ASSERT_EQ(r.status, 0) << r.out << r.err;
   vtest::Image gs, screen;
   ASSERT_TRUE(vtest::gsRender(dir + "/s.eps", &gs, &log)) << log;
@@ -57,18 +55,19 @@ TEST(SurfaceGraph, DialogViewAndLightThenEPSMatchesTheScreen) {
 // and cell sizes that cannot be drawn are refused and the previous ones kept.
 TEST(SurfaceFunction, OwnFunctionAndRefusedSettings) {
   std::string dir = vtest::scratchDir("surface-function"), refused = "press \"OK\"\npress \"OK\"\nclick 600 400\n";
-  vtest::RunResult r = runIn(dir, vtest::binaryDir() + "/examples/surface_function",
-                             "check \"EPS Save Graph\" on\npress \"OK\"\nsaveas \"own.eps\"\nclick 600 400\n"
-                             "check \"EPS Save Graph\" off\nfield \"X Max\" 0\n" + refused +
-                                 "check \"Use Resolution\" off\nfield \"X Increment\" 1e-9\n" + refused +
-                                 "check \"Use Resolution\" on\nfield \"X Resolustion\" -1\n" + refused +
-                                 "press \"Save Params\"\nsaveas \"after.param\"\n");
+  vtest::RunResult r =
+      vtest::runProgramIn(vtest::programPath("surface_function", true), dir,
+                          "check \"EPS Save Graph\" on\npress \"OK\"\nsaveas \"own.eps\"\nclick 600 400\n"
+                          "check \"EPS Save Graph\" off\nfield \"X Max\" 0\n" +
+                              refused + "check \"Use Resolution\" off\nfield \"X Increment\" 1e-9\n" + refused +
+                              "check \"Use Resolution\" on\nfield \"X Resolustion\" -1\n" + refused +
+                              "press \"Save Params\"\nsaveas \"after.param\"\n" + kExit);
   ASSERT_EQ(r.status, 0) << r.out << r.err;
   EXPECT_TRUE(has(r.err, "alert: Error in SG3DSetting: X Min 0 is not below X Max 0; the previous range is kept"));
   EXPECT_TRUE(has(r.err, "alert: Error in SG3DSetting: X Increment 1e-09 and Y Increment 1e-09 must be positive"));
   std::string params = vtest::readFile(dir + "/after.param");
   EXPECT_TRUE(has(params, "\"X Max\"\tdoubleType\t1.0") && has(params, "\"X Resolustion\"\tdoubleType\t5.0")) << params;
   EXPECT_TRUE(has(vtest::readFile(dir + "/own.eps"), "0.699992 0.800000 1.000000 setrgbcolor")) << "its low ground";
-  r = runIn(dir, vtest::progPath("no_function_prog"), "press \"OK\"\n");
+  r = vtest::runProgramIn(vtest::progPath("no_function_prog"), dir, "press \"OK\"\n");
   EXPECT_TRUE(r.status != 0 && has(r.out + r.err, "Error in Graph3DF: No function")) << r.out << r.err;
 }

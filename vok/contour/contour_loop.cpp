@@ -11,15 +11,12 @@
 #include "vok/contour/trace.h"
 #include "vok/draw/draw_ops.h"
 #include "vok/draw/drawing_window.h"
-#include "vok/draw/eps.h"
 #include "vok/frame/events.h"
 #include "vok/frame/messages.h"
 #include "vok/graph/graph_frame.h"
 #include "vok/graph/graph_loop.h"
 #include "vok/graph/graph_settings.h"
 #include "vok/graph/sheet_data.h"
-#include "vok/output/printing.h"
-#include "vok/output/saving.h"
 #include "vok/params/dialog_run.h"
 #include "vok/plot/plot.h"
 
@@ -58,16 +55,12 @@ void pass() {
   }
   SG2DResetArray();
   EraseDrawing();
-  if (s_g.printGraph) BeginPrinting();
-  if (s_g.saveGraph) BeginSaving();
-  if (s_g.epsSaveGraph) BeginEPSSaving();
+  s_GraphBeginOutputs();
   s_GraphSetTransform();
   GraphFrameAndLabel();
   drawFunctions();
   for (int i = 0; i < s_g2d.extraNumber; ++i) ExtraHeightDraw(i);
-  if (s_g.printGraph) EndPrinting();
-  if (s_g.saveGraph) EndSaving();
-  if (s_g.epsSaveGraph) EndEPSSaving();
+  s_GraphEndOutputs();
   Stop();
 }
 }  // namespace

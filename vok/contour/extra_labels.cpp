@@ -27,9 +27,12 @@ void ExtraHeightNew() {
   DrawingPortScope scope;
   if (!scope.ok || !s_g2d.functions[0]) return;
   EventRecord ev;
-  do {
-    s_TakeAppleEvent();  // a quit while waiting ends the program
-  } while (!GetNextEvent(mDownMask, &ev));
+  s_TakeAppleEvent();
+  for (;;) {
+    if (!WaitNextEvent(mDownMask | highLevelEventMask, &ev, 20, nullptr)) continue;
+    if (ev.what == mouseDown) break;
+    if (ev.what == kHighLevelEvent) AEProcessAppleEvent(&ev);  // a quit while waiting ends the program
+  }
   Point where = ev.where;
   s_GlobalToLocal(&where);
   int n = s_g2d.extraNumber;

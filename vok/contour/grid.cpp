@@ -38,7 +38,7 @@ Choice g_refused = {-1, -1, -1, -1};
 
 const char* fileShown() {
   const char* name = s_sg.fileName;
-  if (std::strlen(name) > 120) {
+  if (std::strlen(name) > 80) {
     const char* slash = std::strrchr(name, '/');
     if (slash && slash[1]) name = slash + 1;
   }

@@ -125,7 +125,7 @@ void PaintNegativeTriangle(double x1, double y1, double x2, double y2, double x3
 void ContourLabel(double level) {
   if (s_g2d.onlyZero || !s_g2dArray || level < s_g2d.levelMin || level > s_g2d.levelMax) return;
   double index = std::trunc((level - s_g2d.levelMin) / s_g2d.df);
-  if (!(index <= s_g2d.levelNumber)) return;
+  if (!(index >= 0 && index <= s_g2d.levelNumber)) return;  // a df of the wrong sign points outside
   int32_t& counter = s_g2dArray[int(index)];
   if (counter <= 0 || --counter != 0) return;
   s_Move(-13, 4);

@@ -31,21 +31,29 @@ void s_GraphPass() {
   CheckPause();
   s_GraphSetTransform();
   EraseDrawing();
-  if (s_g.printGraph) BeginPrinting();
-  if (s_g.saveGraph) BeginSaving();
-  if (s_g.epsSaveGraph) BeginEPSSaving();
+  s_GraphBeginOutputs();
   GraphFrameAndLabel();
   if (s_g1.userProcSet && s_g1.userProc) s_g1.userProc();
   if (s_g1.graphKind == kGraphSpreadSheet)
     GraphPlotSpreadSheet();
   else
     GraphPlotFunction();
-  if (s_g.printGraph) EndPrinting();
-  if (s_g.saveGraph) EndSaving();
-  if (s_g.epsSaveGraph) EndEPSSaving();
+  s_GraphEndOutputs();
   Stop();
 }
 }  // namespace
+
+void s_GraphBeginOutputs() {
+  if (s_g.printGraph) BeginPrinting();
+  if (s_g.saveGraph) BeginSaving();
+  if (s_g.epsSaveGraph) BeginEPSSaving();
+}
+
+void s_GraphEndOutputs() {
+  if (s_g.printGraph) EndPrinting();
+  if (s_g.saveGraph) EndSaving();
+  if (s_g.epsSaveGraph) EndEPSSaving();
+}
 
 void s_GraphSetTransform() {
   double x0, x1, y0, y1;

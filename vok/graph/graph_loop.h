@@ -28,3 +28,7 @@ void GraphEPSSaveProc();     // "EPS Bitmap Save"
 // height, or with an end that is not finite in plotted units, is widened as
 // the data reader widens a constant column, so no scale becomes infinite.
 void s_GraphSetTransform();
+// The outputs ticked in the dialog ("Print Graph", "Save Graph", "EPS Save
+// Graph"): opened in that order before a pass draws, closed in the same order.
+void s_GraphBeginOutputs();
+void s_GraphEndOutputs();
