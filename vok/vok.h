@@ -30,3 +30,7 @@
 #include "vok/contour/grid.h"
 #include "vok/contour/trace.h"
 #include "vok/output/saving.h"
+#include "vok/surface/projection.h"
+#include "vok/surface/surface_frame.h"
+#include "vok/surface/surface_loop.h"
+#include "vok/surface/surface_settings.h"

@@ -4,6 +4,8 @@
 #include "vok/draw/postscript.h"
 
 #include <cstdarg>
+#include <cstdint>
+#include <cstdio>
 #include <cstring>
 
 #include "platform/font/font.h"
@@ -23,8 +25,50 @@ void s_PSPrintf(const char* format, ...) {
 namespace {
 double fraction(uint16_t component) { return component / 65535.0; }
 
+// The fragments a vector drawing writes most (a shaded surface: a colour, a
+// moveto and four linetos per cell), formatted by hand into the bytes "%d"
+// and "%f" give: printf would take most of the recording's time.
+char* putInt(char* p, long v) {
+  char digits[24];
+  int n = 0;
+  unsigned long u = v < 0 ? 0UL - (unsigned long)v : (unsigned long)v;
+  do digits[n++] = char('0' + u % 10); while (u /= 10);
+  if (v < 0) *p++ = '-';
+  while (n) *p++ = digits[--n];
+  return p;
+}
+
+// "%f" of component / 65535.0: the nearest millionth of the exact fraction.
+// 65535 is odd, so the fraction never lies half-way, and the double's error
+// is far too small to cross a rounding boundary.
+char* putFraction(char* p, uint16_t component) {
+  unsigned long long micro = (component * 2000000ULL + 65535) / 131070;
+  p = putInt(p, long(micro / 1000000));
+  *p++ = '.';
+  for (unsigned long long scale = 100000; scale; scale /= 10) *p++ = char('0' + micro / scale % 10);
+  return p;
+}
+
+void writeRaw(const char* bytes, char* end) {
+  if (s_PSRecording()) std::fwrite(bytes, 1, size_t(end - bytes), s_eps.file);
+}
+
+void writePoint(long h, long v, const char* op) {
+  char line[64];
+  char* p = putInt(line, h);
+  *p++ = ' ';
+  p = putInt(p, v);
+  *p++ = ' ';
+  while (*op) *p++ = *op++;
+  writeRaw(line, p);
+}
+
 void writeColor(const RGBColor& c) {
-  s_PSPrintf("%f %f %f setrgbcolor\n", fraction(c.red), fraction(c.green), fraction(c.blue));
+  char line[64];
+  char* p = line;
+  for (uint16_t component : {c.red, c.green, c.blue}) p = putFraction(p, component), *p++ = ' ';
+  std::memcpy(p, "setrgbcolor\n", 12);
+  writeRaw(line, p + 12);
 }
 
 void writeForeColor() {
@@ -88,7 +132,7 @@ void writePenPoint() {
     pen = s_drawingPort->pnLoc;
   else
     GetPen(&pen);
-  s_PSPrintf("%d %d moveto\n", pen.h, pen.v);
+  writePoint(pen.h, pen.v, "moveto\n");
 }
 
 void finishShape(GrafVerb verb) {
@@ -142,7 +186,7 @@ std::string s_PSFontName(const char* family, short style) {
   return name;
 }
 
-void s_PSMoveTo(short h, short v) { s_PSPrintf("%d %d moveto\n", h, v); }
+void s_PSMoveTo(short h, short v) { writePoint(h, v, "moveto\n"); }
 
 void s_PSColor(const RGBColor* c) {
   if (c) writeColor(*c);
@@ -246,8 +290,8 @@ void s_PSPoly(GrafVerb verb, PolyHandle poly) {
   if (count < 1) return;
   HLock(reinterpret_cast<Handle>(poly));
   const Point* pts = (*poly)->polyPoints;
-  s_PSPrintf("%d %d moveto\n", pts[0].h, pts[0].v);
-  for (int i = 1; i < count; ++i) s_PSPrintf("%d %d lineto\n", pts[i].h, pts[i].v);
+  writePoint(pts[0].h, pts[0].v, "moveto\n");
+  for (int i = 1; i < count; ++i) writePoint(pts[i].h, pts[i].v, "lineto\n");
   s_PSPrintf("closepath\n");
   HUnlock(reinterpret_cast<Handle>(poly));
   finishShape(verb);

@@ -45,6 +45,23 @@ TEST_F(PostScriptTest, FontSelectionCompletesTheName) {
   EXPECT_EQ(body().substr(before.size()), "/Helvetica findfont\n9 scalefont\nsetfont\n");
 }
 
+// Colours and points are formatted by hand: the bytes of "%f" and "%d" for every value.
+TEST_F(PostScriptTest, HandFormattedNumbersAreThoseOfPrintf) {
+  std::string expect;
+  char line[80];
+  for (long k = 0; k <= 65535; ++k) {
+    RGBColor c = {uint16_t(k), uint16_t(65535 - k), uint16_t(k * 7919 % 65536)};
+    s_PSColor(&c);
+    std::snprintf(line, sizeof line, "%f %f %f setrgbcolor\n", c.red / 65535.0, c.green / 65535.0, c.blue / 65535.0);
+    expect += line;
+  }
+  for (short h : {short(-32768), short(-1), short(0), short(32767)}) {
+    s_PSMoveTo(h, short(-h - 1));
+    expect += std::to_string(h) + " " + std::to_string(-h - 1) + " moveto\n";
+  }
+  EXPECT_EQ(body(), expect);
+}
+
 TEST_F(PostScriptTest, HiddenPenRegionsPixelCopiesAndEmptyShapesWriteNothing) {
   HidePen();
   s_LineTo(50, 50);
