@@ -5,7 +5,7 @@
 #include "vok/frame/bounds.h"
 #include "vok/frame/events.h"
 #include "vok/frame/messages.h"
-#include "vok/frame/startup.h"
+#include "vok/draw/start.h"
 #include "vok/util/documents.h"
 #include "vok/draw/draw_ops.h"
 #include "vok/draw/drawing_window.h"

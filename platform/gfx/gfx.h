@@ -418,3 +418,6 @@ void StdRgn(GrafVerb verb, RgnHandle rgn);
 void StdBits(const BitMap* srcBits, const Rect* srcRect, const Rect* dstRect, short mode, RgnHandle maskRgn);
 void StdComment(short kind, short dataSize, Handle dataHandle);
 short StdTxMeas(short byteCount, const void* textAddr, Point* numer, Point* denom, void* info);
+// StdText and StdTxMeas live with the fonts, which install them here; until
+// then the text slots draw nothing and measure nothing.
+void VokSetStdTextProcs(QDTextProcPtr text, QDTxMeasProcPtr measure);

@@ -103,6 +103,8 @@ const PixMap* VokComposeScreen(bool withCursor);
 // Presents the screen on the display now (displays otherwise present at most
 // once per tick while the program takes events).
 void VokPresentScreen();
+// The display installs how it presents (nothing is shown without one).
+void VokSetScreenPresenter(void (*present)());
 
 // Cursors: arrow and watch (drawn by displays that show the virtual screen).
 enum : short { watchCursor = 4 };

@@ -6,7 +6,7 @@
 #include <chrono>
 #include <thread>
 
-#include "platform/display/headless/script.h"
+#include "platform/script/script.h"
 #include "platform/wm/textedit.h"
 #include "vok/console/text.h"
 #include "vok/util/documents.h"

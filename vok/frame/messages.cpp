@@ -11,9 +11,10 @@
 #include "platform/font/font.h"
 #include "platform/wm/dialog.h"
 #include "vok/console/text.h"
-#include "vok/frame/draw_link.h"
+#include "vok/frame/hooks.h"
 #include "vok/frame/events.h"
 #include "vok/frame/launch.h"
+#include "vok/util/report.h"
 
 FILE* s_debugFile = nullptr;
 unsigned char s_OOMMessage[256] = "\016Out of Memory!";
@@ -76,15 +77,18 @@ void AlertMessage(const char* message, short kind) {
   }
 }
 
-namespace {
 // The message next to the last drawing and at the top-left corner.
-void drawOOMMessage(CGrafPtr port, GDHandle device) {
+void s_DrawOOMMessage(CGrafPtr port, GDHandle device) {
   SetGWorld(port, device);
   Move(0, 12);
   DrawString(s_OOMMessage);
   MoveTo(0, 12);
   DrawString(s_OOMMessage);
 }
+
+namespace {
+// The utilities report exhausted memory through this file.
+const bool g_oomInstalled = (s_UtilOutOfMemoryP = s_OOMError, true);
 
 // A click or a key ends the wait; so does a quit.
 void waitClickOrKey() {
@@ -101,9 +105,9 @@ void s_OOMError() {
   toStderr("Out of Memory!");
   if (g_dying) s_ExitWithStatus(1);
   beginFatalReport();
-  if (s_displayWindow) drawOOMMessage(GetWindowPort(s_displayWindow), s_display);
-  if (s_textWindow) drawOOMMessage(GetWindowPort(s_textWindow), nullptr);
-  if (s_displayWindow || s_textWindow) waitClickOrKey();
+  bool shown = s_DrawOOMMessageP();
+  if (s_textWindow) s_DrawOOMMessage(GetWindowPort(s_textWindow), nullptr);
+  if (shown || s_textWindow) waitClickOrKey();
   s_ExitWithStatus(1);
 }
 

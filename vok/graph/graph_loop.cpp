@@ -13,9 +13,8 @@
 #include "vok/graph/graph_settings.h"
 #include "vok/graph/series.h"
 #include "vok/graph/sheet_data.h"
-#include "vok/output/printing.h"
-#include "vok/output/saving.h"
 #include "vok/params/dialog_run.h"
+#include "vok/params/output_procs.h"
 #include "vok/plot/plot.h"
 
 GraphKindState s_g1 = {kGraphFunction, nullptr, nullptr, 0};
@@ -31,8 +30,8 @@ void s_GraphPass() {
   CheckPause();
   s_GraphSetTransform();
   EraseDrawing();
-  if (s_g.printGraph) BeginPrinting();
-  if (s_g.saveGraph) BeginSaving();
+  if (s_g.printGraph) s_outputProcs.beginPrinting();
+  if (s_g.saveGraph) s_outputProcs.beginSaving();
   if (s_g.epsSaveGraph) BeginEPSSaving();
   GraphFrameAndLabel();
   if (s_g1.userProcSet && s_g1.userProc) s_g1.userProc();
@@ -40,8 +39,8 @@ void s_GraphPass() {
     GraphPlotSpreadSheet();
   else
     GraphPlotFunction();
-  if (s_g.printGraph) EndPrinting();
-  if (s_g.saveGraph) EndSaving();
+  if (s_g.printGraph) s_outputProcs.endPrinting();
+  if (s_g.saveGraph) s_outputProcs.endSaving();
   if (s_g.epsSaveGraph) EndEPSSaving();
   Stop();
 }

@@ -13,7 +13,7 @@
 #include "vok/params/delay_arrays.h"
 #include "vok/params/param_table.h"
 #include "vok/util/documents.h"
-#include "vok/util/file_dialogs.h"
+#include "vok/draw/file_dialogs.h"
 
 namespace {
 int g_repeat = 0;  // a file has been read once

@@ -17,7 +17,7 @@
 #include "vok/output/saved_port.h"
 #include "vok/output/saving_internal.h"
 #include "vok/params/pd_procs.h"
-#include "vok/util/file_dialogs.h"
+#include "vok/draw/file_dialogs.h"
 
 SaveState s_save = {0, nullptr, 0, FourCC('B', 'O', 'B', 'O'), {}, false, FourCC('B', 'O', 'B', 'O'), 0};
 

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/display/display.h"
-#include "platform/display/headless/script.h"
+#include "platform/script/script.h"
 #include "platform/event/event.h"
 
 namespace vtest {

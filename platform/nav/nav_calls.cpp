@@ -3,8 +3,8 @@
 #include <cstring>
 #include <vector>
 
-#include "platform/display/headless/script.h"
-#include "platform/file/nav_internal.h"
+#include "platform/script/script.h"
+#include "platform/nav/nav_internal.h"
 
 namespace {
 std::string pascal(const unsigned char* p) { return p ? std::string(reinterpret_cast<const char*>(p + 1), p[0]) : ""; }

@@ -12,7 +12,7 @@
 #include <cstring>
 #include <vector>
 
-#include "platform/file/nav_internal.h"
+#include "platform/nav/nav_internal.h"
 #include "platform/font/font.h"
 
 bool VokRegisterFileScriptCommands();  // nav_calls.cpp
