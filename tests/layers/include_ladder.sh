@@ -1,59 +1,47 @@
 #!/bin/bash
 # Fails, naming file and line, when an #include in platform/, vok/ or
-# programs/ runs against the ladder: a folder includes only its own rung and
-# the rungs below it; platform/ never includes vok/. Folders on one rung
-# (frame and console: the start-up subsystem) may include each other.
+# programs/ runs against the ladder: a folder includes only its own folder
+# and those below it on its ladder; platform/ never includes vok/; only
+# programs include the public header vok/vok.h. A folder that is on no
+# ladder fails too, so that a new one gets its place here and in README.md.
 # Usage: include_ladder.sh [source root]
-root=${1:-$(dirname "$0")/../..}
-cd "$root" || exit 2
+cd "${1:-$(dirname "$0")/../..}" || exit 2
 
-platform_ladder=(base gfx font file event script wm display nav print)
-vok_ladder=(util "frame console" draw plot params graph contour surface output)
+platform_ladder="base gfx font file event script wm display nav print"
+vok_ladder="util frame console draw plot params graph contour surface output"
 
-# rung NAME LADDER... -> index, or nothing when the folder is not on the ladder
-rung() {
-  local name=$1 i=0 r
-  shift
-  for r in "$@"; do
-    for f in $r; do [ "$f" = "$name" ] && echo $i && return; done
-    i=$((i + 1))
-  done
-}
-
-# layer and rung of a path: "platform 3", "vok 2", "top" (programs/, vok/vok.h)
-place() {
-  local p=$1 tree folder
-  tree=${p%%/*}
-  folder=$(echo "$p" | cut -d/ -f2)
-  case $tree in
-    programs) echo top ;;
-    platform) echo "platform $(rung "$folder" "${platform_ladder[@]}")" ;;
-    vok) [[ $p == vok/*/* ]] && echo "vok $(rung "$folder" "${vok_ladder[@]}")" || echo top ;;
-    *) echo other ;;
-  esac
-}
-
-status=0
-while IFS= read -r file; do
-  read -r ftree frung <<<"$(place "$file")"
-  if [ "$ftree" != top ] && [ -z "$frung" ]; then
-    echo "$file: folder $(echo "$file" | cut -d/ -f1-2) is not on the ladder (tests/layers/include_ladder.sh)"
-    status=1
-    continue
-  fi
-  while IFS=: read -r line inc; do
-    read -r itree irung <<<"$(place "$inc")"
-    [ "$ftree" = top ] || [ "$itree" = other ] && continue
-    bad=""
-    if [ "$ftree" = platform ] && [ "$itree" = vok ]; then bad="platform/ includes vok/"
-    elif [ "$itree" = top ]; then bad="only programs include the public header"
-    elif [ "$ftree" = "$itree" ] && [ -n "$irung" ] && [ "$irung" -gt "$frung" ]; then bad="a lower folder includes a higher one"
-    fi
-    if [ -n "$bad" ]; then
-      echo "$file:$line: #include \"$inc\": $bad"
-      status=1
-    fi
-  done < <(grep -n -E '^\s*#\s*include\s*"' "$file" | sed -E 's/^([0-9]+):.*"([^"]+)".*/\1:\2/')
-done < <(find platform vok programs -name '*.cpp' -o -name '*.h' | sort)
-[ $status = 0 ] && echo "include ladder: all includes point down"
-exit $status
+{
+  find platform vok -mindepth 2 \( -name '*.cpp' -o -name '*.h' \) | sed 's/$/:0:/'
+  grep -rn -E '^\s*#\s*include\s*"' platform vok programs --include='*.cpp' --include='*.h'
+} | awk -F: -v pl="$platform_ladder" -v vl="$vok_ladder" '
+  BEGIN {
+    n = split(pl, a, " "); for (i = 1; i <= n; i++) rung["platform/" a[i]] = i
+    n = split(vl, a, " "); for (i = 1; i <= n; i++) rung["vok/" a[i]] = i
+  }
+  # folder of a path: tree/first folder; "" for programs/ and vok/vok.h
+  function folder(p,   parts, k) {
+    k = split(p, parts, "/")
+    if (parts[1] == "programs" || k < 3) return ""
+    return parts[1] "/" parts[2]
+  }
+  {
+    file = $1; line = $2
+    from = folder(file)
+    if (from == "") next
+    if (!(from in rung)) {
+      if (!(from in reported)) print from ": a folder on no ladder (tests/layers/include_ladder.sh)"
+      reported[from] = 1; bad = 1; next
+    }
+    if (line == 0) next
+    match($0, /"[^"]+"/); inc = substr($0, RSTART + 1, RLENGTH - 2)
+    to = folder(inc); why = ""
+    if (inc == "vok/vok.h") why = "only programs include the public header"
+    else if (!(to in rung)) next
+    else if (from ~ /^platform/ && to ~ /^vok/) why = "platform/ includes vok/"
+    else if (substr(from, 1, 3) == substr(to, 1, 3) && rung[to] > rung[from]) why = to " is above " from
+    if (why != "") { print file ":" line ": #include \"" inc "\": " why; bad = 1 }
+  }
+  END {
+    if (!bad) print "include ladder: every include points down"
+    exit bad
+  }'

@@ -73,6 +73,11 @@ void s_debug(const char* text) {
   Stop();
 }
 
+void PrintOSType(unsigned int type) {
+  char s[5] = {char(type >> 24), char(type >> 16), char(type >> 8), char(type), 0};
+  s_printf("%s\n", s);
+}
+
 void s_srand(unsigned seed) {
   if (srandFlag) PrintError("Error: second use of srand\n");
   std::srand(seed);

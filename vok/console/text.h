@@ -34,6 +34,8 @@ void s_debug(const char* text);
 // (negative on an encoding error, with s_string empty).
 int s_FormatString(const char* format, va_list args);
 void s_srand(unsigned seed);
+// Prints the four characters of a type code and a line end.
+void PrintOSType(unsigned int type);
 
 // Appends text (CR line ends) at the end of the text window, trims it to the
 // budget and scrolls to it; in headless runs also writes it to standard

@@ -10,7 +10,6 @@
 
 #include "platform/font/font.h"
 #include "platform/wm/dialog.h"
-#include "vok/console/text.h"
 #include "vok/frame/hooks.h"
 #include "vok/frame/events.h"
 #include "vok/frame/launch.h"
@@ -49,10 +48,7 @@ void PrintError(const char* format, ...) {
   toStderr(message);
   if (g_dying) s_ExitWithStatus(1);
   beginFatalReport();
-  if (s_textWindow) {
-    s_printf("%s", message);
-    AlertMessage(message, 3);
-  }
+  if (s_PrintErrorTextP(message)) AlertMessage(message, 3);
   s_ExitWithStatus(1);
 }
 
@@ -106,8 +102,8 @@ void s_OOMError() {
   if (g_dying) s_ExitWithStatus(1);
   beginFatalReport();
   bool shown = s_DrawOOMMessageP();
-  if (s_textWindow) s_DrawOOMMessage(GetWindowPort(s_textWindow), nullptr);
-  if (shown || s_textWindow) waitClickOrKey();
+  if (s_TextOOMMessageP()) shown = true;
+  if (shown) waitClickOrKey();
   s_ExitWithStatus(1);
 }
 
@@ -117,11 +113,6 @@ void* CheckCalloc(size_t count, size_t size) {
   void* p = std::calloc(count, size);
   if (!p) s_OOMError();
   return p;
-}
-
-void PrintOSType(unsigned int type) {
-  char s[5] = {char(type >> 24), char(type >> 16), char(type >> 8), char(type), 0};
-  s_printf("%s\n", s);
 }
 
 void DebugWriteFile(const char* text) {

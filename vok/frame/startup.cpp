@@ -15,10 +15,16 @@ void s_voidDummyString(const char*) {}
 void s_voidDummyVoid() {}
 
 namespace {
-bool noDrawingWindow() { return false; }
+bool noWindow() { return false; }
+bool noTextWindow(const char*) { return false; }
+void noBrowse(const EventRecord&) {}
 }  // namespace
+void (*s_AppendTextP)(const char* text) = s_voidDummyString;
+void (*s_BrowseTextP)(const EventRecord& ev) = noBrowse;
+bool (*s_PrintErrorTextP)(const char* message) = noTextWindow;
+bool (*s_TextOOMMessageP)() = noWindow;
 void (*s_StartP)() = s_voidDummyVoid;
-bool (*s_DrawOOMMessageP)() = noDrawingWindow;
+bool (*s_DrawOOMMessageP)() = noWindow;
 void (*s_SelectDrawingPortP)() = s_voidDummyVoid;
 
 void SetDirectDrawOn() { s_ss.directDraw = 1; }
