@@ -51,14 +51,12 @@ OSErr FSMakeFSSpec(short vRefNum, long dirID, ConstStr255Param name, FSSpec* spe
 OSErr FSpMakeFSRef(const FSSpec* spec, FSRef* ref);
 // The full POSIX path of ref, NUL-terminated; paramErr when it does not fit.
 OSStatus FSRefMakePath(const FSRef* ref, uint8_t* path, uint32_t maxPathSize);
-OSStatus FSPathMakeRef(const uint8_t* path, FSRef* ref, Boolean* isDirectory);
 
 // Creates an empty file (dupFNErr when one exists); type and creator go into
 // user.vok.type / user.vok.creator where the file system allows.
 OSErr FSpCreate(const FSSpec* spec, OSType creator, OSType fileType, short scriptTag);
 OSErr FSpDelete(const FSSpec* spec);  // fnfErr when there is no such file
 OSErr FSpGetFInfo(const FSSpec* spec, FInfo* info);
-OSErr FSpSetFInfo(const FSSpec* spec, const FInfo* info);
 
 // Data-fork I/O. Reference numbers are positive; unknown ones give rfNumErr.
 OSErr FSpOpenDF(const FSSpec* spec, int8_t permission, short* refNum);
@@ -110,5 +108,3 @@ OSErr FSpWriteFileAtomic(const FSSpec* spec, const void* data, size_t size, OSTy
 // Creates the missing folders above path (mode 0755); false with errno set
 // when one cannot be made.
 bool VokMakeParentFolders(const std::string& path);
-// fopen of a spec's path (nullptr for an unusable spec).
-FILE* VokFSpFOpen(const FSSpec* spec, const char* mode);

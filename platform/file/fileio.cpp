@@ -146,15 +146,6 @@ OSErr FSpGetFInfo(const FSSpec* spec, FInfo* info) {
   return noErr;
 }
 
-OSErr FSpSetFInfo(const FSSpec* spec, const FInfo* info) {
-  std::string path;
-  if (!info || !specPath(spec, &path)) return bdNamErr;
-  struct stat st;
-  if (::stat(path.c_str(), &st) != 0) return vokfile::fail("cannot change", path, errno);
-  VokSetFileTypes(path, info->fdType, info->fdCreator);
-  return noErr;
-}
-
 OSErr FSpOpenDF(const FSSpec* spec, int8_t permission, short* refNum) {
   std::string path;
   if (!refNum) return paramErr;
@@ -289,12 +280,4 @@ OSErr FlushVol(ConstStr63Param volName, short vRefNum) {
     if (f.written && ::fsync(f.fd) != 0 && errno != EINVAL && err == noErr) err = vokfile::fail("cannot write", f.path, errno);
   }
   return err;
-}
-
-FILE* VokFSpFOpen(const FSSpec* spec, const char* mode) {
-  std::string path;
-  if (!mode || !specPath(spec, &path)) return nullptr;
-  FILE* fp = std::fopen(path.c_str(), mode);
-  if (!fp) vokfile::fail("cannot open", path, errno);
-  return fp;
 }

@@ -210,19 +210,6 @@ OSStatus FSRefMakePath(const FSRef* ref, uint8_t* path, uint32_t maxPathSize) {
   return noErr;
 }
 
-OSStatus FSPathMakeRef(const uint8_t* path, FSRef* ref, Boolean* isDirectory) {
-  if (!path || !ref) return paramErr;
-  std::string abs = vokfile::absolutePath(reinterpret_cast<const char*>(path));
-  struct stat st;
-  if (abs.empty() || ::stat(abs.c_str(), &st) != 0) return fnfErr;
-  if (abs.size() + 1 > sizeof ref->hidden - 4) return bdNamErr;
-  std::memset(ref, 0, sizeof *ref);
-  std::memcpy(ref->hidden, &kRefMagic, 4);
-  std::memcpy(ref->hidden + 4, abs.c_str(), abs.size() + 1);
-  if (isDirectory) *isDirectory = S_ISDIR(st.st_mode);
-  return noErr;
-}
-
 bool VokPathToFSSpec(const char* path, void* fsspecOut) {
   if (!path || !fsspecOut) return false;
   FSSpec spec;

@@ -13,9 +13,13 @@
 #include "vok/frame/messages.h"
 
 namespace {
-// Output before start-up (the console's) starts the program to show its error.
+// Output before start-up (the console's) starts the program to show its
+// error. The library is linked so that this file is always in
+// (vok/CMakeLists.txt).
 const bool g_startInstalled = (s_StartP = Start, true);
 }  // namespace
+
+extern "C" const bool vok_start_linked = true;
 
 void Start() { StartColor(); }
 
