@@ -61,6 +61,18 @@ void mirrorFlushRecord(GrafVerb verb, Unscaled unscaled, Scaled scaledDraw, Reco
   if (recordingShape(GetQDPort())) record();
 }
 
+// The shapes given by a rectangle: the window's copy is drawn in the scaled one.
+template <class Draw, class Record>
+void rectShape(GrafVerb verb, const Rect* r, Draw draw, Record record) {
+  mirrorFlushRecord(
+      verb, [&] { draw(r); },
+      [&] {
+        Rect m = scaled(r);
+        draw(&m);
+      },
+      record);
+}
+
 // A scaled copy of the caller's polygon: mapping the caller's own polygon
 // there and back would lose points under a non-integer scale.
 PolyHandle scaledPolyCopy(PolyHandle poly) {
@@ -131,43 +143,22 @@ void s_CustomLine(Point newPt) {
 }
 
 void s_CustomRect(GrafVerb verb, const Rect* r) {
-  mirrorFlushRecord(
-      verb, [&] { StdRect(verb, r); },
-      [&] {
-        Rect m = scaled(r);
-        StdRect(verb, &m);
-      },
-      [&] { s_PSRect(verb, r); });
+  rectShape(verb, r, [&](const Rect* at) { StdRect(verb, at); }, [&] { s_PSRect(verb, r); });
 }
 
+// Corner sizes stay unscaled.
 void s_CustomRRect(GrafVerb verb, const Rect* r, short ovalWidth, short ovalHeight) {
-  mirrorFlushRecord(
-      verb, [&] { StdRRect(verb, r, ovalWidth, ovalHeight); },
-      [&] {
-        Rect m = scaled(r);  // corner sizes stay unscaled
-        StdRRect(verb, &m, ovalWidth, ovalHeight);
-      },
-      [&] { s_PSRRect(verb, r, ovalWidth, ovalHeight); });
+  rectShape(verb, r, [&](const Rect* at) { StdRRect(verb, at, ovalWidth, ovalHeight); },
+            [&] { s_PSRRect(verb, r, ovalWidth, ovalHeight); });
 }
 
 void s_CustomOval(GrafVerb verb, const Rect* r) {
-  mirrorFlushRecord(
-      verb, [&] { StdOval(verb, r); },
-      [&] {
-        Rect m = scaled(r);
-        StdOval(verb, &m);
-      },
-      [&] { s_PSOval(verb, r); });
+  rectShape(verb, r, [&](const Rect* at) { StdOval(verb, at); }, [&] { s_PSOval(verb, r); });
 }
 
 void s_CustomArc(GrafVerb verb, const Rect* r, short startAngle, short arcAngle) {
-  mirrorFlushRecord(
-      verb, [&] { StdArc(verb, r, startAngle, arcAngle); },
-      [&] {
-        Rect m = scaled(r);
-        StdArc(verb, &m, startAngle, arcAngle);
-      },
-      [&] { s_PSArc(verb, r, startAngle, arcAngle); });
+  rectShape(verb, r, [&](const Rect* at) { StdArc(verb, at, startAngle, arcAngle); },
+            [&] { s_PSArc(verb, r, startAngle, arcAngle); });
 }
 
 void s_CustomPoly(GrafVerb verb, PolyHandle poly) {
