@@ -37,8 +37,6 @@ struct FInfo {
   int16_t fdFldr;
 };
 
-enum : int8_t { fsCurPerm = 0, fsRdPerm = 1, fsWrPerm = 2, fsRdWrPerm = 3 };
-enum : short { fsAtMark = 0, fsFromStart = 1, fsFromLEOF = 2, fsFromMark = 3 };
 enum : short { smSystemScript = -1 };
 enum : short { kVokVolume = -1 };  // the one volume: the whole file tree
 
@@ -57,17 +55,6 @@ OSStatus FSRefMakePath(const FSRef* ref, uint8_t* path, uint32_t maxPathSize);
 OSErr FSpCreate(const FSSpec* spec, OSType creator, OSType fileType, short scriptTag);
 OSErr FSpDelete(const FSSpec* spec);  // fnfErr when there is no such file
 OSErr FSpGetFInfo(const FSSpec* spec, FInfo* info);
-
-// Data-fork I/O. Reference numbers are positive; unknown ones give rfNumErr.
-OSErr FSpOpenDF(const FSSpec* spec, int8_t permission, short* refNum);
-OSErr FSRead(short refNum, long* count, void* buffer);         // eofErr when fewer bytes came
-OSErr FSWrite(short refNum, long* count, const void* buffer);  // *count = bytes written
-OSErr SetFPos(short refNum, short posMode, long posOffset);    // eofErr past the end (pinned there)
-OSErr GetFPos(short refNum, long* position);
-OSErr GetEOF(short refNum, long* logEOF);
-OSErr SetEOF(short refNum, long logEOF);
-OSErr FSClose(short refNum);  // written files are synced to disk before closing
-OSErr FlushVol(ConstStr63Param volName, short vRefNum);
 
 // ---- our own helpers --------------------------------------------------------
 // Spec <-> path. Relative paths are taken against the working directory.
