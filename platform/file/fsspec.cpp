@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "platform/file/file.h"
-#include "platform/file/fsspec_bridge.h"
 #include "platform/file/file_internal.h"
+#include "platform/file/fsspec_bridge.h"
 
 namespace {
 constexpr int32_t kFirstFolderID = 100;

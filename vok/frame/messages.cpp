@@ -10,8 +10,8 @@
 
 #include "platform/font/font.h"
 #include "platform/wm/dialog.h"
-#include "vok/frame/hooks.h"
 #include "vok/frame/events.h"
+#include "vok/frame/hooks.h"
 #include "vok/frame/launch.h"
 #include "vok/util/report.h"
 

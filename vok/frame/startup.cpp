@@ -1,7 +1,8 @@
 // The start-up state, the hooks of the text window's commands with their
 // do-nothing defaults, and the hooks of the drawing layer.
-#include "vok/frame/hooks.h"
 #include "vok/frame/startup.h"
+
+#include "vok/frame/hooks.h"
 
 VOKStartState s_ss = {0, 0, 0};
 
