@@ -5,10 +5,8 @@
 # programs include the public header vok/vok.h. A folder that is on no
 # ladder fails too, so that a new one gets its place here and in README.md.
 # Usage: include_ladder.sh [source root]
+source "$(dirname "$0")/ladder.sh"
 cd "${1:-$(dirname "$0")/../..}" || exit 2
-
-platform_ladder="base gfx font file event script wm display nav print"
-vok_ladder="util frame console draw plot params graph contour surface output"
 
 {
   find platform vok -mindepth 2 \( -name '*.cpp' -o -name '*.h' \) | sed 's/$/:0:/'
@@ -29,7 +27,7 @@ vok_ladder="util frame console draw plot params graph contour surface output"
     from = folder(file)
     if (from == "") next
     if (!(from in rung)) {
-      if (!(from in reported)) print from ": a folder on no ladder (tests/layers/include_ladder.sh)"
+      if (!(from in reported)) print from ": a folder on no ladder (tests/layers/ladder.sh)"
       reported[from] = 1; bad = 1; next
     }
     if (line == 0) next
