@@ -3,7 +3,7 @@
 # programs/ runs against the ladder: a folder includes only its own folder
 # and those below it on its ladder; platform/ never includes vok/; only
 # programs include the public header vok/vok.h. A folder that is on no
-# ladder fails too, so that a new one gets its place here and in README.md.
+# ladder fails too, so that a new one gets its place in ladder.sh and README.md.
 # Usage: include_ladder.sh [source root]
 source "$(dirname "$0")/ladder.sh"
 cd "${1:-$(dirname "$0")/../..}" || exit 2
