@@ -78,22 +78,7 @@ OSErr PtrToHand(const void* src, Handle* dst, long size) {
 
 void HLock(Handle) {}
 void HUnlock(Handle) {}
-void HNoPurge(Handle) {}
 void HPurge(Handle) {}
-
-Ptr NewPtr(Size size) {
-  Ptr p = allocBlock(size);
-  g_memErr = p ? noErr : memFullErr;
-  return p;
-}
-Ptr NewPtrClear(Size size) { return NewPtr(size); }
-void DisposePtr(Ptr p) {
-  if (p) std::free(reinterpret_cast<BlockHeader*>(p) - 1);
-}
-
-void BlockMove(const void* src, void* dst, Size count) {
-  if (count > 0) std::memmove(dst, src, size_t(count));
-}
 
 void CopyCToPascal(const char* src, Str255 dst) {
   size_t n = src ? std::strlen(src) : 0;

@@ -55,12 +55,7 @@ OSErr MemError();
 OSErr PtrToHand(const void* src, Handle* dst, long size);
 void HLock(Handle h);
 void HUnlock(Handle h);
-void HNoPurge(Handle h);
 void HPurge(Handle h);
-Ptr NewPtr(Size size);
-Ptr NewPtrClear(Size size);
-void DisposePtr(Ptr p);
-void BlockMove(const void* src, void* dst, Size count);
 
 // Length-prefixed <-> C strings (bounded to 255 characters).
 void CopyCToPascal(const char* src, Str255 dst);

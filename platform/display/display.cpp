@@ -33,6 +33,15 @@ void noPresent(const PixMap*) {}
 void noPump(bool) {}
 void noClose() {}
 
+// The event calls and the window manager reach the display through these
+// hooks. The library is linked so that this file is always in (see
+// platform/CMakeLists.txt), and so are the hooks.
+const bool g_hooksInstalled = [] {
+  VokSetDisplayService(VokDisplayService);
+  VokSetScreenPresenter(VokDisplayPresentNow);
+  return true;
+}();
+
 void closeAtExit() {
   if (!g_open) return;
   g_open = false;
@@ -55,6 +64,8 @@ bool tryOpen(const VokDisplay* d, int w, int h, std::string* why) {
 }
 
 }  // namespace
+
+extern "C" const bool vok_display_linked = true;
 
 void VokOpenDisplay() {
   if (g_open) return;

@@ -32,3 +32,14 @@ const VokDisplay* VokCurrentDisplay();
 void VokDisplayService(bool waitingForInput);
 // Presents now, whatever the tick (after the screen visibly changed, or an expose).
 void VokDisplayPresentNow();
+
+// Start-up of a program on this desktop, once per process (later calls do
+// nothing): records argv[0] as the program name (the menu bar title), opens
+// the display, installs SIGINT/SIGTERM handlers that send quit, and posts the
+// command-line arguments as ONE open-documents event (open application when
+// there are none), as the desktop hands documents to a launched program.
+// With argc 0 / argv null the arguments are read from /proc/self/cmdline, so
+// a start-up function without access to main's arguments can call it.
+void VokLaunch(int argc, char** argv);
+// The program's name (basename of argv[0]); "vok" before VokLaunch.
+const char* VokProgramName();

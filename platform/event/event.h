@@ -174,17 +174,10 @@ OSErr AEPutPtr(AEDescList* list, long index, DescType type, const void* data, Si
 // are POSIX paths, made absolute against the current folder.
 void PostAppleEvent(AEEventID id, const char* const* paths, int count);
 
-// ---- launch and end --------------------------------------------------------
-// Start-up of a program on this desktop, once per process (later calls do
-// nothing): records argv[0] as the program name (the menu bar title), opens
-// the display, installs SIGINT/SIGTERM handlers that send quit, and posts the
-// command-line arguments as ONE open-documents event (open application when
-// there are none), as the desktop hands documents to a launched program.
-// With argc 0 / argv null the arguments are read from /proc/self/cmdline, so
-// a start-up function without access to main's arguments can call it.
-void VokLaunch(int argc, char** argv);
-// The program's name (basename of argv[0]); "vok" before VokLaunch.
-const char* VokProgramName();
+// ---- display and end --------------------------------------------------------
+// Every event call first gives the display a turn (pump its input, present
+// the screen); the display installs this when it is linked in.
+void VokSetDisplayService(void (*service)(bool waitingForInput));
 
 // Ends the process with status 0 (runs exit handlers, closes the display).
 [[noreturn]] void ExitToShell();

@@ -49,5 +49,3 @@ bool VokPeepEvent(VokQueueOp op, EventMask mask, EventMask stopMask, VokQueuedEv
   }
   return false;
 }
-
-int VokQueueCount() { return int(queue().size()); }

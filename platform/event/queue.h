@@ -24,5 +24,4 @@ typedef bool (*VokEventMatch)(const VokQueuedEvent& e);
 // given; get removes it.
 bool VokPeepEvent(VokQueueOp op, EventMask mask, EventMask stopMask, VokQueuedEvent* e,
                   VokEventMatch match = nullptr);
-int VokQueueCount();
 constexpr int kVokQueueCap = 256;

@@ -3,7 +3,6 @@
 // and modifier state that displays keep up to date.
 #include <algorithm>
 
-#include "platform/display/display.h"
 #include "platform/event/event_internal.h"
 
 namespace {
@@ -14,6 +13,7 @@ struct InputState {
 };
 InputState g_state;
 uint32_t g_posted = 0;
+void (*g_displayService)(bool) = nullptr;
 
 constexpr EventMask kUserInputMask = mDownMask | mUpMask | keyDownMask | keyUpMask | autoKeyMask;
 constexpr EventModifiers kKeyModifiers = 0xFF00;
@@ -37,7 +37,7 @@ void serviceQuit(EventMask mask) {
 void service(EventMask mask, bool mayPlayScript) {
   VokHandleSignals();
   bool waiting = mayPlayScript && (mask & kUserInputMask) && !VokPeepEvent(VokQueueOp::peek, mask, 0, nullptr);
-  VokDisplayService(waiting);
+  if (g_displayService) g_displayService(waiting);
   serviceQuit(mask);
 }
 
@@ -69,6 +69,8 @@ bool VokPostQueued(VokQueuedEvent& qe) {
   ++g_posted;
   return VokPeepEvent(VokQueueOp::add, 0, 0, &qe);
 }
+
+void VokSetDisplayService(void (*service)(bool)) { g_displayService = service; }
 
 uint32_t VokPostedEventCount() { return g_posted; }
 

@@ -37,8 +37,6 @@ struct FInfo {
   int16_t fdFldr;
 };
 
-enum : int8_t { fsCurPerm = 0, fsRdPerm = 1, fsWrPerm = 2, fsRdWrPerm = 3 };
-enum : short { fsAtMark = 0, fsFromStart = 1, fsFromLEOF = 2, fsFromMark = 3 };
 enum : short { smSystemScript = -1 };
 enum : short { kVokVolume = -1 };  // the one volume: the whole file tree
 
@@ -51,25 +49,12 @@ OSErr FSMakeFSSpec(short vRefNum, long dirID, ConstStr255Param name, FSSpec* spe
 OSErr FSpMakeFSRef(const FSSpec* spec, FSRef* ref);
 // The full POSIX path of ref, NUL-terminated; paramErr when it does not fit.
 OSStatus FSRefMakePath(const FSRef* ref, uint8_t* path, uint32_t maxPathSize);
-OSStatus FSPathMakeRef(const uint8_t* path, FSRef* ref, Boolean* isDirectory);
 
 // Creates an empty file (dupFNErr when one exists); type and creator go into
 // user.vok.type / user.vok.creator where the file system allows.
 OSErr FSpCreate(const FSSpec* spec, OSType creator, OSType fileType, short scriptTag);
 OSErr FSpDelete(const FSSpec* spec);  // fnfErr when there is no such file
 OSErr FSpGetFInfo(const FSSpec* spec, FInfo* info);
-OSErr FSpSetFInfo(const FSSpec* spec, const FInfo* info);
-
-// Data-fork I/O. Reference numbers are positive; unknown ones give rfNumErr.
-OSErr FSpOpenDF(const FSSpec* spec, int8_t permission, short* refNum);
-OSErr FSRead(short refNum, long* count, void* buffer);         // eofErr when fewer bytes came
-OSErr FSWrite(short refNum, long* count, const void* buffer);  // *count = bytes written
-OSErr SetFPos(short refNum, short posMode, long posOffset);    // eofErr past the end (pinned there)
-OSErr GetFPos(short refNum, long* position);
-OSErr GetEOF(short refNum, long* logEOF);
-OSErr SetEOF(short refNum, long logEOF);
-OSErr FSClose(short refNum);  // written files are synced to disk before closing
-OSErr FlushVol(ConstStr63Param volName, short vRefNum);
 
 // ---- our own helpers --------------------------------------------------------
 // Spec <-> path. Relative paths are taken against the working directory.
@@ -110,5 +95,3 @@ OSErr FSpWriteFileAtomic(const FSSpec* spec, const void* data, size_t size, OSTy
 // Creates the missing folders above path (mode 0755); false with errno set
 // when one cannot be made.
 bool VokMakeParentFolders(const std::string& path);
-// fopen of a spec's path (nullptr for an unusable spec).
-FILE* VokFSpFOpen(const FSSpec* spec, const char* mode);

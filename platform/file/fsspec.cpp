@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "platform/file/file.h"
-#include "platform/file/fsspec_bridge.h"
 #include "platform/file/file_internal.h"
+#include "platform/file/fsspec_bridge.h"
 
 namespace {
 constexpr int32_t kFirstFolderID = 100;
@@ -207,19 +207,6 @@ OSStatus FSRefMakePath(const FSRef* ref, uint8_t* path, uint32_t maxPathSize) {
   size_t n = strnlen(p, sizeof ref->hidden - 4);
   if (n + 1 > maxPathSize) return paramErr;
   std::memcpy(path, p, n + 1);
-  return noErr;
-}
-
-OSStatus FSPathMakeRef(const uint8_t* path, FSRef* ref, Boolean* isDirectory) {
-  if (!path || !ref) return paramErr;
-  std::string abs = vokfile::absolutePath(reinterpret_cast<const char*>(path));
-  struct stat st;
-  if (abs.empty() || ::stat(abs.c_str(), &st) != 0) return fnfErr;
-  if (abs.size() + 1 > sizeof ref->hidden - 4) return bdNamErr;
-  std::memset(ref, 0, sizeof *ref);
-  std::memcpy(ref->hidden, &kRefMagic, 4);
-  std::memcpy(ref->hidden + 4, abs.c_str(), abs.size() + 1);
-  if (isDirectory) *isDirectory = S_ISDIR(st.st_mode);
   return noErr;
 }
 

@@ -88,7 +88,12 @@ void sendText(short byteCount, const void* bytes) {
   proc(byteCount, bytes, Point{1, 1}, Point{1, 1});
 }
 
+// The bottleneck table's text slots come from here; the library is linked
+// so that this file is always in (platform/CMakeLists.txt).
+const bool g_textProcsInstalled = (VokSetStdTextProcs(StdText, StdTxMeas), true);
 }  // namespace
+
+extern "C" const bool vok_font_linked = true;
 
 // Scaling by numer/denom is not applied: every caller here draws 1:1.
 void StdText(short byteCount, const void* textBuf, Point numer, Point denom) {

@@ -39,18 +39,6 @@ Boolean SectRect(const Rect* a, const Rect* b, Rect* dst) {
   return ok;
 }
 
-// An empty rectangle adds nothing to the union.
-void UnionRect(const Rect* a, const Rect* b, Rect* dst) {
-  if (!dst) return;
-  bool ea = EmptyRect(a), eb = EmptyRect(b);
-  if (ea || eb) {
-    *dst = !ea ? *a : !eb ? *b : Rect{0, 0, 0, 0};
-    return;
-  }
-  *dst = Rect{std::min(a->top, b->top), std::min(a->left, b->left), std::max(a->bottom, b->bottom),
-              std::max(a->right, b->right)};
-}
-
 Boolean PtInRect(Point p, const Rect* r) {
   return r && p.h >= r->left && p.h < r->right && p.v >= r->top && p.v < r->bottom;
 }
@@ -59,14 +47,8 @@ Boolean EqualRect(const Rect* a, const Rect* b) {
   return a && b && a->top == b->top && a->left == b->left && a->bottom == b->bottom && a->right == b->right;
 }
 
-void SetPt(Point* p, short h, short v) {
-  if (p) *p = Point{v, h};
-}
 void AddPt(Point src, Point* dst) {
   if (dst) *dst = Point{sat(long(dst->v) + src.v), sat(long(dst->h) + src.h)};
-}
-void SubPt(Point src, Point* dst) {
-  if (dst) *dst = Point{sat(long(dst->v) - src.v), sat(long(dst->h) - src.h)};
 }
 
 // h' = dst.left + (h - src.left) * dstWidth / srcWidth, rounded down; an

@@ -19,12 +19,9 @@ void OffsetRect(Rect* r, short dh, short dv);
 void InsetRect(Rect* r, short dh, short dv);
 Boolean EmptyRect(const Rect* r);  // true when right <= left or bottom <= top
 Boolean SectRect(const Rect* a, const Rect* b, Rect* dst);  // false (and dst empty) when disjoint
-void UnionRect(const Rect* a, const Rect* b, Rect* dst);  // an empty rectangle adds nothing
 Boolean PtInRect(Point p, const Rect* r);
 Boolean EqualRect(const Rect* a, const Rect* b);
-void SetPt(Point* p, short h, short v);
 void AddPt(Point src, Point* dst);
-void SubPt(Point src, Point* dst);
 
 // ---- colour and patterns ---------------------------------------------------
 struct RGBColor {
@@ -63,7 +60,6 @@ const Pattern* GetQDGlobalsBlack(Pattern* p);
 const Pattern* GetQDGlobalsWhite(Pattern* p);
 const Pattern* GetQDGlobalsGray(Pattern* p);
 const Pattern* GetQDGlobalsLightGray(Pattern* p);
-const Pattern* GetQDGlobalsDarkGray(Pattern* p);
 
 // ---- transfer modes --------------------------------------------------------
 enum : short {
@@ -269,14 +265,12 @@ OSErr NewGWorld(GWorldPtr* world, short depth, const Rect* bounds, void* cTable,
 void DisposeGWorld(GWorldPtr world);
 PixMapHandle GetGWorldPixMap(GWorldPtr world);
 Boolean LockPixels(PixMapHandle pm);
-void UnlockPixels(PixMapHandle pm);
 void NoPurgePixels(PixMapHandle pm);
 
 Rect* GetPortBounds(CGrafPtr port, Rect* r);
 const BitMap* GetPortBitMapForCopyBits(CGrafPtr port);
 short GetPortTextSize(CGrafPtr port);
 short GetPortTextFont(CGrafPtr port);
-short GetPortTextFace(CGrafPtr port);
 void GetPortFillPixPat(CGrafPtr port, PixPatHandle dst);
 void GetPortForeColor(CGrafPtr port, RGBColor* c);
 void GetPortBackColor(CGrafPtr port, RGBColor* c);
@@ -418,3 +412,6 @@ void StdRgn(GrafVerb verb, RgnHandle rgn);
 void StdBits(const BitMap* srcBits, const Rect* srcRect, const Rect* dstRect, short mode, RgnHandle maskRgn);
 void StdComment(short kind, short dataSize, Handle dataHandle);
 short StdTxMeas(short byteCount, const void* textAddr, Point* numer, Point* denom, void* info);
+// StdText and StdTxMeas live with the fonts, which install them here; until
+// then the text slots draw nothing and measure nothing.
+void VokSetStdTextProcs(QDTextProcPtr text, QDTxMeasProcPtr measure);

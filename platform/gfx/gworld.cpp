@@ -85,5 +85,4 @@ PixMapHandle GetGWorldPixMap(GWorldPtr world) {
 }
 
 Boolean LockPixels(PixMapHandle pm) { return pm && *pm && (*pm)->baseAddr; }
-void UnlockPixels(PixMapHandle) {}
 void NoPurgePixels(PixMapHandle) {}

@@ -75,10 +75,6 @@ const Pattern* GetQDGlobalsLightGray(Pattern* p) {
   if (p) *p = patternAt(4);
   return p;
 }
-const Pattern* GetQDGlobalsDarkGray(Pattern* p) {
-  if (p) *p = patternAt(2);
-  return p;
-}
 
 PixPatHandle NewPixPat() {
   auto pp = reinterpret_cast<PixPatHandle>(NewHandle(sizeof(PixPat)));

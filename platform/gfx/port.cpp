@@ -129,7 +129,6 @@ Rect* GetPortBounds(CGrafPtr port, Rect* r) {
 const BitMap* GetPortBitMapForCopyBits(CGrafPtr port) { return port ? &port->portPixMap : nullptr; }
 short GetPortTextSize(CGrafPtr port) { return port ? port->txSize : 0; }
 short GetPortTextFont(CGrafPtr port) { return port ? port->txFont : 0; }
-short GetPortTextFace(CGrafPtr port) { return port ? port->txFace : 0; }
 void GetPortForeColor(CGrafPtr port, RGBColor* c) {
   if (port && c) *c = port->rgbFgColor;
 }

@@ -3,9 +3,21 @@
 // with the standard procedures, so no caller ever checks a slot for null.
 #include "platform/gfx/gfx_internal.h"
 
+namespace {
+void noText(short, const void*, Point, Point) {}
+short noTxMeas(short, const void*, Point*, Point*, void*) { return 0; }
+QDTextProcPtr g_stdText = noText;
+QDTxMeasProcPtr g_stdTxMeas = noTxMeas;
+}  // namespace
+
+void VokSetStdTextProcs(QDTextProcPtr text, QDTxMeasProcPtr measure) {
+  g_stdText = text ? text : noText;
+  g_stdTxMeas = measure ? measure : noTxMeas;
+}
+
 void SetStdCProcs(CQDProcs* procs) {
   if (!procs) return;
-  procs->textProc = StdText;  // glyphs and measuring live with the fonts
+  procs->textProc = g_stdText;
   procs->lineProc = StdLine;
   procs->rectProc = StdRect;
   procs->rRectProc = StdRRect;
@@ -15,16 +27,13 @@ void SetStdCProcs(CQDProcs* procs) {
   procs->rgnProc = StdRgn;
   procs->bitsProc = StdBits;
   procs->commentProc = StdComment;
-  procs->txMeasProc = StdTxMeas;
+  procs->txMeasProc = g_stdTxMeas;
 }
 
 namespace vokgfx {
 CQDProcs* stdProcs() {
-  static CQDProcs procs = [] {
-    CQDProcs p{};
-    SetStdCProcs(&p);
-    return p;
-  }();
+  static CQDProcs procs{};
+  SetStdCProcs(&procs);  // afresh: the fonts install the text slots at start
   return &procs;
 }
 }  // namespace vokgfx

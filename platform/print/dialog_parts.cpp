@@ -71,4 +71,21 @@ bool wholeNumber(const std::string& text, long lo, long hi, long* value) {
   *value = v;
   return true;
 }
+OSStatus runModal(const std::function<DialogRef()>& make, const std::function<bool(DialogRef, short hit)>& onHit) {
+  enum : short { kCancelItem = 2 };
+  GrafPtr saved = nullptr;
+  GetPort(&saved);
+  DialogRef d = make();
+  if (!d) return memFullErr;
+  ShowWindow(d);
+  SelectWindow(d);
+  for (;;) {
+    short hit = 0;
+    ModalDialog(nullptr, &hit);
+    if (hit == kCancelItem || onHit(d, hit)) break;
+  }
+  DisposeDialog(d);
+  SetPort(saved);
+  return noErr;
+}
 }  // namespace vokprint

@@ -78,25 +78,17 @@ OSStatus PMSessionPageSetupDialog(PMPrintSession session, PMPageFormat format, B
   if (!vokprint::as<OpaquePMPrintSession>(session, PMKind::session) || !f || !accepted) return kPMInvalidParameter;
   static_assert(kPapers > 0, "papers");
   if (VokPaperNames().size() != size_t(kPapers)) return kPMGeneralError;
-  GrafPtr saved = nullptr;
-  GetPort(&saved);
-  DialogRef d = makeDialog();
-  if (!d) return memFullErr;
-  showFormat(d, *f);
-  ShowWindow(d);
-  SelectWindow(d);
-  for (;;) {
-    short hit = 0;
-    ModalDialog(nullptr, &hit);
-    if (hit == kCancel) break;
+  auto make = [&] {
+    DialogRef d = makeDialog();
+    if (d) showFormat(d, *f);
+    return d;
+  };
+  OSStatus err = vokprint::runModal(make, [&](DialogRef d, short hit) {
     if (hit >= kFirstPaper && hit <= kLastPaper) vokprint::selectRadio(d, kFirstPaper, kLastPaper, hit);
     if (hit == kPortrait || hit == kLandscape) vokprint::selectRadio(d, kPortrait, kLandscape, hit);
-    if (hit == kOK && takeFormat(d, f)) {
-      *accepted = true;
-      break;
-    }
-  }
-  DisposeDialog(d);
-  SetPort(saved);
-  return kPMNoError;
+    if (hit != kOK || !takeFormat(d, f)) return false;
+    *accepted = true;
+    return true;
+  });
+  return err == noErr ? kPMNoError : err;
 }

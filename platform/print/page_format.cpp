@@ -185,8 +185,6 @@ OSStatus PMGetAdjustedPageRect(PMPageFormat format, PMRect* pageRect) {
   return kPMNoError;
 }
 
-OSStatus PMGetAdjustedPaperRect(PMPageFormat format, PMRect* paperRect) { return PMGetAdjustedPageRect(format, paperRect); }
-
 OSStatus PMGetOrientation(PMPageFormat format, PMOrientation* orientation) {
   OpaquePMPageFormat* f = formatOf(format);
   if (!f || !orientation) return kPMInvalidParameter;

@@ -40,14 +40,12 @@ enum PMOrientation : short { kPMPortrait = 1, kPMLandscape = 2 };
 // Objects are reference counted: created with one reference, PMRelease
 // drops it (any PM object; null is ignored).
 OSStatus PMRelease(PMObject object);
-OSStatus PMRetain(PMObject object);
 template <typename T>
 inline OSStatus PMRelease(T* object) {
   return PMRelease(reinterpret_cast<PMObject>(object));
 }
 
 OSStatus PMCreateSession(PMPrintSession* session);
-OSStatus PMSessionError(PMPrintSession session);
 
 // ---- page formats -----------------------------------------------------------
 OSStatus PMCreatePageFormat(PMPageFormat* format);
@@ -64,7 +62,6 @@ OSStatus PMUnflattenPageFormat(Handle flat, PMPageFormat* format);
 // The drawable page in the page port's coordinates: (0, 0) at the top left,
 // one unit per point at 100 % scale (more units at smaller scales).
 OSStatus PMGetAdjustedPageRect(PMPageFormat format, PMRect* pageRect);
-OSStatus PMGetAdjustedPaperRect(PMPageFormat format, PMRect* paperRect);
 OSStatus PMGetOrientation(PMPageFormat format, PMOrientation* orientation);
 OSStatus PMSetOrientation(PMPageFormat format, PMOrientation orientation, Boolean lock);
 OSStatus PMGetScale(PMPageFormat format, double* scale);  // percent
@@ -84,8 +81,6 @@ OSStatus PMSessionPrintDialog(PMPrintSession session, PMPrintSettings settings, 
                               Boolean* accepted);
 OSStatus PMGetCopies(PMPrintSettings settings, uint32_t* copies);
 OSStatus PMSetCopies(PMPrintSettings settings, uint32_t copies, Boolean lock);
-OSStatus PMSessionGetDestinationName(PMPrintSession session, PMPrintSettings settings, std::string* name);
-OSStatus PMSessionSetDestinationName(PMPrintSession session, PMPrintSettings settings, const std::string& name);
 
 // ---- documents and pages ----------------------------------------------------
 // Begins a document for the settings' destination (the default one when

@@ -54,33 +54,27 @@ OSStatus PMSessionPrintDialog(PMPrintSession session, PMPrintSettings settings, 
     if (dests[i] == p->destination) chosen = short(kFirstDest + int(i));
   short last = short(kFirstDest + int(dests.size()) - 1);
 
-  GrafPtr saved = nullptr;
-  GetPort(&saved);
-  DialogRef d = makeDialog(dests, pageSummary(vokprint::as<OpaquePMPageFormat>(format, PMKind::pageFormat)));
-  if (!d) return memFullErr;
-  vokprint::selectRadio(d, kFirstDest, last, chosen);
-  vokprint::setItemText(d, kCopies, std::to_string(p->copies));
-  SelectDialogItemText(d, kCopies, 0, 255);
-  ShowWindow(d);
-  SelectWindow(d);
-  for (;;) {
-    short hit = 0;
-    ModalDialog(nullptr, &hit);
-    if (hit == kCancel) break;
+  auto make = [&] {
+    DialogRef d = makeDialog(dests, pageSummary(vokprint::as<OpaquePMPageFormat>(format, PMKind::pageFormat)));
+    if (!d) return d;
+    vokprint::selectRadio(d, kFirstDest, last, chosen);
+    vokprint::setItemText(d, kCopies, std::to_string(p->copies));
+    SelectDialogItemText(d, kCopies, 0, 255);
+    return d;
+  };
+  OSStatus err = vokprint::runModal(make, [&](DialogRef d, short hit) {
     if (hit >= kFirstDest && hit <= last) vokprint::selectRadio(d, kFirstDest, last, hit);
-    if (hit != kPrint) continue;
+    if (hit != kPrint) return false;
     long copies = 0;
     if (!vokprint::wholeNumber(vokprint::itemText(d, kCopies), 1, vokprint::kMaxCopies, &copies)) {
       vokprint::setItemText(d, kMessage, "The number of copies must be a whole number from 1 to 999.");
       SelectDialogItemText(d, kCopies, 0, 255);
-      continue;
+      return false;
     }
     p->destination = dests[size_t(vokprint::selectedRadio(d, kFirstDest, last) - kFirstDest)];
     p->copies = uint32_t(copies);
     *accepted = true;
-    break;
-  }
-  DisposeDialog(d);
-  SetPort(saved);
-  return kPMNoError;
+    return true;
+  });
+  return err == noErr ? kPMNoError : err;
 }

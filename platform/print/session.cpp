@@ -45,21 +45,10 @@ OSStatus PMRelease(PMObject object) {
   return kPMNoError;
 }
 
-OSStatus PMRetain(PMObject object) {
-  if (!object || object->refs <= 0) return kPMInvalidParameter;
-  ++object->refs;
-  return kPMNoError;
-}
-
 OSStatus PMCreateSession(PMPrintSession* session) {
   if (!session) return kPMInvalidParameter;
   *session = new OpaquePMPrintSession;
   return kPMNoError;
-}
-
-OSStatus PMSessionError(PMPrintSession session) {
-  OpaquePMPrintSession* s = sessionOf(session);
-  return s ? s->error : kPMInvalidParameter;
 }
 
 // ---- print settings -----------------------------------------------------------
@@ -88,20 +77,6 @@ OSStatus PMSetCopies(PMPrintSettings settings, uint32_t copies, Boolean) {
   OpaquePMPrintSettings* p = settingsOf(settings);
   if (!p || copies < 1 || copies > vokprint::kMaxCopies) return kPMInvalidParameter;
   p->copies = copies;
-  return kPMNoError;
-}
-
-OSStatus PMSessionGetDestinationName(PMPrintSession session, PMPrintSettings settings, std::string* name) {
-  OpaquePMPrintSettings* p = settingsOf(settings);
-  if (!sessionOf(session) || !p || !name) return kPMInvalidParameter;
-  *name = p->destination;
-  return kPMNoError;
-}
-
-OSStatus PMSessionSetDestinationName(PMPrintSession session, PMPrintSettings settings, const std::string& name) {
-  OpaquePMPrintSettings* p = settingsOf(settings);
-  if (!sessionOf(session) || !p) return kPMInvalidParameter;
-  p->destination = name;
   return kPMNoError;
 }
 

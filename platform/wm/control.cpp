@@ -50,16 +50,6 @@ void SetControlValue(ControlRef c, short value) {
   redraw(c);
 }
 
-short GetControlMinimum(ControlRef c) { return dlg::isControl(reinterpret_cast<Handle>(c)) ? c->min : 0; }
-short GetControlMaximum(ControlRef c) { return dlg::isControl(reinterpret_cast<Handle>(c)) ? c->max : 0; }
-
-void SetControlMinimum(ControlRef c, short min) {
-  if (!dlg::isControl(reinterpret_cast<Handle>(c))) return;
-  c->min = min;
-  c->max = std::max(c->max, min);
-  SetControlValue(c, c->value);
-}
-
 void SetControlMaximum(ControlRef c, short max) {
   if (!dlg::isControl(reinterpret_cast<Handle>(c))) return;
   c->max = max;
@@ -68,50 +58,8 @@ void SetControlMaximum(ControlRef c, short max) {
   redraw(c);
 }
 
-void GetControlTitle(ControlRef c, Str255 title) {
-  if (!title) return;
-  title[0] = 0;
-  if (!dlg::isControl(reinterpret_cast<Handle>(c))) return;
-  CopyCToPascal(c->title.c_str(), title);
-}
-
-void SetControlTitle(ControlRef c, ConstStr255Param title) {
-  if (!dlg::isControl(reinterpret_cast<Handle>(c))) return;
-  c->title = title ? std::string(reinterpret_cast<const char*>(title + 1), title[0]) : std::string();
-  redraw(c);
-}
-
 void HiliteControl(ControlRef c, short part) {
   if (!dlg::isControl(reinterpret_cast<Handle>(c)) || c->hilite == part) return;
   c->hilite = part;
   redraw(c);
-}
-
-short GetControlHilite(ControlRef c) { return dlg::isControl(reinterpret_cast<Handle>(c)) ? c->hilite : 0; }
-long GetControlReference(ControlRef c) { return dlg::isControl(reinterpret_cast<Handle>(c)) ? c->refCon : 0; }
-void SetControlReference(ControlRef c, long refCon) {
-  if (dlg::isControl(reinterpret_cast<Handle>(c))) c->refCon = refCon;
-}
-
-void ShowControl(ControlRef c) {
-  if (!dlg::isControl(reinterpret_cast<Handle>(c)) || c->visible) return;
-  c->visible = true;
-  redraw(c);
-}
-
-void HideControl(ControlRef c) {
-  if (!dlg::isControl(reinterpret_cast<Handle>(c)) || !c->visible) return;
-  c->visible = false;
-  redraw(c);
-}
-
-Rect* GetControlBounds(ControlRef c, Rect* bounds) {
-  if (bounds) *bounds = dlg::isControl(reinterpret_cast<Handle>(c)) ? c->bounds : Rect{0, 0, 0, 0};
-  return bounds;
-}
-
-WindowRef GetControlOwner(ControlRef c) { return dlg::isControl(reinterpret_cast<Handle>(c)) ? c->owner : nullptr; }
-
-void Draw1Control(ControlRef c) {
-  if (dlg::isControl(reinterpret_cast<Handle>(c))) redraw(c);
 }

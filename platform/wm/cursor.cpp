@@ -1,5 +1,5 @@
-// Cursors: the arrow and the watch as 16x16 bitmaps with masks, the current
-// one, and drawing it onto the screen for displays that show the pointer.
+// The cursor: the arrow as a 16x16 bitmap with mask, and drawing it onto the
+// screen for displays that show the pointer.
 #include "platform/wm/wm_internal.h"
 
 namespace {
@@ -9,30 +9,10 @@ const Cursor kArrow = {
     {0xC000, 0xE000, 0xF000, 0xF800, 0xFC00, 0xFE00, 0xFF00, 0xFF80, 0xFFC0, 0xFFE0, 0xFE00, 0xEF00, 0xCF00, 0x0780,
      0x0780, 0x0380},
     {1, 1}};
-Cursor g_watch = {
-    {0x3F00, 0x3F00, 0x3F00, 0x3F00, 0x4080, 0x8440, 0x8440, 0x8460, 0x9C60, 0x8040, 0x8040, 0x4080, 0x3F00, 0x3F00,
-     0x3F00, 0x3F00},
-    {0x3F00, 0x3F00, 0x3F00, 0x3F00, 0x7F80, 0xFFC0, 0xFFC0, 0xFFE0, 0xFFE0, 0xFFC0, 0xFFC0, 0x7F80, 0x3F00, 0x3F00,
-     0x3F00, 0x3F00},
-    {8, 8}};
-CursPtr g_watchPtr = &g_watch;
 Cursor g_current = kArrow;
 }  // namespace
 
 void InitCursor() { g_current = kArrow; }
-
-CursHandle GetCursor(short id) { return id == watchCursor ? &g_watchPtr : nullptr; }
-
-void SetCursor(const Cursor* c) {
-  if (c) g_current = *c;
-}
-
-const Cursor* GetQDGlobalsArrow(Cursor* arrow) {
-  if (arrow) *arrow = kArrow;
-  return &kArrow;
-}
-
-const Cursor* VokCurrentCursor() { return &g_current; }
 
 namespace vokwm {
 // Mask and data set: black; mask only: white; data only: inverted.

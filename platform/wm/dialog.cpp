@@ -234,14 +234,6 @@ void HideDialogItem(DialogRef d, short itemNo) {
   dlg::drawAll(dd);
 }
 
-void ShowDialogItem(DialogRef d, short itemNo) {
-  DialogData* dd = dlg::find(d);
-  DialogItem* it = dlg::item(dd, itemNo);
-  if (!it || !it->hidden) return;
-  it->hidden = false;
-  dlg::drawItem(dd, itemNo);
-}
-
 void VokEnableDialogItem(DialogRef d, short itemNo, bool on) {
   DialogData* dd = dlg::find(d);
   DialogItem* it = dlg::item(dd, itemNo);
@@ -249,15 +241,6 @@ void VokEnableDialogItem(DialogRef d, short itemNo, bool on) {
   it->kind = short(on ? (it->kind & ~itemDisable) : (it->kind | itemDisable));
   if (ControlRecord* c = dlg::control(*it)) HiliteControl(reinterpret_cast<ControlRef>(c), on ? 0 : 255);
   else dlg::drawItem(dd, itemNo);
-}
-
-void SetDialogDefaultItem(DialogRef d, short itemNo) {
-  if (DialogData* dd = dlg::find(d)) {
-    short old = dd->defaultItem;
-    dd->defaultItem = itemNo;
-    dlg::drawItem(dd, old);
-    dlg::drawItem(dd, itemNo);
-  }
 }
 
 void SetDialogCancelItem(DialogRef d, short itemNo) {

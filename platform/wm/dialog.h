@@ -52,22 +52,9 @@ ControlRef NewControl(WindowRef owner, const Rect* bounds, ConstStr255Param titl
 void DisposeControl(ControlRef c);
 short GetControlValue(ControlRef c);
 void SetControlValue(ControlRef c, short value);  // clamped to [min, max]
-short GetControlMinimum(ControlRef c);
-short GetControlMaximum(ControlRef c);
-void SetControlMinimum(ControlRef c, short min);  // the value is clamped again
 void SetControlMaximum(ControlRef c, short max);
-void GetControlTitle(ControlRef c, Str255 title);
-void SetControlTitle(ControlRef c, ConstStr255Param title);
 // 0 active, 1..253 highlighted as pressed, 255 inactive (dimmed, not clickable).
 void HiliteControl(ControlRef c, short part);
-short GetControlHilite(ControlRef c);
-long GetControlReference(ControlRef c);
-void SetControlReference(ControlRef c, long refCon);
-void ShowControl(ControlRef c);
-void HideControl(ControlRef c);
-Rect* GetControlBounds(ControlRef c, Rect* bounds);
-WindowRef GetControlOwner(ControlRef c);
-void Draw1Control(ControlRef c);
 
 // ---- dialogs -----------------------------------------------------------------
 // Makes a dialog from a template (128 or 129), hidden unless the template
@@ -93,10 +80,8 @@ void SetDialogItemText(Handle item, ConstStr255Param text);
 void SelectDialogItemText(DialogRef d, short item, short start, short end);
 short GetDialogKeyboardFocusItem(DialogRef d);  // 0 when no field has the focus
 void HideDialogItem(DialogRef d, short item);
-void ShowDialogItem(DialogRef d, short item);
 // Enabled items are reported by ModalDialog; disabled ones never are.
 void VokEnableDialogItem(DialogRef d, short item, bool enabled);
-void SetDialogDefaultItem(DialogRef d, short item);  // Return/Enter press it (default 1)
 void SetDialogCancelItem(DialogRef d, short item);   // Escape / Cmd-. press it (0: none)
 // Visible text of an item: a button's or checkbox's title, a text item's text.
 bool VokDialogItemText(DialogRef d, short item, std::string* text);

@@ -5,7 +5,7 @@
 // person would; "text"[N] takes the N-th match in page order.
 #include <algorithm>
 
-#include "platform/display/headless/script.h"
+#include "platform/script/script.h"
 #include "platform/wm/dialog_internal.h"
 
 namespace {

@@ -5,12 +5,12 @@
 #include <cstring>
 #include <string>
 
-#include "platform/display/display.h"
 #include "platform/event/event_internal.h"
 #include "platform/wm/wm_internal.h"
 
 namespace {
 std::string g_menuTitle = "vok";
+void (*g_present)() = nullptr;
 
 GrafPort* screenPort() {
   static GrafPort* port = [] {
@@ -70,4 +70,8 @@ const PixMap* VokComposeScreen(bool withCursor) {
 
 const PixMap* VokScreenPixels() { return VokComposeScreen(false); }
 
-void VokPresentScreen() { VokDisplayPresentNow(); }
+void VokSetScreenPresenter(void (*present)()) { g_present = present; }
+
+void VokPresentScreen() {
+  if (g_present) g_present();
+}

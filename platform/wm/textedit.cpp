@@ -201,16 +201,6 @@ void TECalText(TEHandle h) {
   te::layout(h);
 }
 
-void TESetFont(short font, short size, short face, TEHandle h) {
-  if (!h) return;
-  TERec& r = **h;
-  r.txFont = font;
-  r.txSize = size;
-  r.txFace = face;
-  te::measureFont(h);
-  te::layout(h);
-}
-
 long TELineStart(short line, TEHandle h) {
   if (!h) return 0;
   auto& starts = (**h).priv->lineStarts;

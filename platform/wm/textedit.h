@@ -54,7 +54,6 @@ void TEKeyMods(short key, uint16_t modifiers, TEHandle te);
 // while the button is down. A second click within the double-click time selects a word.
 void TEClick(Point localPt, Boolean extend, TEHandle te);
 void TEActivate(TEHandle te);
-void TEDeactivate(TEHandle te);
 void TEIdle(TEHandle te);  // blinks the caret
 // Redraws the part of the view inside rUpdate (local coordinates).
 void TEUpdate(const Rect* rUpdate, TEHandle te);
@@ -64,7 +63,6 @@ void TEPinScroll(short dh, short dv, TEHandle te);  // as TEScroll, but never pa
 void TEAutoView(Boolean fAuto, TEHandle te);
 void TESelView(TEHandle te);  // scrolls so the insertion point is in view (when autoView is on)
 void TECalText(TEHandle te);  // re-lays out after destRect or the font changed
-void TESetFont(short font, short size, short face, TEHandle te);  // our addition: changes the record's font
 // Text layout of a character offset: line number and local pixel position (pen at the baseline).
 short TEGetLine(long offset, TEHandle te);
 Point TEGetPoint(short offset, TEHandle te);

@@ -18,12 +18,6 @@ void TEActivate(TEHandle h) {
   te::redraw(h);
 }
 
-void TEDeactivate(TEHandle h) {
-  if (!h || !(**h).active) return;
-  (**h).active = 0;
-  te::redraw(h);
-}
-
 void TEIdle(TEHandle h) {
   if (!h) return;
   TERec& r = **h;

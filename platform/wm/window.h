@@ -45,23 +45,12 @@ WindowRef FrontWindow();
 WindowRef VokFirstWindow();
 WindowRef GetNextWindow(WindowRef w);  // the window behind w, or null
 short GetWindowKind(WindowRef w);
-void SetWindowKind(WindowRef w, short kind);
-// One pointer the owner of a window (e.g. the dialog layer) hangs on it.
-void VokSetWindowData(WindowRef w, void* data);
-void* VokGetWindowData(WindowRef w);
-short GetWindowProcID(WindowRef w);
 void MoveWindow(WindowRef w, short hGlobal, short vGlobal, Boolean front);  // content top-left
 void SizeWindow(WindowRef w, short width, short height, Boolean update);
 CGrafPtr GetWindowPort(WindowRef w);
-WindowRef GetWindowFromPort(CGrafPtr port);
-void SetWTitle(WindowRef w, ConstStr255Param title);
 void GetWTitle(WindowRef w, Str255 title);
-long GetWRefCon(WindowRef w);
-void SetWRefCon(WindowRef w, long refCon);
 // Content rectangle of a window in global coordinates.
 Rect* GetWindowContentBounds(WindowRef w, Rect* r);
-// The whole window with frame, title bar and shadow, in global coordinates.
-Rect* GetWindowStructureBounds(WindowRef w, Rect* r);
 // Title bar (empty for untitled kinds) and close box (empty without one), global.
 Rect* VokGetWindowTitleBarBounds(WindowRef w, Rect* r);
 Rect* VokGetWindowCloseBoxBounds(WindowRef w, Rect* r);
@@ -103,18 +92,13 @@ const PixMap* VokComposeScreen(bool withCursor);
 // Presents the screen on the display now (displays otherwise present at most
 // once per tick while the program takes events).
 void VokPresentScreen();
+// The display installs how it presents (nothing is shown without one).
+void VokSetScreenPresenter(void (*present)());
 
-// Cursors: arrow and watch (drawn by displays that show the virtual screen).
-enum : short { watchCursor = 4 };
+// The cursor: the arrow (drawn by displays that show the virtual screen).
 struct Cursor {
   uint16_t data[16];
   uint16_t mask[16];
   Point hotSpot;
 };
-typedef Cursor* CursPtr;
-typedef CursPtr* CursHandle;
 void InitCursor();  // the arrow
-CursHandle GetCursor(short id);  // watchCursor; null for other ids
-void SetCursor(const Cursor* c);
-const Cursor* GetQDGlobalsArrow(Cursor* arrow);
-const Cursor* VokCurrentCursor();

@@ -200,41 +200,16 @@ void SizeWindow(WindowRef w, short width, short height, Boolean update) {
 
 CGrafPtr GetWindowPort(WindowRef w) { return isWindow(w) ? &w->port : nullptr; }
 
-WindowRef GetWindowFromPort(CGrafPtr port) { return port && isWindow(port->window) ? port->window : nullptr; }
-
-void SetWTitle(WindowRef w, ConstStr255Param title) {
-  if (!isWindow(w)) return;
-  if (title) std::memcpy(w->title, title, size_t(title[0]) + 1);
-  else w->title[0] = 0;
-}
-
 void GetWTitle(WindowRef w, Str255 title) {
   if (!title) return;
   if (!isWindow(w)) title[0] = 0;
   else std::memcpy(title, w->title, size_t(w->title[0]) + 1);
 }
 
-long GetWRefCon(WindowRef w) { return isWindow(w) ? w->refCon : 0; }
-void SetWRefCon(WindowRef w, long refCon) {
-  if (isWindow(w)) w->refCon = refCon;
-}
 short GetWindowKind(WindowRef w) { return isWindow(w) ? w->kind : 0; }
-void SetWindowKind(WindowRef w, short kind) {
-  if (isWindow(w)) w->kind = kind;
-}
-void VokSetWindowData(WindowRef w, void* data) {
-  if (isWindow(w)) w->data = data;
-}
-void* VokGetWindowData(WindowRef w) { return isWindow(w) ? w->data : nullptr; }
-short GetWindowProcID(WindowRef w) { return isWindow(w) ? w->procID : 0; }
 
 Rect* GetWindowContentBounds(WindowRef w, Rect* r) {
   if (r) *r = isWindow(w) ? w->content : Rect{0, 0, 0, 0};
-  return r;
-}
-
-Rect* GetWindowStructureBounds(WindowRef w, Rect* r) {
-  if (r) *r = isWindow(w) ? structureOf(w) : Rect{0, 0, 0, 0};
   return r;
 }
 

@@ -1,22 +1,19 @@
-// Formatted console output: s_printf and its family, drawn text, the
+// Formatted console output: s_printf and its family, the
 // format helpers and the one-time seeding of the random generator.
 #include <cstdlib>
 #include <cstring>
 
-#include "platform/font/font.h"
 #include "vok/console/text.h"
-#include "vok/frame/draw_link.h"
 #include "vok/frame/events.h"
+#include "vok/frame/hooks.h"
 #include "vok/frame/messages.h"
 #include "vok/frame/startup.h"
+#include "vok/util/report.h"
 
 char s_string[1024];
 int srandFlag = 0;
 
-namespace {
-// Formats into s_string, cutting at 1023 characters; returns the length kept
-// (negative on an encoding error, with s_string empty).
-int formatString(const char* format, va_list args) {
+int s_FormatString(const char* format, va_list args) {
   int n = std::vsnprintf(s_string, sizeof s_string, format, args);
   if (n < 0) {
     s_string[0] = 0;
@@ -24,17 +21,22 @@ int formatString(const char* format, va_list args) {
   }
   return n < int(sizeof s_string) ? n : int(sizeof s_string) - 1;
 }
+
+namespace {
+// The utilities' messages (SafeLog) go to the console.
+void utilMessage(const char* text) { s_printf("%s", text); }
+const bool g_messageInstalled = (s_UtilMessageP = utilMessage, true);
 }  // namespace
 
 // Output before start-up opens the windows so that the fatal message can be
 // seen; output while the start-up runs (the text window exists) is printed.
 int s_vprintf(const char* format, va_list args) {
   if (!s_ss.started && !s_textWindow) {
-    Start();
+    s_StartP();
     PrintError("Error: Start() is not called!");
   }
   CheckPause();
-  int n = formatString(format, args);
+  int n = s_FormatString(format, args);
   if (n <= 0) return n;
   for (int i = 0; i < n; ++i)
     if (s_string[i] == '\n') s_string[i] = '\r';
@@ -71,17 +73,9 @@ void s_debug(const char* text) {
   Stop();
 }
 
-int s_Dprintf(int h, int v, const char* format, ...) {
-  Point pen;
-  GetPen(&pen);
-  va_list ap;
-  va_start(ap, format);
-  int n = formatString(format, ap);
-  va_end(ap);
-  s_MoveTo(short(h), short(v));
-  if (n > 0) DrawText(s_string, 0, short(n));
-  s_MoveTo(pen.h, pen.v);
-  return n;
+void PrintOSType(unsigned int type) {
+  char s[5] = {char(type >> 24), char(type >> 16), char(type >> 8), char(type), 0};
+  s_printf("%s\n", s);
 }
 
 void s_srand(unsigned seed) {

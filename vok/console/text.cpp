@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/font/font.h"
-#include "vok/frame/draw_link.h"
+#include "vok/frame/hooks.h"
 #include "vok/frame/launch.h"
 #include "vok/frame/startup.h"
 
@@ -79,7 +79,7 @@ void EraseText() {
   Rect r;
   GetPortBounds(GetWindowPort(s_textWindow), &r);
   EraseRect(&r);
-  if (s_drawingWindow) s_SetGWorld(s_drawingWindow, s_display);
+  s_SelectDrawingPortP();
 }
 
 // A negative n would leave a budget below the reserve, trimming on every call.

@@ -30,8 +30,12 @@ int s_puts(const char* text);
 int s_sprintfModifyLF(char* buffer, const char* format, ...) __attribute__((format(printf, 2, 3)));
 void LFToF(const char* from, char* to);
 void s_debug(const char* text);
-int s_Dprintf(int h, int v, const char* format, ...) __attribute__((format(printf, 3, 4)));
+// Formats into s_string, cutting at 1023 characters; returns the length kept
+// (negative on an encoding error, with s_string empty).
+int s_FormatString(const char* format, va_list args);
 void s_srand(unsigned seed);
+// Prints the four characters of a type code and a line end.
+void PrintOSType(unsigned int type);
 
 // Appends text (CR line ends) at the end of the text window, trims it to the
 // budget and scrolls to it; in headless runs also writes it to standard

@@ -50,6 +50,29 @@ void drawTwice(GrafVerb verb, Unscaled unscaled, Scaled scaledDraw) {
   scaledDraw();
 }
 
+// The steps every shape bottleneck shares: draw (twice while mirroring), flush
+// the screen, then write the PostScript unless the shape defines a region or
+// polygon.
+template <class Unscaled, class Scaled, class Record>
+void mirrorFlushRecord(GrafVerb verb, Unscaled unscaled, Scaled scaledDraw, Record record) {
+  if (s_Mirroring()) drawTwice(verb, unscaled, scaledDraw);
+  else unscaled();
+  s_FlushScreen();
+  if (recordingShape(GetQDPort())) record();
+}
+
+// The shapes given by a rectangle: the window's copy is drawn in the scaled one.
+template <class Draw, class Record>
+void rectShape(GrafVerb verb, const Rect* r, Draw draw, Record record) {
+  mirrorFlushRecord(
+      verb, [&] { draw(r); },
+      [&] {
+        Rect m = scaled(r);
+        draw(&m);
+      },
+      record);
+}
+
 // A scaled copy of the caller's polygon: mapping the caller's own polygon
 // there and back would lose points under a non-integer scale.
 PolyHandle scaledPolyCopy(PolyHandle poly) {
@@ -120,80 +143,47 @@ void s_CustomLine(Point newPt) {
 }
 
 void s_CustomRect(GrafVerb verb, const Rect* r) {
-  if (s_Mirroring()) {
-    Rect m = scaled(r);
-    drawTwice(verb, [&] { StdRect(verb, r); }, [&] { StdRect(verb, &m); });
-  } else {
-    StdRect(verb, r);
-  }
-  s_FlushScreen();
-  if (recordingShape(GetQDPort())) s_PSRect(verb, r);
+  rectShape(verb, r, [&](const Rect* at) { StdRect(verb, at); }, [&] { s_PSRect(verb, r); });
 }
 
+// Corner sizes stay unscaled.
 void s_CustomRRect(GrafVerb verb, const Rect* r, short ovalWidth, short ovalHeight) {
-  if (s_Mirroring()) {
-    Rect m = scaled(r);  // corner sizes stay unscaled
-    drawTwice(verb, [&] { StdRRect(verb, r, ovalWidth, ovalHeight); },
-              [&] { StdRRect(verb, &m, ovalWidth, ovalHeight); });
-  } else {
-    StdRRect(verb, r, ovalWidth, ovalHeight);
-  }
-  s_FlushScreen();
-  if (recordingShape(GetQDPort())) s_PSRRect(verb, r, ovalWidth, ovalHeight);
+  rectShape(verb, r, [&](const Rect* at) { StdRRect(verb, at, ovalWidth, ovalHeight); },
+            [&] { s_PSRRect(verb, r, ovalWidth, ovalHeight); });
 }
 
 void s_CustomOval(GrafVerb verb, const Rect* r) {
-  if (s_Mirroring()) {
-    Rect m = scaled(r);
-    drawTwice(verb, [&] { StdOval(verb, r); }, [&] { StdOval(verb, &m); });
-  } else {
-    StdOval(verb, r);
-  }
-  s_FlushScreen();
-  if (recordingShape(GetQDPort())) s_PSOval(verb, r);
+  rectShape(verb, r, [&](const Rect* at) { StdOval(verb, at); }, [&] { s_PSOval(verb, r); });
 }
 
 void s_CustomArc(GrafVerb verb, const Rect* r, short startAngle, short arcAngle) {
-  if (s_Mirroring()) {
-    Rect m = scaled(r);
-    drawTwice(verb, [&] { StdArc(verb, r, startAngle, arcAngle); }, [&] { StdArc(verb, &m, startAngle, arcAngle); });
-  } else {
-    StdArc(verb, r, startAngle, arcAngle);
-  }
-  s_FlushScreen();
-  if (recordingShape(GetQDPort())) s_PSArc(verb, r, startAngle, arcAngle);
+  rectShape(verb, r, [&](const Rect* at) { StdArc(verb, at, startAngle, arcAngle); },
+            [&] { s_PSArc(verb, r, startAngle, arcAngle); });
 }
 
 void s_CustomPoly(GrafVerb verb, PolyHandle poly) {
   if (!poly || !*poly) return;
-  if (s_Mirroring()) {
-    drawTwice(verb, [&] { StdPoly(verb, poly); },
-              [&] {
-                PolyHandle copy = scaledPolyCopy(poly);
-                if (!copy) return;
-                StdPoly(verb, copy);
-                DisposeHandle(reinterpret_cast<Handle>(copy));
-              });
-  } else {
-    StdPoly(verb, poly);
-  }
-  s_FlushScreen();
-  if (recordingShape(GetQDPort())) s_PSPoly(verb, poly);
+  mirrorFlushRecord(
+      verb, [&] { StdPoly(verb, poly); },
+      [&] {
+        PolyHandle copy = scaledPolyCopy(poly);
+        if (!copy) return;
+        StdPoly(verb, copy);
+        DisposeHandle(reinterpret_cast<Handle>(copy));
+      },
+      [&] { s_PSPoly(verb, poly); });
 }
 
 // Regions have no PostScript form.
 void s_CustomRgn(GrafVerb verb, RgnHandle rgn) {
-  if (s_Mirroring()) {
-    drawTwice(verb, [&] { StdRgn(verb, rgn); },
-              [&] {
-                RgnHandle copy = scaledRgnCopy(rgn);
-                StdRgn(verb, copy);
-                if (copy) DisposeRgn(copy);
-              });
-  } else {
-    StdRgn(verb, rgn);
-  }
-  s_FlushScreen();
+  mirrorFlushRecord(
+      verb, [&] { StdRgn(verb, rgn); },
+      [&] {
+        RgnHandle copy = scaledRgnCopy(rgn);
+        StdRgn(verb, copy);
+        if (copy) DisposeRgn(copy);
+      },
+      [] {});
 }
 
 // Pixel copies have no PostScript form. A copy out of the window itself (a

@@ -9,6 +9,7 @@
 #include "vok/console/text.h"
 #include "vok/draw/drawing_window.h"
 #include "vok/draw/postscript.h"
+#include "vok/draw/start.h"
 #include "vok/frame/messages.h"
 
 namespace {
@@ -152,5 +153,19 @@ int s_DirectDprintf(const char* format, ...) {
   if (n < 0) return n;
   if (n > int(sizeof s_string) - 1) n = int(sizeof s_string) - 1;
   DrawText(s_string, 0, short(n));
+  return n;
+}
+
+// ---- formatted text at a point -------------------------------------------------
+int s_Dprintf(int h, int v, const char* format, ...) {
+  Point pen;
+  GetPen(&pen);
+  va_list ap;
+  va_start(ap, format);
+  int n = s_FormatString(format, ap);
+  va_end(ap);
+  s_MoveTo(short(h), short(v));
+  if (n > 0) DrawText(s_string, 0, short(n));
+  s_MoveTo(pen.h, pen.v);
   return n;
 }

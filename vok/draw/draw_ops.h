@@ -68,3 +68,6 @@ void s_FillCRoundRect(const Rect* r, short ovalWidth, short ovalHeight, PixPatHa
 
 // Formats like printf (at most 1023 characters) and draws the text at the pen.
 int s_DirectDprintf(const char* format, ...) __attribute__((format(printf, 1, 2)));
+// Formats like printf (at most 1023 characters) and draws the text at (h, v)
+// in the drawing window; the pen stays where it was.
+int s_Dprintf(int h, int v, const char* format, ...) __attribute__((format(printf, 3, 4)));

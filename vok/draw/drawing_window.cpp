@@ -10,6 +10,8 @@
 #include "vok/draw/bottlenecks.h"
 #include "vok/draw/draw_ops.h"
 #include "vok/frame/events.h"
+#include "vok/frame/hooks.h"
+#include "vok/frame/messages.h"
 
 WindowPtr s_drawingWindow = nullptr;
 WindowPtr s_redrawWindow = nullptr;
@@ -25,6 +27,19 @@ void (*RedrawWindowP)() = s_voidDummyVoid;
 unsigned long s_flushCount = 0;
 
 static const unsigned char kDrawingTitle[] = "\007Drawing";
+
+// The start-up subsystem below reaches the drawing window through its hooks.
+namespace {
+bool drawOOMMessage() {
+  if (!s_displayWindow) return false;
+  s_DrawOOMMessage(GetWindowPort(s_displayWindow), s_display);
+  return true;
+}
+void selectDrawingPort() {
+  if (s_drawingWindow) s_SetGWorld(s_drawingWindow, s_display);
+}
+const bool g_hooksInstalled = (s_DrawOOMMessageP = drawOOMMessage, s_SelectDrawingPortP = selectDrawingPort, true);
+}  // namespace
 
 // ---- drawing ports -----------------------------------------------------------
 void s_UsePlainDrawingPort(CGrafPtr port) {

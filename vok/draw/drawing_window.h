@@ -52,6 +52,8 @@ void ShowDrawing();
 void HideDrawing();
 void EraseDrawing();  // erases the unscaled drawing area in the current port
 void s_RedrawWindow();  // buffered mode: repaints the window from the buffer
+// Lets the user drag the boundary between the text and the drawing window.
+void ChangeWindowBoundary();
 
 // ---- colours and patterns ----------------------------------------------------
 void SetRGBColor(double red, double green, double blue);  // percentages 0..100

@@ -15,8 +15,8 @@
 #include "vok/console/text.h"
 #include "vok/draw/drawing_window.h"
 #include "vok/draw/eps_internal.h"
+#include "vok/draw/file_dialogs.h"
 #include "vok/frame/messages.h"
-#include "vok/util/file_dialogs.h"
 
 VOKEPSRecord s_eps = {nullptr, 0, "drawing.eps"};
 

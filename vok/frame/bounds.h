@@ -1,6 +1,5 @@
 // Window bounds memory: the text, input and drawing rectangles remembered
-// between runs (only while s_windowResFlag is set), the interactive drag of
-// the boundary between text and drawing window, and any window's size.
+// between runs (only while s_windowResFlag is set), and any window's size.
 #pragma once
 #include "platform/wm/window.h"
 
@@ -10,7 +9,8 @@ enum : short { kTextBoundsID = 128, kInputBoundsID = 129, kDrawingBoundsID = 130
 extern Handle s_textBoundsH, s_inputBoundsH, s_windowBoundsH;
 
 void SetWindowBoundsResource();
-void ChangeWindowBoundary();
+// Keeps r in *h as the stored 8-byte record (made on first use).
+void s_KeepBoundsRecord(Handle* h, const Rect& r);
 // The port bounds of w (top and left 0, bottom the height, right the width);
 // one static rectangle that every call overwrites.
 Rect* VOWindowBounds(WindowPtr w);

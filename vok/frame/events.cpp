@@ -6,9 +6,8 @@
 #include <chrono>
 #include <thread>
 
-#include "platform/display/headless/script.h"
-#include "platform/wm/textedit.h"
-#include "vok/console/text.h"
+#include "platform/script/script.h"
+#include "vok/frame/hooks.h"
 #include "vok/util/documents.h"
 
 EventRecord s_event;
@@ -94,18 +93,9 @@ void CheckPause() {
   WaitNextEvent(updateMask, &s_event, 0, nullptr);
   WaitNextEvent(0, &s_event, 0, nullptr);  // fills the pointer and the modifiers
   if (!inPauseZone(s_event)) return;
-  s_TextAppend(s_message1);
+  s_AppendTextP(s_message1);
   Stop();
-  s_TextAppend(s_message2);
-}
-
-// Arrow keys browse the console while stopped: once, or 21 times with
-// Command or Option held.
-static void browseText(const EventRecord& ev) {
-  if (!s_textH) return;
-  int times = (ev.modifiers & (cmdKey | optionKey)) ? 21 : 1;
-  TEActivate(s_textH);
-  for (int i = 0; i < times; ++i) TEKey(char(ev.message & charCodeMask), s_textH);
+  s_AppendTextP(s_message2);
 }
 
 void Stop() {
@@ -114,7 +104,7 @@ void Stop() {
   for (;;) {
     if (!WaitNextEvent(everyEvent, &s_event, 20, nullptr)) continue;
     if (s_event.what == mouseDown) break;
-    if ((s_event.what == keyDown || s_event.what == autoKey) && isArrowKey(s_event)) browseText(s_event);
+    if ((s_event.what == keyDown || s_event.what == autoKey) && isArrowKey(s_event)) s_BrowseTextP(s_event);
     if (s_event.what == kHighLevelEvent) AEProcessAppleEvent(&s_event);
   }
   if (inPauseZone(s_event)) ExitToShell();

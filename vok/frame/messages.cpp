@@ -10,10 +10,10 @@
 
 #include "platform/font/font.h"
 #include "platform/wm/dialog.h"
-#include "vok/console/text.h"
-#include "vok/frame/draw_link.h"
 #include "vok/frame/events.h"
+#include "vok/frame/hooks.h"
 #include "vok/frame/launch.h"
+#include "vok/util/report.h"
 
 FILE* s_debugFile = nullptr;
 unsigned char s_OOMMessage[256] = "\016Out of Memory!";
@@ -48,10 +48,7 @@ void PrintError(const char* format, ...) {
   toStderr(message);
   if (g_dying) s_ExitWithStatus(1);
   beginFatalReport();
-  if (s_textWindow) {
-    s_printf("%s", message);
-    AlertMessage(message, 3);
-  }
+  if (s_PrintErrorTextP(message)) AlertMessage(message, 3);
   s_ExitWithStatus(1);
 }
 
@@ -76,15 +73,18 @@ void AlertMessage(const char* message, short kind) {
   }
 }
 
-namespace {
 // The message next to the last drawing and at the top-left corner.
-void drawOOMMessage(CGrafPtr port, GDHandle device) {
+void s_DrawOOMMessage(CGrafPtr port, GDHandle device) {
   SetGWorld(port, device);
   Move(0, 12);
   DrawString(s_OOMMessage);
   MoveTo(0, 12);
   DrawString(s_OOMMessage);
 }
+
+namespace {
+// The utilities report exhausted memory through this file.
+const bool g_oomInstalled = (s_UtilOutOfMemoryP = s_OOMError, true);
 
 // A click or a key ends the wait; so does a quit.
 void waitClickOrKey() {
@@ -101,9 +101,9 @@ void s_OOMError() {
   toStderr("Out of Memory!");
   if (g_dying) s_ExitWithStatus(1);
   beginFatalReport();
-  if (s_displayWindow) drawOOMMessage(GetWindowPort(s_displayWindow), s_display);
-  if (s_textWindow) drawOOMMessage(GetWindowPort(s_textWindow), nullptr);
-  if (s_displayWindow || s_textWindow) waitClickOrKey();
+  bool shown = s_DrawOOMMessageP();
+  if (s_TextOOMMessageP()) shown = true;
+  if (shown) waitClickOrKey();
   s_ExitWithStatus(1);
 }
 
@@ -113,11 +113,6 @@ void* CheckCalloc(size_t count, size_t size) {
   void* p = std::calloc(count, size);
   if (!p) s_OOMError();
   return p;
-}
-
-void PrintOSType(unsigned int type) {
-  char s[5] = {char(type >> 24), char(type >> 16), char(type >> 8), char(type), 0};
-  s_printf("%s\n", s);
 }
 
 void DebugWriteFile(const char* text) {

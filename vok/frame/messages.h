@@ -4,11 +4,14 @@
 #include <cstddef>
 #include <cstdio>
 
+#include "platform/gfx/gfx.h"
+
 [[noreturn]] void PrintError(const char* format, ...) __attribute__((format(printf, 1, 2)));
 [[noreturn]] void s_OOMError();
 void AlertMessage(const char* message, short kind);
+// Draws s_OOMMessage into port (current afterwards) at the pen and at the top left.
+void s_DrawOOMMessage(CGrafPtr port, GDHandle device);
 void* CheckCalloc(size_t count, size_t size);
-void PrintOSType(unsigned int type);
 void DebugWriteFile(const char* text);
 
 extern FILE* s_debugFile;

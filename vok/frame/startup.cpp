@@ -1,14 +1,8 @@
-// The start-up variants and the common sequence Start1: open the desktop,
-// install the application-event handlers, settle the window rectangles,
-// make the text and input windows, take the launch event.
+// The start-up state, the hooks of the text window's commands with their
+// do-nothing defaults, and the hooks of the drawing layer.
 #include "vok/frame/startup.h"
 
-#include "vok/console/text.h"
-#include "vok/frame/bounds.h"
-#include "vok/frame/draw_link.h"
-#include "vok/frame/events.h"
-#include "vok/frame/launch.h"
-#include "vok/frame/messages.h"
+#include "vok/frame/hooks.h"
 
 VOKStartState s_ss = {0, 0, 0};
 
@@ -21,78 +15,18 @@ long s_longDummyString(const char*) { return 0; }
 void s_voidDummyString(const char*) {}
 void s_voidDummyVoid() {}
 
-void Start() { StartColor(); }
-
-void StartColor() {
-  s_colorFlag = 1;
-  StartBW();
-}
-
-void StartBW() {
-  Start1();
-  InitDrawing();
-}
-
-void StartDrawing() { Start(); }
-
-void StartText() {
-  Start();
-  ShowWindow(s_textWindow);
-  SelectWindow(s_textWindow);
-}
-
-void StartTextOnly() {
-  SetTextBoundsFull();
-  StartBW();
-  HideDrawing();
-}
-
-void StartDrawingOnly() {
-  SetDrawingBoundsFull();
-  Start();
-  HideWindow(s_textWindow);
-}
-
-void StartDrawingOnlyColor() { StartDrawingOnly(); }
-void StartColorDrawingOnly() { StartDrawingOnlyColor(); }
-
-void StartRedraw() {
-  s_colorFlag = 1;
-  Start1();
-  s_RedrawInitDrawing();
-}
-
-void StartNoRedraw() {
-  s_colorFlag = 1;
-  Start1();
-  s_NoRedrawInitDrawing();
-}
-
-void MinimumStart() {
-  if (s_ss.started == 1) ExitToShell();
-  s_OpenDesktop();
-  InitToolbox();
-  InitAppleEvent();
-  HandleAppleEvent();
-  s_ss.started = 1;
-}
-
-void Start1() {
-  if (s_ss.started == 1) PrintError("Error: 2nd call of Start()!!");
-  s_OpenDesktop();
-  InitToolbox();
-  InitAppleEvent();
-  if (s_windowResFlag) SetWindowBoundsResource();
-  SetGoodBounds();
-  InitText();
-  HandleAppleEvent();
-  ReadTextP = s_longDummyString;
-  SaveTextP = s_longDummyString;
-  PrintTextP = s_voidDummyString;
-  s_ss.started = 1;
-}
-
-void InitToolbox() { InitCursor(); }
+namespace {
+bool noWindow() { return false; }
+bool noTextWindow(const char*) { return false; }
+void noBrowse(const EventRecord&) {}
+}  // namespace
+void (*s_AppendTextP)(const char* text) = s_voidDummyString;
+void (*s_BrowseTextP)(const EventRecord& ev) = noBrowse;
+bool (*s_PrintErrorTextP)(const char* message) = noTextWindow;
+bool (*s_TextOOMMessageP)() = noWindow;
+void (*s_StartP)() = s_voidDummyVoid;
+bool (*s_DrawOOMMessageP)() = noWindow;
+void (*s_SelectDrawingPortP)() = s_voidDummyVoid;
 
 void SetDirectDrawOn() { s_ss.directDraw = 1; }
 void SetDirectDrawOff() { s_ss.directDraw = 0; }

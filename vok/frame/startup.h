@@ -1,6 +1,6 @@
-// Start-up of a program: the start-up variants, the common sequence that
-// makes the text and input windows, the rules that place the three windows
-// on the screen, the start-up font, and the do-nothing hooks.
+// Start-up of a program: its state, the rules that place the three windows
+// on the screen, the start-up font, and the do-nothing hooks. The start-up
+// variants themselves are in vok/draw/start.h: they make the drawing window.
 #pragma once
 #include "platform/wm/window.h"
 
@@ -36,22 +36,6 @@ long s_longDummyString(const char* text);
 void s_voidDummyString(const char* text);
 void s_voidDummyVoid();
 
-// ---- start-up variants -----------------------------------------------------
-void Start();
-void StartColor();
-void StartBW();
-void StartDrawing();
-void StartText();
-void StartTextOnly();
-void StartDrawingOnly();
-void StartDrawingOnlyColor();
-void StartColorDrawingOnly();
-void StartRedraw();
-void StartNoRedraw();
-void MinimumStart();
-
-void Start1();
-void InitToolbox();
 void SetDirectDrawOn();
 void SetDirectDrawOff();
 

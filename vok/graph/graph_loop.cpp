@@ -14,9 +14,8 @@
 #include "vok/graph/graph_settings.h"
 #include "vok/graph/series.h"
 #include "vok/graph/sheet_data.h"
-#include "vok/output/printing.h"
-#include "vok/output/saving.h"
 #include "vok/params/dialog_run.h"
+#include "vok/params/output_procs.h"
 #include "vok/plot/plot.h"
 
 GraphKindState s_g1 = {kGraphFunction, nullptr, nullptr, 0};
@@ -46,14 +45,14 @@ void s_GraphPass() {
 }  // namespace
 
 void s_GraphBeginOutputs() {
-  if (s_g.printGraph) BeginPrinting();
-  if (s_g.saveGraph) BeginSaving();
+  if (s_g.printGraph) s_outputProcs.beginPrinting();
+  if (s_g.saveGraph) s_outputProcs.beginSaving();
   if (s_g.epsSaveGraph) BeginEPSSaving();
 }
 
 void s_GraphEndOutputs() {
-  if (s_g.printGraph) EndPrinting();
-  if (s_g.saveGraph) EndSaving();
+  if (s_g.printGraph) s_outputProcs.endPrinting();
+  if (s_g.saveGraph) s_outputProcs.endSaving();
   if (s_g.epsSaveGraph) EndEPSSaving();
 }
 

@@ -9,6 +9,7 @@
 #include "vok/graph/graph_settings.h"
 #include "vok/graph/series.h"
 #include "vok/graph/sheet_data.h"
+#include "vok/params/output_procs.h"
 #include "vok/params/param_files.h"
 #include "vok/params/param_table.h"
 #include "vok/params/pd_procs.h"
@@ -26,9 +27,9 @@ void GraphAddParameters1() {
   s_GraphAdd(&s_g.saveGraph, flagType, "Save Graph");
   s_GraphAdd(&s_g.epsSaveGraph, flagType, "EPS Save Graph");
   s_GraphAdd(&s_g.printGraph, flagType, "Print Graph");
-  s_GraphAddProc(SaveProc, "Bitmap Save");
+  s_GraphAddProc([] { s_outputProcs.saveBitmap(); }, "Bitmap Save");
   s_GraphAddProc(GraphEPSSaveProc, "EPS Bitmap Save");
-  s_GraphAddProc(PrintProc, "Bitmap Print");
+  s_GraphAddProc([] { s_outputProcs.printBitmap(); }, "Bitmap Print");
 }
 
 void GraphAddParameters() {

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "vok/draw/file_dialogs.h"
 #include "vok/frame/messages.h"
 #include "vok/graph/graph_settings.h"
 #include "vok/graph/sheet_data.h"
@@ -13,7 +14,6 @@
 #include "vok/params/delay_arrays.h"
 #include "vok/params/param_table.h"
 #include "vok/util/documents.h"
-#include "vok/util/file_dialogs.h"
 
 namespace {
 int g_repeat = 0;  // a file has been read once

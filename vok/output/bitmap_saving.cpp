@@ -4,6 +4,7 @@
 #include <string>
 
 #include "vok/draw/drawing_window.h"
+#include "vok/draw/file_dialogs.h"
 #include "vok/frame/events.h"
 #include "vok/frame/startup.h"
 #include "vok/output/macpaint.h"
@@ -11,7 +12,6 @@
 #include "vok/output/saving.h"
 #include "vok/output/saving_internal.h"
 #include "vok/params/pd_procs.h"
-#include "vok/util/file_dialogs.h"
 
 void BeginBitMapSaving() {
   if (VOKChooseSaveFile("bitmap", 0, &s_save.bitMapSpec, &s_save.bitMapGood) != noErr) s_save.bitMapGood = false;

@@ -40,6 +40,13 @@ bool EndPrinting();  // true when the job was accepted and started
 void EndPrintingBlind();
 void EndPrintingSamePageSetUp();
 
+// Parameters dialog buttons: "Begin Printing", "End Printing", "Save
+// Printing" (the printed picture to a file), "Print BitMap".
+void BeginPrintingProc();
+void EndPrintingProc();
+void EndSavingInPrintingProc();
+void PrintProc();
+
 // Bitmap printing: Begin asks, End prints the window's pixels if accepted.
 void BeginBitMapPrinting();
 void BeginBitMapPrintingSamePageSetUp();

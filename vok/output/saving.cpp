@@ -11,13 +11,13 @@
 #include "vok/console/text.h"
 #include "vok/draw/draw_ops.h"
 #include "vok/draw/drawing_window.h"
+#include "vok/draw/file_dialogs.h"
 #include "vok/frame/events.h"
 #include "vok/frame/messages.h"
 #include "vok/frame/startup.h"
 #include "vok/output/saved_port.h"
 #include "vok/output/saving_internal.h"
 #include "vok/params/pd_procs.h"
-#include "vok/util/file_dialogs.h"
 
 SaveState s_save = {0, nullptr, 0, FourCC('B', 'O', 'B', 'O'), {}, false, FourCC('B', 'O', 'B', 'O'), 0};
 

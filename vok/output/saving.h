@@ -22,6 +22,10 @@ extern SaveState s_save;
 
 void BeginSaving();
 void EndSaving();
+// Parameters dialog buttons: "Begin Saving", "End Saving", "Save BitMap".
+void BeginSavingProc();
+void EndSavingProc();
+void SaveProc();
 void SavePict(PicHandle pict);
 void SetDrawingCreator(OSType creator);
 void SetBitMapCreator(OSType creator);

@@ -11,9 +11,9 @@
 #include <cstring>
 
 #include "platform/file/file.h"
+#include "vok/draw/file_dialogs.h"
 #include "vok/params/dialog_run.h"
 #include "vok/params/pd_print.h"
-#include "vok/util/file_dialogs.h"
 
 namespace {
 // Lines longer than this cannot come from our writer; they are refused.

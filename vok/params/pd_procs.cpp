@@ -5,8 +5,15 @@
 
 #include "vok/draw/drawing_window.h"
 #include "vok/frame/events.h"
+#include "vok/params/output_procs.h"
 #include "vok/params/param_table.h"
 #include "vok/plot/plot.h"
+
+namespace {
+void nothing() {}
+}  // namespace
+
+VOKOutputProcs s_outputProcs = {nothing, nothing, nothing, nothing, nothing, nothing, nothing};
 
 void ShowProc() { Stop(); }
 void ClearProc() { EraseDrawing(); }
@@ -21,13 +28,13 @@ void AddPDProcs() {
   static const Button buttons[] = {
       {ShowProc, "Show"},
       {ClearProc, "Clear"},
-      {PrintProc, "Print BitMap"},
-      {SaveProc, "Save BitMap"},
-      {BeginPrintingProc, "Begin Printing"},
-      {EndPrintingProc, "End Printing"},
-      {BeginSavingProc, "Begin Saving"},
-      {EndSavingProc, "End Saving"},
-      {EndSavingInPrintingProc, "Save Printing"},
+      {[] { s_outputProcs.printBitmap(); }, "Print BitMap"},
+      {[] { s_outputProcs.saveBitmap(); }, "Save BitMap"},
+      {[] { s_outputProcs.beginPrinting(); }, "Begin Printing"},
+      {[] { s_outputProcs.endPrinting(); }, "End Printing"},
+      {[] { s_outputProcs.beginSaving(); }, "Begin Saving"},
+      {[] { s_outputProcs.endSaving(); }, "End Saving"},
+      {[] { s_outputProcs.savePrinting(); }, "Save Printing"},
       {EnlargePlot2D, "Magnify"},
       {ShrinkProc, "Shrink Half"},
   };

@@ -40,35 +40,20 @@ void triangle(const Marker& m) {
   LineTo(m.R(m.h + m.r), m.R(m.v + m.r));
   LineTo(m.R(m.h), m.R(m.v - m.r));
 }
+
+// Circles and squares: one shape call over the marker's bounding box.
+void boxMarker(double radius, void (*shape)(const Rect*)) {
+  Marker m;
+  if (!atPen(radius, &m)) return;
+  Rect b = m.box();
+  shape(&b);
+}
 }  // namespace
 
-void PlotPaintCircle(double radius) {
-  Marker m;
-  if (!atPen(radius, &m)) return;
-  Rect b = m.box();
-  PaintOval(&b);
-}
-
-void PlotCircle(double radius) {
-  Marker m;
-  if (!atPen(radius, &m)) return;
-  Rect b = m.box();
-  FrameOval(&b);
-}
-
-void PlotPaintRect(double radius) {
-  Marker m;
-  if (!atPen(radius, &m)) return;
-  Rect b = m.box();
-  PaintRect(&b);
-}
-
-void PlotRect(double radius) {
-  Marker m;
-  if (!atPen(radius, &m)) return;
-  Rect b = m.box();
-  FrameRect(&b);
-}
+void PlotPaintCircle(double radius) { boxMarker(radius, PaintOval); }
+void PlotCircle(double radius) { boxMarker(radius, FrameOval); }
+void PlotPaintRect(double radius) { boxMarker(radius, PaintRect); }
+void PlotRect(double radius) { boxMarker(radius, FrameRect); }
 
 void PlotCross(double radius) {
   Marker m;

@@ -14,7 +14,7 @@
 #include "vok/graph/graph_settings.h"
 #include "vok/graph/sheet_data.h"
 #include "vok/params/dialog_run.h"
-#include "vok/params/pd_procs.h"
+#include "vok/params/output_procs.h"
 #include "vok/surface/surface_frame.h"
 #include "vok/surface/surface_settings.h"
 
@@ -39,9 +39,9 @@ void surfacePass() {
   SG3DMakeArray(&s_view);
   EraseDrawing();
   if (s_g.printGraph)
-    BeginPrintingProc();
+    s_outputProcs.beginPrinting();
   else if (s_g.saveGraph)
-    BeginSavingProc();
+    s_outputProcs.beginSaving();
   if (s_g.epsSaveGraph) BeginEPSSaving();
   SG3DDrawCells(&s_view);
   if (s_g3d.showAxis) {
@@ -50,9 +50,9 @@ void surfacePass() {
   }
   s_ForeColor(blackColor);
   if (s_g.printGraph)
-    EndPrintingProc();
+    s_outputProcs.endPrinting();
   else if (s_g.saveGraph)
-    EndSavingProc();
+    s_outputProcs.endSaving();
   if (s_g.epsSaveGraph) EndEPSSaving();
   Stop();
 }

@@ -12,7 +12,7 @@
 
 #include <sys/sysinfo.h>
 
-#include "vok/frame/messages.h"
+#include "vok/util/report.h"
 
 namespace {
 size_t extent(int e) { return e < 1 ? 1 : size_t(e); }
@@ -39,14 +39,14 @@ void checkTotal(std::initializer_list<int> extents, size_t elementSize) {
     size_t bytes = 0;
     overflow = overflow || __builtin_mul_overflow(count, --left ? sizeof(void*) : elementSize, &bytes);
     overflow = overflow || __builtin_add_overflow(total, bytes, &total);
-    if (overflow || total > limit) s_OOMError();
+    if (overflow || total > limit) s_UtilOutOfMemoryP();
   }
 }
 
 template <class T>
 T* zeroBlock(int n) {
   void* p = std::calloc(extent(n), sizeof(T));
-  if (!p) s_OOMError();
+  if (!p) s_UtilOutOfMemoryP();
   return static_cast<T*>(p);
 }
 

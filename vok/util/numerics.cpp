@@ -4,9 +4,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
-#include "vok/console/text.h"
 #include "vok/util/arrays.h"
+#include "vok/util/report.h"
 
 double Binomial(int n, int k) {
   // 64-bit so that n - k cannot overflow for extreme arguments.
@@ -39,7 +40,9 @@ double MaxEigenValue2(double a, double b, double c, double d) {
 
 double SafeLog(double x) {
   if (x <= 0) {  // NaN fails this test and goes on to log(NaN)
-    s_printf("Error in SafeLog: %f is not positive\n", x);
+    char text[512];
+    std::snprintf(text, sizeof text, "Error in SafeLog: %f is not positive\n", x);
+    s_UtilMessageP(text);
     return 0.0;
   }
   return std::log(x);

@@ -9,10 +9,11 @@
 #include <sstream>
 
 #include "platform/display/display.h"
-#include "platform/display/headless/script.h"
+#include "platform/display/headless/headless_internal.h"
 
 namespace {
 bool openHeadless(int, int, char*, size_t) {
+  VokRegisterCoreScriptCommands();
   const char* path = std::getenv("VOK_SCRIPT");
   if (!path || !*path) {
     VokLoadScript("(none)", "");

@@ -1,6 +1,6 @@
 // Inside the headless display: the core commands and the snapshot writer.
 #pragma once
-#include "platform/display/headless/script.h"
+#include "platform/script/script.h"
 
 // Registers click, drag, key, wait and snapshot (done when a script is loaded).
 void VokRegisterCoreScriptCommands();

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/file/nav.h"
+#include "platform/nav/nav.h"
 #include "platform/wm/dialog.h"
 
 namespace {

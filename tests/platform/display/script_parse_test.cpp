@@ -2,7 +2,7 @@
 // and the syntax errors a hand-written script makes.
 #include <gtest/gtest.h>
 
-#include "platform/display/headless/script.h"
+#include "platform/script/script.h"
 
 namespace {
 VokScriptLine parse(const std::string& text) {

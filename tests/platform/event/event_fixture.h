@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/display/display.h"
-#include "platform/display/headless/script.h"
 #include "platform/event/event.h"
+#include "platform/script/script.h"
 
 namespace vtest {
 inline int g_quits = 0;

@@ -69,8 +69,6 @@ TEST(FSSpec, UnusableSpecsAndNamesAreRefused) {
   s.name[0] = 3;
   std::memcpy(s.name + 1, "a/b", 3);
   EXPECT_FALSE(VokSpecToPath(&s, &p));
-  short ref;
-  EXPECT_EQ(FSpOpenDF(&s, fsRdPerm, &ref), bdNamErr);
   EXPECT_FALSE(VokPathToSpec("", &s));
 }
 
@@ -103,7 +101,7 @@ TEST(FSSpec, BridgeAndRefsGiveThePath) {
   EXPECT_EQ(std::memcmp(&made, &spec, 70), 0);
 }
 
-TEST(FileManager, CreateWriteReadPositionAndDelete) {
+TEST(FileManager, CreateTypedAndDelete) {
   std::string dir = vtest::scratchDir("fsspec-io");
   FSSpec spec;
   ASSERT_TRUE(VokPathToSpec(dir + "/picture", &spec));
@@ -115,32 +113,9 @@ TEST(FileManager, CreateWriteReadPositionAndDelete) {
     EXPECT_EQ(info.fdType, FourCC('P', 'I', 'C', 'T'));
     EXPECT_EQ(info.fdCreator, FourCC('B', 'O', 'B', 'O'));
   }
-  short ref = 0;
-  ASSERT_EQ(FSpOpenDF(&spec, fsRdWrPerm, &ref), noErr);
-  long n = 5;
-  ASSERT_EQ(FSWrite(ref, &n, "hello"), noErr);
-  EXPECT_EQ(n, 5);
-  ASSERT_EQ(SetFPos(ref, fsFromStart, 512), eofErr);  // pinned at the end
-  long pos = 0, eof = 0;
-  GetFPos(ref, &pos);
-  EXPECT_EQ(pos, 5);
-  ASSERT_EQ(SetFPos(ref, fsFromStart, 1), noErr);
-  char buf[16] = {0};
-  n = 10;
-  EXPECT_EQ(FSRead(ref, &n, buf), eofErr);
-  EXPECT_EQ(n, 4);
-  EXPECT_STREQ(buf, "ello");
-  EXPECT_EQ(SetFPos(ref, fsFromMark, -100), posErr);
-  ASSERT_EQ(GetEOF(ref, &eof), noErr);
-  EXPECT_EQ(eof, 5);
-  ASSERT_EQ(SetEOF(ref, 2), noErr);
-  EXPECT_EQ(FSClose(ref), noErr);
-  EXPECT_EQ(FSClose(ref), rfNumErr);  // closing twice is harmless
-  EXPECT_EQ(FlushVol(nullptr, kVokVolume), noErr);
-  EXPECT_EQ(vtest::readFile(dir + "/picture"), "he");
+  EXPECT_EQ(vtest::readFile(dir + "/picture"), "");
   EXPECT_EQ(FSpDelete(&spec), noErr);
   EXPECT_EQ(FSpDelete(&spec), fnfErr);
-  EXPECT_EQ(FSpOpenDF(&spec, fsRdPerm, &ref), fnfErr);
   EXPECT_NE(std::string(VokFileErrorText()).find("No such file"), std::string::npos);
 }
 

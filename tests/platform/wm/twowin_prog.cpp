@@ -4,6 +4,7 @@
 //   Beta:  alternate dialog frame, content (120,400)-(420,700), blue, black square likewise
 #include <cstdio>
 
+#include "platform/display/display.h"
 #include "platform/wm/window.h"
 
 namespace {

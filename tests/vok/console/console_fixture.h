@@ -8,7 +8,7 @@
 #include <string>
 
 #include "vok/console/text.h"
-#include "vok/frame/startup.h"
+#include "vok/draw/start.h"
 
 namespace vtest {
 class ConsoleTest : public ::testing::Test {

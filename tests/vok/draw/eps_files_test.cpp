@@ -8,7 +8,7 @@
 #include <filesystem>
 
 #include "platform/display/display.h"
-#include "platform/display/headless/script.h"
+#include "platform/script/script.h"
 #include "tests/support/ghostscript.h"
 #include "tests/support/headless.h"
 #include "tests/vok/draw/draw_fixture.h"

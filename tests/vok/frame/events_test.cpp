@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "platform/display/headless/script.h"
+#include "platform/script/script.h"
 #include "tests/vok/console/console_fixture.h"
 #include "vok/vok.h"
 

@@ -7,7 +7,8 @@
 #include <string>
 
 #include "platform/font/font.h"
-#include "vok/frame/draw_link.h"
+#include "vok/draw/draw_ops.h"
+#include "vok/draw/drawing_window.h"
 #include "vok/vok.h"
 
 namespace {

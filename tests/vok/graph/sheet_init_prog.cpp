@@ -13,10 +13,10 @@
 #include <cstring>
 #include <string>
 
-#include "platform/display/headless/script.h"
+#include "platform/script/script.h"
 #include "platform/wm/dialog.h"
 #include "platform/wm/window.h"
-#include "vok/frame/startup.h"
+#include "vok/draw/start.h"
 #include "vok/graph/graph_settings.h"
 #include "vok/graph/sheet_data.h"
 #include "vok/graph/sheet_internal.h"

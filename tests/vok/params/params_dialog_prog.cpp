@@ -6,9 +6,9 @@
 #include <cstring>
 #include <string>
 
-#include "platform/display/headless/script.h"
+#include "platform/script/script.h"
 #include "platform/wm/window.h"
-#include "vok/frame/startup.h"
+#include "vok/draw/start.h"
 #include "vok/params/dialog_run.h"
 #include "vok/params/param_files.h"
 

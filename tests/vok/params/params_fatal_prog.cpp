@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "vok/frame/startup.h"
+#include "vok/draw/start.h"
 #include "vok/params/delay_arrays.h"
 #include "vok/params/param_table.h"
 

@@ -2,7 +2,7 @@
 // text window, so the program is started once, headless, before them.
 #include <gtest/gtest.h>
 
-#include "vok/frame/startup.h"
+#include "vok/draw/start.h"
 
 namespace {
 class StartedProgram : public ::testing::Environment {

@@ -12,9 +12,9 @@
 #include <cstring>
 #include <string>
 
-#include "vok/frame/startup.h"
+#include "vok/draw/file_dialogs.h"
+#include "vok/draw/start.h"
 #include "vok/util/documents.h"
-#include "vok/util/file_dialogs.h"
 
 namespace {
 std::string env(const char* name, const char* fallback = "") {

@@ -1,9 +1,5 @@
-// Launching and ending a program: the program name, the display, the launch
-// Apple event built from the command line, SIGINT/SIGTERM as quit, and the
-// two ways out (ExitToShell, VokExitWithError).
-#include <csignal>
-#include <cstdio>
-#include <cstdlib>
+// Launching a program: the program name, the display, and the launch Apple
+// event built from the command line.
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -16,20 +12,6 @@
 namespace {
 std::string g_programName = "vok";
 bool g_launched = false;
-// Written by the signal handler only: the signal seen, and whether a quit
-// sent for an earlier signal is still waiting to be dispatched.
-volatile sig_atomic_t g_signal = 0;
-volatile sig_atomic_t g_signalQuitPosted = 0;
-
-void onSignal(int sig) {
-  if (g_signal || g_signalQuitPosted) {
-    // The program did not get round to the first request: let a second one end it.
-    std::signal(sig, SIG_DFL);
-    std::raise(sig);
-    return;
-  }
-  g_signal = sig;
-}
 
 std::vector<std::string> processArguments() {
   std::ifstream in("/proc/self/cmdline", std::ios::binary);
@@ -52,27 +34,6 @@ std::string baseName(const std::string& path) {
 }
 }  // namespace
 
-void VokInstallSignalHandlers() {
-  static bool installed = false;
-  if (installed) return;
-  installed = true;
-  struct sigaction sa = {};
-  sa.sa_handler = onSignal;
-  sigemptyset(&sa.sa_mask);
-  sa.sa_flags = SA_RESTART;
-  sigaction(SIGINT, &sa, nullptr);
-  sigaction(SIGTERM, &sa, nullptr);
-}
-
-void VokHandleSignals() {
-  if (g_signalQuitPosted && !VokPeepEvent(VokQueueOp::peek, highLevelEventMask, 0, nullptr, VokIsQuitEvent))
-    g_signalQuitPosted = 0;  // dispatched (and the program chose to go on)
-  if (!g_signal) return;
-  g_signalQuitPosted = 1;
-  g_signal = 0;
-  PostAppleEvent(kAEQuitApplication, nullptr, 0);
-}
-
 void VokLaunch(int argc, char** argv) {
   if (g_launched) return;
   g_launched = true;
@@ -93,14 +54,3 @@ void VokLaunch(int argc, char** argv) {
 }
 
 const char* VokProgramName() { return g_programName.c_str(); }
-
-void ExitToShell() {
-  std::fflush(stdout);
-  std::exit(0);
-}
-
-void VokExitWithError(int status, const char* message) {
-  std::fflush(stdout);
-  if (message && *message) std::fprintf(stderr, "%s\n", message);
-  std::exit(status ? status : 1);
-}

@@ -2,7 +2,7 @@
 #pragma once
 #include <string>
 
-#include "platform/file/nav.h"
+#include "platform/nav/nav.h"
 #include "platform/wm/dialog.h"
 
 // Why a name typed into the save dialog is refused ("" when it is fine).

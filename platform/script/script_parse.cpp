@@ -6,7 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "platform/display/headless/script.h"
+#include "platform/script/script.h"
 
 namespace {
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }

@@ -7,7 +7,7 @@
 #include <cstdio>
 
 #include "platform/file/file.h"
-#include "platform/file/nav.h"
+#include "platform/nav/nav.h"
 
 struct VOKFileDialog {
   FSSpec spec;              // the file most recently chosen through DialogFOpen or DialogFSSpec

@@ -2,13 +2,13 @@
 // that picks one from the fopen mode. The drawing window's port is current
 // while a dialog runs and the caller's port comes back afterwards, so that a
 // dialog in the middle of a drawing pass changes nothing of it.
-#include "vok/util/file_dialogs.h"
+#include "vok/draw/file_dialogs.h"
 
 #include <cerrno>
 #include <cstring>
 
 #include "vok/draw/drawing_window.h"
-#include "vok/util/file_dialogs_stream.h"
+#include "vok/draw/file_dialogs_stream.h"
 
 VOKFileDialog s_df = {{}, "VOK", nullptr};
 

@@ -6,8 +6,8 @@
 #include <iostream>
 #include <map>
 
-#include "platform/display/headless/headless_internal.h"
 #include "platform/event/event_internal.h"
+#include "platform/script/script.h"
 
 namespace {
 struct Player {
@@ -70,8 +70,6 @@ bool VokRegisterScriptCommand(const char* name, VokScriptHandler handler) {
 }
 
 void VokLoadScript(const char* name, const std::string& text) {
-  static const bool coreRegistered = (VokRegisterCoreScriptCommands(), true);
-  (void)coreRegistered;
   g_player = Player();
   g_player.name = name ? name : "script";
   if (g_player.name == "-") {

@@ -2,7 +2,7 @@
 // fopencookie over the platform's atomic file writer, so that callers keep
 // the plain FILE* interface (fprintf ... fclose) and still never leave a
 // half-written file under the chosen name.
-#include "vok/util/file_dialogs_stream.h"
+#include "vok/draw/file_dialogs_stream.h"
 
 #include <cerrno>
 #include <cstdlib>

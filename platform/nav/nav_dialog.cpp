@@ -12,8 +12,8 @@
 #include <cstring>
 #include <vector>
 
-#include "platform/file/nav_internal.h"
 #include "platform/font/font.h"
+#include "platform/nav/nav_internal.h"
 
 bool VokRegisterFileScriptCommands();  // nav_calls.cpp
 namespace {

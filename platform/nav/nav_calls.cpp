@@ -3,8 +3,8 @@
 #include <cstring>
 #include <vector>
 
-#include "platform/display/headless/script.h"
-#include "platform/file/nav_internal.h"
+#include "platform/nav/nav_internal.h"
+#include "platform/script/script.h"
 
 namespace {
 std::string pascal(const unsigned char* p) { return p ? std::string(reinterpret_cast<const char*>(p + 1), p[0]) : ""; }
@@ -51,6 +51,33 @@ OSErr NavGetDefaultDialogOptions(NavDialogOptions* options) {
   return noErr;
 }
 
+namespace {
+// What both dialogs take from the caller: title, prompt and the folder to
+// start in. The record keeps the strings the options point into.
+struct CallerOptions {
+  std::string title, prompt;
+  FSSpec folder;
+
+  void applyTo(const NavDialogOptions* options, AEDesc* defaultLocation, VokFileDialogOptions* o) {
+    title = options ? pascal(options->windowTitle) : "";
+    prompt = options ? pascal(options->message) : "";
+    if (!title.empty()) o->title = title.c_str();
+    if (!prompt.empty()) o->prompt = prompt.c_str();
+    if (!folderOf(defaultLocation, &folder).empty()) o->startFolder = &folder;
+  }
+};
+
+// Runs a dialog and fills the reply; a cancel is no error, only an invalid reply.
+OSErr runDialog(OSErr (*run)(const VokFileDialogOptions&, FSSpec*), const VokFileDialogOptions& o,
+                NavReplyRecord* reply) {
+  FSSpec chosen;
+  std::memset(&chosen, 0, sizeof chosen);
+  OSErr err = run(o, &chosen);
+  fillReply(reply, err, chosen);
+  return err == userCanceledErr ? OSErr(noErr) : err;
+}
+}  // namespace
+
 OSErr NavGetFile(AEDesc* defaultLocation, NavReplyRecord* reply, NavDialogOptions* options, NavEventUPP,
                  NavPreviewUPP, NavObjectFilterUPP, NavTypeListHandle typeList, void*) {
   if (!reply) return paramErr;
@@ -60,17 +87,9 @@ OSErr NavGetFile(AEDesc* defaultLocation, NavReplyRecord* reply, NavDialogOption
   VokFileDialogOptions o;
   o.types = types.data();
   o.typeCount = int(types.size());
-  std::string title = options ? pascal(options->windowTitle) : "";
-  std::string prompt = options ? pascal(options->message) : "";
-  if (!title.empty()) o.title = title.c_str();
-  if (!prompt.empty()) o.prompt = prompt.c_str();
-  FSSpec folder;
-  if (!folderOf(defaultLocation, &folder).empty()) o.startFolder = &folder;
-  FSSpec chosen;
-  std::memset(&chosen, 0, sizeof chosen);
-  OSErr err = VokRunOpenDialog(o, &chosen);
-  fillReply(reply, err, chosen);
-  return err == userCanceledErr ? OSErr(noErr) : err;
+  CallerOptions caller;
+  caller.applyTo(options, defaultLocation, &o);
+  return runDialog(VokRunOpenDialog, o, reply);
 }
 
 OSErr NavPutFile(AEDesc* defaultLocation, NavReplyRecord* reply, NavDialogOptions* options, NavEventUPP, OSType,
@@ -78,18 +97,10 @@ OSErr NavPutFile(AEDesc* defaultLocation, NavReplyRecord* reply, NavDialogOption
   if (!reply) return paramErr;
   VokFileDialogOptions o;
   std::string name = options ? pascal(options->savedFileName) : "";
-  std::string title = options ? pascal(options->windowTitle) : "";
-  std::string prompt = options ? pascal(options->message) : "";
   o.defaultName = name.c_str();
-  if (!title.empty()) o.title = title.c_str();
-  if (!prompt.empty()) o.prompt = prompt.c_str();
-  FSSpec folder;
-  if (!folderOf(defaultLocation, &folder).empty()) o.startFolder = &folder;
-  FSSpec chosen;
-  std::memset(&chosen, 0, sizeof chosen);
-  OSErr err = VokRunSaveDialog(o, &chosen);
-  fillReply(reply, err, chosen);
-  return err == userCanceledErr ? OSErr(noErr) : err;
+  CallerOptions caller;
+  caller.applyTo(options, defaultLocation, &o);
+  return runDialog(VokRunSaveDialog, o, reply);
 }
 
 OSErr NavDisposeReply(NavReplyRecord* reply) {
