@@ -12,6 +12,7 @@
 #include "vok/draw/eps.h"
 #include "vok/draw/styled_text.h"
 #include "vok/plot/markers.h"
+#include "vok/plot/panels.h"
 #include "vok/plot/plot.h"
 #include "vok/util/arrays.h"
 #include "vok/util/numerics.h"
@@ -24,3 +25,5 @@
 #include "vok/graph/graph_loop.h"
 #include "vok/graph/series.h"
 #include "vok/output/saving.h"
+#include "vok/output/plot_output.h"
+#include "vok/output/text_files.h"

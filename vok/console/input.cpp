@@ -19,6 +19,7 @@ char* startOfInput = nullptr;
 
 namespace {
 char g_line[kConsoleLineMax + 2];  // the line, its CR and the NUL
+bool g_cutTold = false;            // a cut line was reported and no line has ended since
 
 bool isArrow(char c) { return c >= char(kLeftArrowCharCode) && c <= char(kDownArrowCharCode); }
 
@@ -52,6 +53,16 @@ void typeKey(char c) {
     }
   }
   TEKey(c, s_inputH);
+}
+
+// A line longer than the cap is handed out in pieces: the rest stays for the
+// next read. Said once per run of cut pieces, so a file without line ends
+// gives one message, not one per piece.
+void tellCut(bool cut) {
+  if (cut && !g_cutTold)
+    s_printf("\rNote: an input line is longer than %d characters; the rest is read as the next line\n",
+             int(kConsoleLineMax));
+  g_cutTold = cut;
 }
 
 // Without an input window (MinimumStart) the line comes from standard input.
@@ -101,6 +112,7 @@ const char* s_ReadConsoleLine() {
     if (s_textSaveFlag) SaveTextP(g_line);
     if (s_textPrintFlag) PrintTextP(g_line);
   }
+  tellCut(n > 0 && g_line[n - 1] != '\r');
   s_TextKeepBudget();
   return g_line;
 }
