@@ -42,17 +42,19 @@ void browse(char c) {
 
 // Typed into the input window and, when echoing, at the end of the text
 // window. Backspace reaches the text window only while the input line has
-// characters, so it never eats earlier output.
-void typeKey(char c) {
+// characters, so it never eats earlier output. Bytes of a file being read are
+// data, not keys: they go in as they are (a line feed or backspace byte stays).
+void typeKey(char c, bool fromFile) {
+  auto put = [c, fromFile](TEHandle te) { fromFile ? TEInsert(&c, 1, te) : TEKey((unsigned char)c, te); };
   if (echoInputFlag && s_textH) {
     bool canErase = (**s_inputH).teLength > 0;
-    if (c != char(kBackspaceCharCode) || canErase) {
+    if (fromFile || c != char(kBackspaceCharCode) || canErase) {
       long end = (**s_textH).teLength;
       TESetSelect(end, end, s_textH);
-      TEKey(c, s_textH);
+      put(s_textH);
     }
   }
-  TEKey(c, s_inputH);
+  put(s_inputH);
 }
 
 // A line longer than the cap is handed out in pieces: the rest stays for the
@@ -81,7 +83,8 @@ const char* s_ReadConsoleLine() {
   TEActivate(s_textH);
   for (int taken = 0; taken < kConsoleLineMax;) {
     char c;
-    if (s_textReadFlag) {
+    const bool fromFile = s_textReadFlag;
+    if (fromFile) {
       if (!ReadTextP(&c)) {
         c = '\r';
         textFileEnd = 1;
@@ -91,11 +94,11 @@ const char* s_ReadConsoleLine() {
     }
     if (c == char(kEnterCharCode)) c = '\r';
     s_inputChar = c;
-    if (isArrow(c)) {
+    if (!fromFile && isArrow(c)) {
       browse(c);
       continue;
     }
-    typeKey(c);
+    typeKey(c, fromFile);
     ++taken;
     if (c == '\r') break;
   }
