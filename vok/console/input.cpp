@@ -42,19 +42,42 @@ void browse(char c) {
 
 // Typed into the input window and, when echoing, at the end of the text
 // window. Backspace reaches the text window only while the input line has
-// characters, so it never eats earlier output. Bytes of a file being read are
-// data, not keys: they go in as they are (a line feed or backspace byte stays).
-void typeKey(char c, bool fromFile) {
-  auto put = [c, fromFile](TEHandle te) { fromFile ? TEInsert(&c, 1, te) : TEKey((unsigned char)c, te); };
+// characters, so it never eats earlier output.
+void typeKey(char c) {
   if (echoInputFlag && s_textH) {
     bool canErase = (**s_inputH).teLength > 0;
-    if (fromFile || c != char(kBackspaceCharCode) || canErase) {
+    if (c != char(kBackspaceCharCode) || canErase) {
       long end = (**s_textH).teLength;
       TESetSelect(end, end, s_textH);
-      put(s_textH);
+      TEKey(c, s_textH);
     }
   }
-  put(s_inputH);
+  TEKey(c, s_inputH);
+}
+
+// A line of the file being read: its bytes up to a CR (the end of the file
+// stands for one) or the cap, put into both windows at once. They are data,
+// not keys: a line feed or backspace byte stays in the line, and one insert
+// per line keeps a long file from costing a text layout per character.
+void fileLine() {
+  CheckPause();  // a long file stays interruptible
+  long n = 0;
+  while (n < kConsoleLineMax) {
+    char c;
+    if (!ReadTextP(&c)) {
+      c = '\r';
+      textFileEnd = 1;
+    }
+    if (c == char(kEnterCharCode)) c = '\r';
+    g_line[n++] = s_inputChar = c;
+    if (c == '\r') break;
+  }
+  TEInsert(g_line, n, s_inputH);
+  if (echoInputFlag) {
+    long end = (**s_textH).teLength;
+    TESetSelect(end, end, s_textH);
+    TEInsert(g_line, n, s_textH);
+  }
 }
 
 // A line longer than the cap is handed out in pieces: the rest stays for the
@@ -81,27 +104,19 @@ const char* s_ReadConsoleLine() {
   TESetText("", 0, s_inputH);
   TEActivate(s_inputH);
   TEActivate(s_textH);
-  for (int taken = 0; taken < kConsoleLineMax;) {
-    char c;
-    const bool fromFile = s_textReadFlag;
-    if (fromFile) {
-      if (!ReadTextP(&c)) {
-        c = '\r';
-        textFileEnd = 1;
-      }
-    } else {
-      c = nextKey();
-    }
+  for (int taken = 0; !s_textReadFlag && taken < kConsoleLineMax;) {
+    char c = nextKey();
     if (c == char(kEnterCharCode)) c = '\r';
     s_inputChar = c;
-    if (!fromFile && isArrow(c)) {
+    if (isArrow(c)) {
       browse(c);
       continue;
     }
-    typeKey(c, fromFile);
+    typeKey(c);
     ++taken;
     if (c == '\r') break;
   }
+  if (s_textReadFlag) fileLine();
   long end = (**s_textH).teLength;
   TESetSelect(end, end, s_textH);
   TESelView(s_textH);

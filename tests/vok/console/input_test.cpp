@@ -20,32 +20,25 @@ void post(const std::string& keys) {
 }  // namespace
 
 TEST_F(ConsoleInput, TypedLines) {
-  struct Case {
+  const struct {
     std::string keys, line, window;
-    int echo;
   } cases[] = {
-      {"12 3.5\r", "12 3.5\r", "12 3.5\r", 1},
-      {"ab\3", "ab\r", "ab\r", 1},                          // Enter ends a line like Return
-      {"a\34\36b\r", "ab\r", "ab\r", 1},                     // arrows browse, they are not input
-      {"ax\bb\r", "ab\r", "ab\r", 1},                        // Backspace edits the line
-      {"7\r", "7\r", "", 0},                                 // no echo: the window stays as it was
+      {"ab\3", "ab\r", "ab\r"},          // Enter ends a line like Return
+      {"a\34\36b\r", "ab\r", "ab\r"},    // arrows browse, they are not input
+      {"ax\bb\r", "ab\r", "ab\r"},       // Backspace edits the line
+      {"7\r", "7\r", ""},                // echo off: the window stays as it was
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     TESetText("", 0, s_textH);
-    echoInputFlag = c.echo;
+    echoInputFlag = c.window.empty() ? 0 : 1;
     post(c.keys);
     EXPECT_EQ(std::string(s_ReadConsoleLine()), c.line);
     EXPECT_EQ(text(), c.window);
   }
   echoInputFlag = 1;
-  int i = 0;
-  double d = 0;
-  post("12 3.5\r");
-  EXPECT_EQ(s_scanf("%d %lf", &i, &d), 2);
-  EXPECT_EQ(i * 10 + d, 123.5);
   post("q");
   EXPECT_EQ(s_getchar(), 'q');
-  EXPECT_EQ(text(), "12 3.5\r");  // a single key is not echoed
+  EXPECT_EQ(text(), "");  // a single key is not echoed
 }
 
 TEST_F(ConsoleInput, LinesFromATextFile) {
@@ -62,14 +55,10 @@ TEST_F(ConsoleInput, LinesFromATextFile) {
   char piece[4];
   std::string pieces;
   for (int k = 0; k < 3; ++k) pieces += std::string(s_fgets(piece, 4, stdin)) + "|";
-  EXPECT_EQ(pieces, "abc|\nde|f\n|");  // only CR ends a line; its CR comes out as LF
-  EXPECT_EQ(s_ReadConsoleLine(), std::string(1025, 'x'));  // cut at the cap, without a line end
-  EXPECT_EQ(textFileEnd, 0);
-  EXPECT_EQ(s_ReadConsoleLine(), std::string("xxxxx\r"));  // the rest, ended by the end of the file
+  EXPECT_EQ(pieces, "abc|\nde|f\n|");  // only CR ends a line; it comes out as LF
+  EXPECT_EQ(s_ReadConsoleLine(), std::string(1025, 'x'));  // cut at the cap
+  EXPECT_EQ(std::string(s_ReadConsoleLine()), "xxxxx\r");  // the rest, ended by the file's end
   EXPECT_EQ(textFileEnd, 1);
-  EXPECT_EQ(s_ReadConsoleLine(), std::string("\r"));
   EXPECT_NE(text().find("longer than 1025 characters"), std::string::npos);
   EndTextReading();
-  EXPECT_EQ(s_textReadFlag, 0);
-  EXPECT_EQ(textFileEnd, 0);
 }

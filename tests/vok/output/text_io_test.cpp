@@ -33,19 +33,10 @@ TEST(TextFiles, SavedTextIsTheConsolesBytesAndReadsBack) {
   EXPECT_EQ(vtest::readFile(dir + "/out.txt"), "old");
   EXPECT_EQ(vtest::regularFiles(dir), 2) << "no temporary file is left behind";
 
-  const struct {
-    std::string content, result;
-  } reads[] = {
-      {"12\r", "ref 1 scanned 1 value 12 end 0\n"},
-      {"7", "ref 1 scanned 1 value 7 end 1\n"},  // the end of the file ends the line
-      {std::string("12\0\1\2", 5), "ref 0 scanned 0 value -1 end 0\n"},
-  };
-  for (const auto& c : reads) {
-    vtest::writeFile(dir + "/in.txt", c.content);
-    r = runCase(dir, "TEXT_CASE=read", "choose \"in.txt\"\ncancel\n");  // cancel: the alert
-    EXPECT_NE(r.err.find(c.result), std::string::npos) << r.err;
-  }
+  vtest::writeFile(dir + "/in.txt", std::string("12\0\1", 4));
+  r = runCase(dir, "TEXT_CASE=read", "choose \"in.txt\"\ncancel\n");  // cancel: the alert
   EXPECT_NE(r.err.find("Error in BeginTextReading: in.txt is not a text file"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("ref -1"), std::string::npos) << r.err;
 }
 
 TEST(TextFiles, PrintingSendsAPageWheneverOneHasGathered) {
@@ -55,17 +46,11 @@ TEST(TextFiles, PrintingSendsAPageWheneverOneHasGathered) {
   std::string why, queueFile, dir = vtest::scratchDir("text-print");
   ASSERT_TRUE(daemon.start(&why)) << why;
   ASSERT_TRUE(daemon.addQueue("textq", &queueFile, &why, true)) << why;
-  vtest::RunResult r = runCase(dir, daemon.env() + " TEXT_CASE=print TEXT_LINES=1", "cancel\ncancel\n");
+  vtest::RunResult r = runCase(dir, daemon.env() + " TEXT_CASE=print TEXT_LINES=150", "press \"OK\"\npress \"Print\"\n");
   ASSERT_EQ(r.status, 0) << r.err;
   int perPage = 0;
   ASSERT_EQ(std::sscanf(r.err.c_str(), "lines per page %d", &perPage), 1) << r.err;
-  EXPECT_EQ(perPage, 0) << "a cancelled print dialog leaves text printing off";
-
-  r = runCase(dir, daemon.env() + " TEXT_CASE=print TEXT_LINES=150", "press \"OK\"\npress \"Print\"\n");
-  ASSERT_EQ(r.status, 0) << r.err;
-  ASSERT_EQ(std::sscanf(r.err.c_str(), "lines per page %d", &perPage), 1) << r.err;
-  ASSERT_GT(perPage, 50);
-  ASSERT_LT(perPage, 75) << "150 lines must make two full pages and a part";
+  ASSERT_TRUE(perPage > 50 && perPage < 75) << perPage << ": 150 lines must make two full pages and a part";
   EXPECT_TRUE(daemon.waitIdle("textq"));
   std::string log = daemon.pageLog();
   size_t jobs = 0;
@@ -74,12 +59,7 @@ TEST(TextFiles, PrintingSendsAPageWheneverOneHasGathered) {
   std::vector<vtest::Image> pages;
   ASSERT_TRUE(vtest::gsRenderPages(queueFile, &pages, &why)) << why;  // the last job: the part page
   ASSERT_EQ(pages.size(), 1u);
-  int inkedRows = 0;
-  for (int y = 0; y < pages[0].height; ++y)
-    for (int x = 0; x < pages[0].width; ++x)
-      if (pages[0].at(x, y) != 0xFFFFFF) {
-        ++inkedRows;
-        break;
-      }
-  EXPECT_GT(inkedRows, 100);
+  size_t ink = 0;
+  for (uint32_t p : pages[0].rgb) ink += p != 0xFFFFFF;
+  EXPECT_GT(ink, 1000u);
 }
