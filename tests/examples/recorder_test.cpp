@@ -31,8 +31,7 @@ TEST(RecorderExample, ThreePagesSavedAndTheTracesRunOnAcrossThem) {
   vtest::Image pages[3];
   for (int k = 0; k < 3; ++k) {
     std::string f = dir + "/" + std::to_string(k);
-    ASSERT_EQ(vtest::run(decoder + " " + f + " > " + f + ".ppm").status, 0) << "page " << k;
-    ASSERT_TRUE(vtest::readPPM(f + ".ppm", &pages[k]));
+    ASSERT_TRUE(vtest::run(decoder + " " + f + " > " + f + ".ppm").status == 0 && vtest::readPPM(f + ".ppm", &pages[k]));
     // Steps of 2 pixels from column 10: to the right edge, then half-way on the last page.
     for (int col : {10, k < 2 ? 639 : 324}) EXPECT_EQ(traceRows(pages[k], col).size(), 4u) << k << " " << col;
   }
