@@ -49,14 +49,9 @@ TEST(TextFiles, PrintingSendsAPageWheneverOneHasGathered) {
   ASSERT_TRUE(daemon.addQueue("textq", &queueFile, &why, true)) << why;
   vtest::RunResult r = runCase(dir, daemon.env() + " TEXT_CASE=print", "press \"OK\"\npress \"Print\"\n");
   ASSERT_EQ(r.status, 0) << r.err;
-  int perPage = 0;
-  ASSERT_EQ(std::sscanf(r.err.c_str(), "lines per page %d", &perPage), 1) << r.err;
-  ASSERT_TRUE(perPage > 50 && perPage < 75) << perPage << ": 150 lines must make two full pages and a part";
   EXPECT_TRUE(daemon.waitIdle("textq"));
-  std::string log = daemon.pageLog();
-  size_t jobs = 0;
-  for (size_t p = log.find("textq"); p != std::string::npos; p = log.find("textq", p + 1)) ++jobs;
-  EXPECT_EQ(jobs, 3u) << log;
+  std::string log = daemon.pageLog();  // a line per job: two full pages as the lines came, the rest at the end
+  EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 3) << log;
   std::vector<vtest::Image> pages;  // the last job: the part page, with text on it
   ASSERT_TRUE(vtest::gsRenderPages(queueFile, &pages, &why) && pages.size() == 1) << why;
   EXPECT_GT(std::count_if(pages[0].rgb.begin(), pages[0].rgb.end(), [](uint32_t p) { return p != 0xFFFFFF; }), 1000);
