@@ -16,11 +16,6 @@ using Panels = plottest::PlotTest;
 
 TEST_F(Panels, PageTurnsAndGaps) {
   usePlain(500, 200);
-  s_n = 0;
-  SetPlot4I(0, 0, 0, 0);
-  SetPlot4O(0, 0, 0, 0, 0);
-  SetPlot4W(1, 100, 100, 100, 100);
-  SetPlot4B(0, 0, 0, 0, 0);
   PlotPageOutputs saved = s_plotPageOutputs;
   s_plotPageOutputs = {[] { g_log += "end-print "; }, nullptr, [] { g_log += "save "; }, [] { g_log += "begin-print "; }};
   s_p.printing = s_p.saving = 1;
