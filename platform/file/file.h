@@ -37,6 +37,8 @@ struct FInfo {
   int16_t fdFldr;
 };
 
+enum : int8_t { fsCurPerm = 0, fsRdPerm = 1, fsWrPerm = 2, fsRdWrPerm = 3 };
+enum : short { fsAtMark = 0, fsFromStart = 1, fsFromLEOF = 2, fsFromMark = 3 };
 enum : short { smSystemScript = -1 };
 enum : short { kVokVolume = -1 };  // the one volume: the whole file tree
 
@@ -55,6 +57,13 @@ OSStatus FSRefMakePath(const FSRef* ref, uint8_t* path, uint32_t maxPathSize);
 OSErr FSpCreate(const FSSpec* spec, OSType creator, OSType fileType, short scriptTag);
 OSErr FSpDelete(const FSSpec* spec);  // fnfErr when there is no such file
 OSErr FSpGetFInfo(const FSSpec* spec, FInfo* info);
+
+// Reading data forks (text files read back). Reference numbers are
+// positive; unknown ones give rfNumErr.
+OSErr FSpOpenDF(const FSSpec* spec, int8_t permission, short* refNum);
+OSErr FSRead(short refNum, long* count, void* buffer);       // eofErr when fewer bytes came
+OSErr SetFPos(short refNum, short posMode, long posOffset);  // eofErr past the end (pinned there)
+OSErr FSClose(short refNum);
 
 // ---- our own helpers --------------------------------------------------------
 // Spec <-> path. Relative paths are taken against the working directory.

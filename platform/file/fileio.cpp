@@ -1,5 +1,6 @@
 // File Manager calls over POSIX: typed creation (type/creator in user
-// extended attributes, best effort), deletion and Finder info.
+// extended attributes, best effort), deletion, Finder info, and reading
+// data forks through a table of reference numbers.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
@@ -8,12 +9,28 @@
 #include <cctype>
 #include <cerrno>
 #include <cstring>
+#include <map>
 
 #include "platform/file/file.h"
 #include "platform/file/file_internal.h"
 
 namespace {
 std::string g_errorText;
+
+struct OpenFile {
+  int fd;
+  std::string path;
+};
+std::map<short, OpenFile>& openFiles() {
+  static std::map<short, OpenFile> files;
+  return files;
+}
+short g_nextRef = 1;
+
+OpenFile* lookup(short ref) {
+  auto it = openFiles().find(ref);
+  return it == openFiles().end() ? nullptr : &it->second;
+}
 
 bool specPath(const FSSpec* spec, std::string* path) {
   if (VokSpecToPath(spec, path)) return true;
@@ -127,3 +144,82 @@ OSErr FSpGetFInfo(const FSSpec* spec, FInfo* info) {
   VokGetFileTypes(path, &info->fdType, &info->fdCreator);
   return noErr;
 }
+
+OSErr FSpOpenDF(const FSSpec* spec, int8_t permission, short* refNum) {
+  std::string path;
+  if (!refNum) return paramErr;
+  *refNum = 0;
+  if (!specPath(spec, &path)) return bdNamErr;
+  int flags = permission == fsRdPerm ? O_RDONLY : permission == fsWrPerm ? O_WRONLY : O_RDWR;
+  int fd = ::open(path.c_str(), flags | O_CLOEXEC);
+  if (fd < 0 && permission == fsCurPerm && (errno == EACCES || errno == EROFS))
+    fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return vokfile::fail("cannot open", path, errno);
+  struct stat st;
+  if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+    ::close(fd);
+    return vokfile::fail("cannot open", path, EISDIR);
+  }
+  if (openFiles().size() >= 30000) {
+    ::close(fd);
+    return vokfile::fail("cannot open", path, EMFILE);
+  }
+  while (lookup(g_nextRef) || g_nextRef <= 0) g_nextRef = short(g_nextRef <= 0 ? 1 : g_nextRef + 1);
+  short ref = g_nextRef++;
+  openFiles()[ref] = OpenFile{fd, path};
+  *refNum = ref;
+  return noErr;
+}
+
+OSErr FSRead(short refNum, long* count, void* buffer) {
+  OpenFile* f = lookup(refNum);
+  if (!f) return rfNumErr;
+  if (!count || *count < 0 || (!buffer && *count > 0)) return paramErr;
+  long want = *count, got = 0;
+  while (got < want) {
+    ssize_t n = ::read(f->fd, static_cast<char*>(buffer) + got, size_t(want - got));
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      *count = got;
+      return vokfile::fail("cannot read", f->path, errno);
+    }
+    if (n == 0) break;
+    got += n;
+  }
+  *count = got;
+  return got < want ? eofErr : noErr;
+}
+
+OSErr SetFPos(short refNum, short posMode, long posOffset) {
+  OpenFile* f = lookup(refNum);
+  if (!f) return rfNumErr;
+  struct stat st;
+  if (::fstat(f->fd, &st) != 0) return vokfile::fail("cannot position in", f->path, errno);
+  long here = long(::lseek(f->fd, 0, SEEK_CUR));
+  long target;
+  switch (posMode) {
+    case fsAtMark: return noErr;
+    case fsFromStart: target = posOffset; break;
+    case fsFromLEOF: target = long(st.st_size) + posOffset; break;
+    case fsFromMark: target = here + posOffset; break;
+    default: return paramErr;
+  }
+  if (target < 0) return posErr;
+  OSErr err = noErr;
+  if (target > long(st.st_size)) {
+    target = long(st.st_size);
+    err = eofErr;
+  }
+  if (::lseek(f->fd, off_t(target), SEEK_SET) < 0) return vokfile::fail("cannot position in", f->path, errno);
+  return err;
+}
+
+OSErr FSClose(short refNum) {
+  OpenFile* f = lookup(refNum);
+  if (!f) return rfNumErr;
+  OSErr err = noErr;
+  if (::close(f->fd) != 0) err = vokfile::fail("cannot close", f->path, errno);
+  openFiles().erase(refNum);
+  return err;
+}
+

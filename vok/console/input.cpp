@@ -19,6 +19,7 @@ char* startOfInput = nullptr;
 
 namespace {
 char g_line[kConsoleLineMax + 2];  // the line, its CR and the NUL
+bool g_cutTold = false;            // a cut line was reported and no line has ended since
 
 bool isArrow(char c) { return c >= char(kLeftArrowCharCode) && c <= char(kDownArrowCharCode); }
 
@@ -54,6 +55,41 @@ void typeKey(char c) {
   TEKey(c, s_inputH);
 }
 
+// A line of the file being read: its bytes up to a CR (the end of the file
+// stands for one) or the cap, put into both windows at once. They are data,
+// not keys: a line feed or backspace byte stays in the line, and one insert
+// per line keeps a long file from costing a text layout per character.
+void fileLine() {
+  CheckPause();  // a long file stays interruptible
+  long n = 0;
+  while (n < kConsoleLineMax) {
+    char c;
+    if (!ReadTextP(&c)) {
+      c = '\r';
+      textFileEnd = 1;
+    }
+    if (c == char(kEnterCharCode)) c = '\r';
+    g_line[n++] = s_inputChar = c;
+    if (c == '\r') break;
+  }
+  TEInsert(g_line, n, s_inputH);
+  if (echoInputFlag) {
+    long end = (**s_textH).teLength;
+    TESetSelect(end, end, s_textH);
+    TEInsert(g_line, n, s_textH);
+  }
+}
+
+// A line longer than the cap is handed out in pieces: the rest stays for the
+// next read. Said once per run of cut pieces, so a file without line ends
+// gives one message, not one per piece.
+void tellCut(bool cut) {
+  if (cut && !g_cutTold)
+    s_printf("\rNote: an input line is longer than %d characters; the rest is read as the next line\n",
+             int(kConsoleLineMax));
+  g_cutTold = cut;
+}
+
 // Without an input window (MinimumStart) the line comes from standard input.
 const char* readStdinLine() {
   if (!std::fgets(g_line, kConsoleLineMax + 1, stdin)) g_line[0] = 0;
@@ -68,16 +104,8 @@ const char* s_ReadConsoleLine() {
   TESetText("", 0, s_inputH);
   TEActivate(s_inputH);
   TEActivate(s_textH);
-  for (int taken = 0; taken < kConsoleLineMax;) {
-    char c;
-    if (s_textReadFlag) {
-      if (!ReadTextP(&c)) {
-        c = '\r';
-        textFileEnd = 1;
-      }
-    } else {
-      c = nextKey();
-    }
+  for (int taken = 0; !s_textReadFlag && taken < kConsoleLineMax;) {
+    char c = nextKey();
     if (c == char(kEnterCharCode)) c = '\r';
     s_inputChar = c;
     if (isArrow(c)) {
@@ -88,6 +116,7 @@ const char* s_ReadConsoleLine() {
     ++taken;
     if (c == '\r') break;
   }
+  if (s_textReadFlag) fileLine();
   long end = (**s_textH).teLength;
   TESetSelect(end, end, s_textH);
   TESelView(s_textH);
@@ -101,6 +130,7 @@ const char* s_ReadConsoleLine() {
     if (s_textSaveFlag) SaveTextP(g_line);
     if (s_textPrintFlag) PrintTextP(g_line);
   }
+  tellCut(n > 0 && g_line[n - 1] != '\r');
   s_TextKeepBudget();
   return g_line;
 }

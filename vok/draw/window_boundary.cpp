@@ -58,6 +58,9 @@ void moveBoundary(short x) {
     (**s_textH).viewRect.right += d;
     TECalText(s_textH);
   }
+  // Only a program that asked for remembered windows stores them: without the
+  // flag nothing reads them back at start-up, so a store would only clutter
+  // the user's preferences folder.
   if (s_windowResFlag) {
     s_WriteWindowBounds(kTextBoundsID, s_textBounds, "VOK Text Bounds");
     s_WriteWindowBounds(kDrawingBoundsID, s_windowBounds, "VOK Window Bounds");

@@ -32,7 +32,7 @@ bool PrintPict(PicHandle pict, int mode) {
     return false;
   }
   PageSetUp(mode, s_print.session, &s_print.pageFormat);
-  bool result = s_PreparePrintSettings(s_print.session, &s_print.printSettings, mode == kPageSetUpAsk);
+  bool result = s_PreparePrintSettings(s_print.session, s_print.pageFormat, &s_print.printSettings, mode == kPageSetUpAsk);
   if (result) DoPrintJob(picturePage, pict, 0);
   s_ReleasePrintJob();
   return result;

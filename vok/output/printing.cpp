@@ -72,14 +72,14 @@ void PageSetUp(int mode, PMPrintSession session, PMPageFormat* pageFormat) {
   if (s_print.flatPageFormat) HPurge(s_print.flatPageFormat);
 }
 
-bool s_PreparePrintSettings(PMPrintSession session, PMPrintSettings* settings, bool ask) {
+bool s_PreparePrintSettings(PMPrintSession session, PMPageFormat format, PMPrintSettings* settings, bool ask) {
   SavedPort saved;
   s_SetGWorld(s_displayWindow, nullptr);
   if (PMCreatePrintSettings(settings) != kPMNoError) return false;
   if (PMSessionDefaultPrintSettings(session, *settings) != kPMNoError) return false;
   if (!ask) return true;
   Boolean accepted = false;
-  return PMSessionPrintDialog(session, *settings, s_print.pageFormat, &accepted) == kPMNoError && accepted;
+  return PMSessionPrintDialog(session, *settings, format, &accepted) == kPMNoError && accepted;
 }
 
 void s_ReleasePrintJob() {
@@ -128,7 +128,7 @@ void BeginBitMapPrinting() {
   s_ReleasePrintJob();  // a Begin without its End leaves nothing behind
   if (PMCreateSession(&s_print.session) != kPMNoError) return;
   PageSetUp(kPageSetUpAsk, s_print.session, &s_print.pageFormat);
-  s_print.bitMapAccepted = s_PreparePrintSettings(s_print.session, &s_print.printSettings, true);
+  s_print.bitMapAccepted = s_PreparePrintSettings(s_print.session, s_print.pageFormat, &s_print.printSettings, true);
 }
 
 // A fresh session with default settings and the previous page format, so
@@ -140,7 +140,8 @@ void BeginBitMapPrintingSamePageSetUp() {
     s_print.bitMapAccepted = false;
   } else {
     PageSetUp(kPageSetUpSame, s_print.session, &s_print.pageFormat);
-    if (!s_PreparePrintSettings(s_print.session, &s_print.printSettings, false)) s_print.bitMapAccepted = false;
+    if (!s_PreparePrintSettings(s_print.session, s_print.pageFormat, &s_print.printSettings, false))
+      s_print.bitMapAccepted = false;
   }
   CheckPause();
 }

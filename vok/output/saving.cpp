@@ -19,7 +19,8 @@
 #include "vok/output/saving_internal.h"
 #include "vok/params/pd_procs.h"
 
-SaveState s_save = {0, nullptr, 0, FourCC('B', 'O', 'B', 'O'), {}, false, FourCC('B', 'O', 'B', 'O'), 0};
+SaveState s_save = {0,  nullptr, 0,  FourCC('B', 'O', 'B', 'O'), {}, false, FourCC('B', 'O', 'B', 'O'), 0,
+                     {}, false,   -1, FourCC('N', 'I', 'S', 'I'), -1};
 
 namespace {
 constexpr OSType kPictType = FourCC('P', 'I', 'C', 'T');
@@ -31,14 +32,18 @@ CGrafPtr s_SavedDrawingPort() { return s_drawingPort ? s_drawingPort : GetQDPort
 bool s_SaveFileWhole(const char* who, const FSSpec* spec, const void* data, size_t size, OSType type,
                      OSType creator) {
   if (FSpWriteFileAtomic(spec, data, size, type, creator) == noErr) return true;
-  std::string message = std::string("Error in ") + who + ": " + VokFileErrorText() + "\n";
+  s_TellFileError(who, VokFileErrorText());
+  return false;
+}
+
+void s_TellFileError(const char* who, const std::string& why) {
+  std::string message = std::string("Error in ") + who + ": " + why + "\n";
   if (s_ss.started) {
     s_printf("%s", message.c_str());
     AlertMessage(message.c_str(), 2);
   } else {
     std::fputs(message.c_str(), stderr);
   }
-  return false;
 }
 
 void SetDrawingCreator(OSType creator) { s_save.drawingCreator = creator; }

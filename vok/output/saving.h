@@ -17,6 +17,11 @@ struct SaveState {
   Boolean bitMapGood;      // the user chose a bitmap file
   OSType bitMapCreator;    // creator of MacPaint files
   int32_t usePresetSpec;   // SavePict writes to bitMapSpec instead of asking
+  FSSpec textSpec;         // text saving and reading: the file begun last
+  Boolean textGood;        // the user chose textSpec
+  short textWriteRef;      // the text file being saved, or -1
+  OSType textCreator;      // creator of saved text files
+  short textReadRef;       // the text file being read, or -1
 };
 extern SaveState s_save;
 
