@@ -28,24 +28,11 @@ struct FSRef {
   uint8_t hidden[1032];
 };
 
-// Finder information: only type and creator carry meaning here.
-struct FInfo {
-  OSType fdType;
-  OSType fdCreator;
-  uint16_t fdFlags;
-  Point fdLocation;
-  int16_t fdFldr;
-};
-
 enum : int8_t { fsCurPerm = 0, fsRdPerm = 1, fsWrPerm = 2, fsRdWrPerm = 3 };
 enum : short { fsAtMark = 0, fsFromStart = 1, fsFromLEOF = 2, fsFromMark = 3 };
 enum : short { smSystemScript = -1 };
 enum : short { kVokVolume = -1 };  // the one volume: the whole file tree
 
-// Spec for `name` in folder dirID. A name starting with '/' is a full path,
-// any other name is taken relative to the folder. Fills the FSSpec and returns
-// fnfErr when the file does not exist (yet), bdNamErr for an unusable name.
-OSErr FSMakeFSSpec(short vRefNum, long dirID, ConstStr255Param name, FSSpec* spec);
 // FSRef of an existing file (fnfErr otherwise; the ref is filled anyway so
 // that a path can still be made for a file about to be created).
 OSErr FSpMakeFSRef(const FSSpec* spec, FSRef* ref);
@@ -56,7 +43,6 @@ OSStatus FSRefMakePath(const FSRef* ref, uint8_t* path, uint32_t maxPathSize);
 // user.vok.type / user.vok.creator where the file system allows.
 OSErr FSpCreate(const FSSpec* spec, OSType creator, OSType fileType, short scriptTag);
 OSErr FSpDelete(const FSSpec* spec);  // fnfErr when there is no such file
-OSErr FSpGetFInfo(const FSSpec* spec, FInfo* info);
 
 // Reading data forks (text files read back). Reference numbers are
 // positive; unknown ones give rfNumErr.

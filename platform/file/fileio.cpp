@@ -135,16 +135,6 @@ OSErr FSpDelete(const FSSpec* spec) {
   return noErr;
 }
 
-OSErr FSpGetFInfo(const FSSpec* spec, FInfo* info) {
-  std::string path;
-  if (!info || !specPath(spec, &path)) return bdNamErr;
-  struct stat st;
-  if (::stat(path.c_str(), &st) != 0) return vokfile::fail("cannot read", path, errno);
-  std::memset(info, 0, sizeof *info);
-  VokGetFileTypes(path, &info->fdType, &info->fdCreator);
-  return noErr;
-}
-
 OSErr FSpOpenDF(const FSSpec* spec, int8_t permission, short* refNum) {
   std::string path;
   if (!refNum) return paramErr;

@@ -162,25 +162,6 @@ bool VokSpecWithName(const FSSpec* spec, const std::string& name, FSSpec* out) {
   return true;
 }
 
-OSErr FSMakeFSSpec(short vRefNum, long dirID, ConstStr255Param name, FSSpec* spec) {
-  (void)vRefNum;
-  if (!spec) return paramErr;
-  std::string n = name ? std::string(reinterpret_cast<const char*>(name + 1), name[0]) : std::string();
-  std::string path;
-  if (!n.empty() && n[0] == '/') {
-    path = n;
-  } else {
-    const std::string* folder = folderPath(int32_t(dirID));
-    if (!folder) path = n.empty() ? currentDir() : currentDir() + "/" + n;
-    else path = n.empty() ? *folder : *folder + "/" + n;
-  }
-  if (!VokPathToSpec(path, spec)) return bdNamErr;
-  std::string full;
-  struct stat st;
-  if (!VokSpecToPath(spec, &full) || ::stat(full.c_str(), &st) != 0) return fnfErr;
-  return noErr;
-}
-
 // FSRef: the full path, NUL-terminated, behind a marker.
 namespace {
 constexpr uint32_t kRefMagic = 0x564F4B52;  // "VOKR"

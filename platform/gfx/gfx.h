@@ -127,10 +127,7 @@ void XorRgn(RgnHandle a, RgnHandle b, RgnHandle dst);
 Boolean EmptyRgn(RgnHandle rgn);
 Boolean EqualRgn(RgnHandle a, RgnHandle b);
 Boolean PtInRgn(Point p, RgnHandle rgn);
-Boolean RectInRgn(const Rect* r, RgnHandle rgn);
 Rect* GetRegionBounds(RgnHandle rgn, Rect* bounds);
-// Calls fn for every rectangle of the region, bands top to bottom, left to right.
-void RgnForEachRect(RgnHandle rgn, void (*fn)(const Rect* r, void* ctx), void* ctx);
 int RgnRectCount(RgnHandle rgn);
 
 // ---- pixel maps and ports --------------------------------------------------

@@ -1,4 +1,4 @@
-// PNG writing and reading over libpng's simplified interface. The writer
+// PNG writing over libpng's simplified interface. The writer
 // fills a temporary file next to the target and renames it into place, so a
 // failure (full disk, bad folder) never leaves a partial PNG.
 #include "platform/gfx/png.h"
@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 namespace {
 void fail(std::string* error, const std::string& why) {
@@ -80,28 +81,4 @@ bool VokWritePNG(const PixMap* pm, const char* path, std::string* error) {
 
 bool VokWritePortPNG(GrafPort* port, const char* path, std::string* error) {
   return VokWritePNG(port ? &port->portPixMap : nullptr, path, error);
-}
-
-bool VokReadPNG(const char* path, std::vector<uint32_t>* pixels, int* width, int* height, std::string* error) {
-  if (!path || !pixels || !width || !height) return false;
-  png_image image;
-  std::memset(&image, 0, sizeof image);
-  image.version = PNG_IMAGE_VERSION;
-  if (!png_image_begin_read_from_file(&image, path)) {
-    fail(error, std::string("cannot read PNG ") + path + ": " + image.message);
-    return false;
-  }
-  image.format = PNG_FORMAT_RGB;
-  std::vector<uint8_t> rgb(PNG_IMAGE_SIZE(image));
-  if (!png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr)) {
-    fail(error, std::string("cannot read PNG ") + path + ": " + image.message);
-    png_image_free(&image);
-    return false;
-  }
-  *width = int(image.width);
-  *height = int(image.height);
-  pixels->resize(size_t(image.width) * image.height);
-  for (size_t i = 0; i < pixels->size(); ++i)
-    (*pixels)[i] = 0xFF000000u | uint32_t(rgb[3 * i]) << 16 | uint32_t(rgb[3 * i + 1]) << 8 | rgb[3 * i + 2];
-  return true;
 }

@@ -1,10 +1,8 @@
 // PNG files of rasters: export of any port or pixel map (tests, screen
-// snapshots, the demo's test card) and a reader for tests. Writing goes to a
-// temporary file in the same folder, renamed into place only when complete.
+// snapshots, the demo's test card). Writing goes to a temporary file in the
+// same folder, renamed into place only when complete.
 #pragma once
-#include <cstdint>
 #include <string>
-#include <vector>
 
 #include "platform/gfx/gfx.h"
 
@@ -12,6 +10,3 @@
 // false, leaves no file behind and, if error is given, says why.
 bool VokWritePNG(const PixMap* pm, const char* path, std::string* error);
 bool VokWritePortPNG(GrafPort* port, const char* path, std::string* error);
-
-// Reads a PNG (any colour type) into 0xFFRRGGBB pixels, row by row.
-bool VokReadPNG(const char* path, std::vector<uint32_t>* pixels, int* width, int* height, std::string* error);

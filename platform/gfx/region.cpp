@@ -75,14 +75,6 @@ Boolean PtInRgn(Point p, RgnHandle rgn) {
   return false;
 }
 
-Boolean RectInRgn(const Rect* r, RgnHandle rgn) {
-  if (!r || !rgn) return false;
-  OpaqueRgn box, common;
-  rgnSetRect(&box, r->left, r->top, r->right, r->bottom);
-  rgnCombine(box, *rgn, &common, kOpSect);
-  return !common.bands.empty();
-}
-
 Rect* GetRegionBounds(RgnHandle rgn, Rect* bounds) {
   if (!bounds) return bounds;
   if (!rgn) {
@@ -91,16 +83,6 @@ Rect* GetRegionBounds(RgnHandle rgn, Rect* bounds) {
     *bounds = Rect{short(rgn->top), short(rgn->left), short(rgn->bottom), short(rgn->right)};
   }
   return bounds;
-}
-
-void RgnForEachRect(RgnHandle rgn, void (*fn)(const Rect* r, void* ctx), void* ctx) {
-  if (!rgn || !fn) return;
-  for (const auto& b : rgn->bands) {
-    for (uint32_t i = 0; i < b.count; ++i) {
-      Rect r{short(b.top), short(rgn->xs[b.first + 2 * i]), short(b.bottom), short(rgn->xs[b.first + 2 * i + 1])};
-      fn(&r, ctx);
-    }
-  }
 }
 
 int RgnRectCount(RgnHandle rgn) {

@@ -79,8 +79,6 @@ OSStatus PMSessionDefaultPrintSettings(PMPrintSession session, PMPrintSettings s
 // shows an alert saying so and reports kPMNoDestination (not accepted).
 OSStatus PMSessionPrintDialog(PMPrintSession session, PMPrintSettings settings, PMPageFormat format,
                               Boolean* accepted);
-OSStatus PMGetCopies(PMPrintSettings settings, uint32_t* copies);
-OSStatus PMSetCopies(PMPrintSettings settings, uint32_t copies, Boolean lock);
 
 // ---- documents and pages ----------------------------------------------------
 // Begins a document for the settings' destination (the default one when

@@ -66,20 +66,6 @@ OSStatus PMSessionDefaultPrintSettings(PMPrintSession session, PMPrintSettings s
   return kPMNoError;
 }
 
-OSStatus PMGetCopies(PMPrintSettings settings, uint32_t* copies) {
-  OpaquePMPrintSettings* p = settingsOf(settings);
-  if (!p || !copies) return kPMInvalidParameter;
-  *copies = p->copies;
-  return kPMNoError;
-}
-
-OSStatus PMSetCopies(PMPrintSettings settings, uint32_t copies, Boolean) {
-  OpaquePMPrintSettings* p = settingsOf(settings);
-  if (!p || copies < 1 || copies > vokprint::kMaxCopies) return kPMInvalidParameter;
-  p->copies = copies;
-  return kPMNoError;
-}
-
 // ---- documents and pages --------------------------------------------------------
 OSStatus PMSessionBeginDocument(PMPrintSession session, PMPrintSettings settings, PMPageFormat format) {
   OpaquePMPrintSession* s = sessionOf(session);

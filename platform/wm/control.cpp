@@ -50,14 +50,6 @@ void SetControlValue(ControlRef c, short value) {
   redraw(c);
 }
 
-void SetControlMaximum(ControlRef c, short max) {
-  if (!dlg::isControl(reinterpret_cast<Handle>(c))) return;
-  c->max = max;
-  c->min = std::min(c->min, max);
-  c->value = std::clamp(c->value, c->min, c->max);
-  redraw(c);
-}
-
 void HiliteControl(ControlRef c, short part) {
   if (!dlg::isControl(reinterpret_cast<Handle>(c)) || c->hilite == part) return;
   c->hilite = part;

@@ -52,7 +52,6 @@ ControlRef NewControl(WindowRef owner, const Rect* bounds, ConstStr255Param titl
 void DisposeControl(ControlRef c);
 short GetControlValue(ControlRef c);
 void SetControlValue(ControlRef c, short value);  // clamped to [min, max]
-void SetControlMaximum(ControlRef c, short max);
 // 0 active, 1..253 highlighted as pressed, 255 inactive (dimmed, not clickable).
 void HiliteControl(ControlRef c, short part);
 

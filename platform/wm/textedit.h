@@ -59,7 +59,6 @@ void TEIdle(TEHandle te);  // blinks the caret
 void TEUpdate(const Rect* rUpdate, TEHandle te);
 // Scrolls the text by dh, dv pixels (positive moves the text right/down).
 void TEScroll(short dh, short dv, TEHandle te);
-void TEPinScroll(short dh, short dv, TEHandle te);  // as TEScroll, but never past the text
 void TEAutoView(Boolean fAuto, TEHandle te);
 void TESelView(TEHandle te);  // scrolls so the insertion point is in view (when autoView is on)
 void TECalText(TEHandle te);  // re-lays out after destRect or the font changed

@@ -98,19 +98,6 @@ void TEScroll(short dh, short dv, TEHandle h) {
   te::redraw(h);
 }
 
-void TEPinScroll(short dh, short dv, TEHandle h) {
-  if (!h) return;
-  TERec& r = **h;
-  int textHeight = (te::lastCaretLine(h) + 1) * r.lineHeight;
-  int viewHeight = r.viewRect.bottom - r.viewRect.top;
-  // Never above the top, never further down than the last line at the bottom.
-  int top = r.destRect.top + dv;
-  int lowest = r.viewRect.top - std::max(0, textHeight - viewHeight);
-  top = std::clamp(top, lowest, int(r.viewRect.top));
-  int left = std::min<int>(r.destRect.left + dh, r.viewRect.left);
-  TEScroll(short(left - r.destRect.left), short(top - r.destRect.top), h);
-}
-
 void TEAutoView(Boolean fAuto, TEHandle h) {
   if (h) (**h).autoView = fAuto ? 1 : 0;
 }

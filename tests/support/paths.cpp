@@ -15,12 +15,6 @@
 namespace vtest {
 std::string sourceDir() { return VOK_SOURCE_DIR; }
 std::string binaryDir() { return VOK_BINARY_DIR; }
-std::string sharedDir() {
-  std::filesystem::path p = VOK_SHARED_DIR;
-  std::error_code ec;
-  auto canon = std::filesystem::canonical(p, ec);
-  return ec ? p.string() : canon.string();
-}
 
 // Each test process gets its own folders: ctest runs test cases of one
 // fixture in parallel processes, which must not wipe each other's files.

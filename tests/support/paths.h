@@ -3,10 +3,9 @@
 #include <string>
 
 namespace vtest {
-// Root of the source tree, of the build tree, and the shared/ folder beside the repository.
+// Root of the source tree and of the build tree.
 std::string sourceDir();
 std::string binaryDir();
-std::string sharedDir();
 // A fresh empty folder under the build tree, private to this test process;
 // removed and recreated on each call.
 std::string scratchDir(const std::string& name);

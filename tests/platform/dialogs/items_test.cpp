@@ -1,5 +1,5 @@
-// Dialog items and controls without a modal loop: text handles, clamped
-// control values and the alert's ^0 text. (The template is laid out as the
+// Dialog items without a modal loop: text handles, the selected field's
+// drawing and the alert's ^0 text. (The template is laid out as the
 // Parameters dialog tests see it.)
 #include <gtest/gtest.h>
 
@@ -14,15 +14,21 @@ std::string title(DialogRef d, short item) {
   EXPECT_TRUE(VokDialogItemText(d, item, &t));
   return t;
 }
+
+// Item 5 of the Parameters dialog made an edit field; its handle and box.
+Handle editField(DialogRef d, Rect* box) {
+  short kind;
+  Handle h;
+  GetDialogItem(d, 5, &kind, &h, box);
+  SetDialogItem(d, 5, editText | itemDisable, h, box);
+  return h;
+}
 }  // namespace
 
 TEST(DialogItems, TextsAreLengthPrefixedAndBounded) {
   DialogRef d = GetNewDialog(kVokParamsDialogID, nullptr, kFirstWindowOfClass);
-  short kind;
-  Handle h;
   Rect r;
-  GetDialogItem(d, 5, &kind, &h, &r);
-  SetDialogItem(d, 5, editText | itemDisable, h, &r);
+  Handle h = editField(d, &r);
   Str255 in, out;
   CopyCToPascal("50% done", in);
   SetDialogItemText(h, in);
@@ -37,23 +43,6 @@ TEST(DialogItems, TextsAreLengthPrefixedAndBounded) {
   EXPECT_EQ(GetDialogKeyboardFocusItem(d), 5);
   SelectDialogItemText(d, 7, 0, 32767);  // static text: no effect
   EXPECT_EQ(GetDialogKeyboardFocusItem(d), 5);
-  DisposeDialog(d);
-}
-
-TEST(Controls, ValuesAreClampedToTheirRange) {
-  DialogRef d = GetNewDialog(kVokParamsDialogID, nullptr, kFirstWindowOfClass);
-  Rect r = {10, 10, 30, 30};
-  ControlRef c = NewControl(d, &r, reinterpret_cast<const unsigned char*>("\0"), true, 5, 0, 1, checkBoxProc, 1);
-  EXPECT_EQ(GetControlValue(c), 1);
-  SetControlValue(c, -3);
-  EXPECT_EQ(GetControlValue(c), 0);
-  SetControlMaximum(c, 10);
-  SetControlValue(c, 7);
-  EXPECT_EQ(GetControlValue(c), 7);
-  SetControlMaximum(c, 4);
-  EXPECT_EQ(GetControlValue(c), 4);
-  DisposeControl(c);
-  EXPECT_EQ(GetControlValue(c), 0);  // a disposed control is no longer looked at
   DisposeDialog(d);
 }
 
@@ -74,11 +63,8 @@ TEST(Alerts, TheTextShowsTheParameters) {
 // white fill once left the pen white for the text).
 TEST(DialogItems, SelectedFieldTextStaysReadable) {
   DialogRef d = GetNewDialog(kVokParamsDialogID, nullptr, kFirstWindowOfClass);
-  short kind;
-  Handle h;
   Rect box;
-  GetDialogItem(d, 5, &kind, &h, &box);
-  SetDialogItem(d, 5, editText | itemDisable, h, &box);
+  Handle h = editField(d, &box);
   Str255 text;
   CopyCToPascal("WWWWWW", text);
   SetDialogItemText(h, text);

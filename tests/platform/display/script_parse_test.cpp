@@ -46,13 +46,6 @@ TEST(ScriptSyntax, WordsStringsIndexesAndItems) {
   EXPECT_EQ(l.args[1].text, "shift");
 }
 
-TEST(ScriptSyntax, BlankAndCommentLinesHaveNoCommand) {
-  EXPECT_EQ(parse("").command, "");
-  EXPECT_EQ(parse("   \t  \r").command, "");
-  EXPECT_EQ(parse("# click 1 2").command, "");
-  EXPECT_EQ(parse("#1 is not a command either").command, "");
-}
-
 TEST(ScriptSyntax, MistakesAreSaidPlainly) {
   EXPECT_NE(errorOf("key \"abc").find("closing quote"), std::string::npos);
   EXPECT_NE(errorOf("key \"a\\nb\"").find("backslash"), std::string::npos);

@@ -75,33 +75,6 @@ TEST_F(AppleEvents, OpenDocumentsCarriesTheFilesAsAbsolutePaths) {
   EXPECT_EQ(AEProcessAppleEvent(&ev), errAEEventNotHandled);
 }
 
-TEST_F(AppleEvents, ListsAppendReplaceCopyAndTruncate) {
-  AEDescList list;
-  ASSERT_EQ(AECreateList(nullptr, 0, false, &list), noErr);
-  long n = -1;
-  EXPECT_EQ(AECountItems(&list, &n), noErr);
-  EXPECT_EQ(n, 0);
-  EXPECT_EQ(AEPutPtr(&list, 0, typeChar, "alpha", 5), noErr);
-  EXPECT_EQ(AEPutPtr(&list, 2, typeChar, "beta", 4), noErr);
-  EXPECT_EQ(AEPutPtr(&list, 1, typeChar, "gamma!", 6), noErr);
-  EXPECT_EQ(AEPutPtr(&list, 9, typeChar, "x", 1), errAEIllegalIndex);
-  AEDesc copy;
-  ASSERT_EQ(AEDuplicateDesc(&list, &copy), noErr);
-  AEDisposeDesc(&list);
-  EXPECT_EQ(list.dataHandle, nullptr);
-  EXPECT_EQ(AECountItems(&copy, &n), noErr);
-  EXPECT_EQ(n, 2);
-  char buf[8] = {};
-  Size size = 0;
-  DescType type = 0;
-  EXPECT_EQ(AEGetNthPtr(&copy, 1, typeWildCard, nullptr, &type, buf, 3, &size), noErr);
-  EXPECT_EQ(std::string(buf, 3), "gam");  // cut at the buffer, full size reported
-  EXPECT_EQ(size, 6);
-  EXPECT_EQ(type, typeChar);
-  EXPECT_EQ(AECountItems(&copy, nullptr), paramErr);
-  AEDisposeDesc(&copy);
-}
-
 // Sizes in a damaged block must be refused, never followed past its end.
 TEST_F(AppleEvents, CorruptDescriptorsAreRefused) {
   uint32_t bad[3] = {0, typeChar, 1000};
@@ -146,14 +119,4 @@ TEST_F(AppleEvents, AQuitIsDispatchedWhateverTheCallerDoes) {
   SystemTask();
   EXPECT_EQ(vtest::g_quits, 4);
   EXPECT_FALSE(EventAvail(highLevelEventMask, &ev));
-}
-
-TEST_F(AppleEvents, UnhandledEventsReportNotHandled) {
-  PostAppleEvent(kAEPrintDocuments, nullptr, 0);
-  EventRecord ev;
-  ASSERT_TRUE(GetNextEvent(highLevelEventMask, &ev));
-  EXPECT_EQ(AEProcessAppleEvent(&ev), errAEEventNotHandled);
-  EventRecord key = {};
-  key.what = keyDown;
-  EXPECT_EQ(AEProcessAppleEvent(&key), errAEEventNotHandled);
 }

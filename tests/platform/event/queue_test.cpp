@@ -30,30 +30,6 @@ TEST_F(EventQueue, KeepsOrderWithinAMaskAndLeavesOtherEventsQueued) {
   EXPECT_FALSE(GetNextEvent(everyEvent, &ev));
 }
 
-TEST_F(EventQueue, EventAvailPeeksAndAnEmptyMaskTakesNothing) {
-  PostInputEvent(key('x'));
-  EventRecord ev;
-  EXPECT_FALSE(GetNextEvent(0, &ev));
-  ASSERT_TRUE(EventAvail(keyDownMask, &ev));
-  ASSERT_TRUE(EventAvail(keyDownMask, &ev));
-  ASSERT_TRUE(GetNextEvent(keyDownMask, &ev));
-  EXPECT_EQ(ev.message & charCodeMask, uintptr_t('x'));
-  EXPECT_FALSE(EventAvail(everyEvent, &ev));
-}
-
-TEST_F(EventQueue, FlushStopsAtTheFirstEventOfTheStopMask) {
-  PostInputEvent(key('a'));
-  PostInputEvent(mouse(mouseDown, 1, 1));
-  PostInputEvent(key('b'));
-  FlushEvents(keyDownMask, mDownMask);
-  EventRecord ev;
-  ASSERT_TRUE(GetNextEvent(everyEvent, &ev));
-  EXPECT_EQ(ev.what, mouseDown);
-  ASSERT_TRUE(GetNextEvent(everyEvent, &ev));
-  EXPECT_EQ(ev.message & charCodeMask, uintptr_t('b'));
-  EXPECT_FALSE(GetNextEvent(everyEvent, &ev));
-}
-
 // Beyond 256 events the oldest input goes; a pending launch event must not.
 TEST_F(EventQueue, CapDropsTheOldestInputButKeepsHighLevelEvents) {
   PostAppleEvent(kAEOpenApplication, nullptr, 0);
@@ -101,17 +77,4 @@ TEST_F(EventQueue, WaitNextEventSleepsInTicksAndReturnsAsSoonAsAnEventIsThere) {
   EXPECT_TRUE(WaitNextEvent(everyEvent, &ev, 600, nullptr));
   ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
   EXPECT_LT(ms, 50.0);
-}
-
-TEST(Ticks, CountSixtyASecondAndNeverGoBack) {
-  uint32_t first = TickCount();
-  EXPECT_GE(first, 1u);
-  auto t0 = std::chrono::steady_clock::now();
-  uint32_t last = first;
-  while (std::chrono::steady_clock::now() - t0 < std::chrono::milliseconds(500)) {
-    uint32_t now = TickCount();
-    ASSERT_GE(now, last);
-    last = now;
-  }
-  EXPECT_NEAR(double(last - first), 30.0, 2.0);
 }

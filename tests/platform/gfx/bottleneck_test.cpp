@@ -1,12 +1,11 @@
 // The bottleneck table: empty slots are filled with the standard
-// procedures, guards keep empty shapes away, and open pictures, polygons and
-// regions receive what the standard procedures are given. (That recorders
-// see every primitive shows in the EPS, picture and redraw-buffer tests.)
+// procedures, guards keep empty shapes away, and open polygons collect what
+// the standard procedures are given. (That recorders see every primitive
+// shows in the EPS, picture and redraw-buffer tests.)
 #include <cstring>
 #include <string>
 
 #include "platform/font/font.h"
-#include "platform/gfx/picture.h"
 #include "tests/platform/gfx/canvas.h"
 
 using namespace gfxtest;
@@ -36,53 +35,6 @@ TEST(Bottlenecks, EmptySlotsGetTheStandardProceduresAndEmptyShapesNeverArrive) {
   PaintOval(&r);  // the standard oval procedure draws
   EXPECT_GT(c.count(kBlack), 20);
   SetPortGrafProcs(c.port(), nullptr);
-}
-
-namespace {
-struct LogRecorder : PictureRecorder {
-  std::vector<std::string> log;
-  void line(GrafPort*, Point f, Point t) override {
-    log.push_back("line " + std::to_string(f.h) + "," + std::to_string(f.v) + "-" + std::to_string(t.h) + "," + std::to_string(t.v));
-  }
-  void rect(GrafPort*, GrafVerb v, const Rect& r) override { log.push_back("rect " + std::to_string(v) + " " + r2s(&r)); }
-  void rRect(GrafPort*, GrafVerb v, const Rect&, short, short) override { log.push_back("rrect " + std::to_string(v)); }
-  void oval(GrafPort*, GrafVerb v, const Rect&) override { log.push_back("oval " + std::to_string(v)); }
-  void arc(GrafPort*, GrafVerb v, const Rect&, short, short) override { log.push_back("arc " + std::to_string(v)); }
-  void poly(GrafPort*, GrafVerb v, PolyHandle) override { log.push_back("poly " + std::to_string(v)); }
-  void rgn(GrafPort*, GrafVerb v, RgnHandle) override { log.push_back("rgn " + std::to_string(v)); }
-  void text(GrafPort*, short n, const void*, Point, Point) override { log.push_back("text " + std::to_string(n)); }
-  void bits(GrafPort*, const BitMap*, const Rect&, const Rect&, short m, RgnHandle) override {
-    log.push_back("bits " + std::to_string(m));
-  }
-  void comment(GrafPort*, short kind, short, Handle) override { log.push_back("comment " + std::to_string(kind)); }
-  void penChanged(GrafPort* p) override { log.push_back("pen " + std::to_string(p->pnSize.h)); }
-  void colorChanged(GrafPort*) override { log.push_back("color"); }
-  void textChanged(GrafPort* p) override { log.push_back("textstate " + std::to_string(p->txSize)); }
-  void clipChanged(GrafPort*) override { log.push_back("clip"); }
-};
-}  // namespace
-
-TEST(Bottlenecks, AnOpenPictureReceivesPrimitivesAndStateChangesWhileDrawingGoesOn) {
-  Canvas c(10, 10);
-  LogRecorder rec;
-  c.port()->picSave = &rec;
-  PenSize(2, 2);
-  ForeColor(redColor);
-  TextSize(9);
-  Rect r = rect(1, 1, 5, 5);
-  ClipRect(&(const Rect&)rect(0, 0, 10, 10));
-  MoveTo(0, 9);
-  LineTo(9, 9);
-  PaintRect(&r);
-  FrameOval(&r);
-  StdComment(100, 0, nullptr);
-  const BitMap* bits = GetPortBitMapForCopyBits(c.port());
-  CopyBits(bits, bits, &r, &r, srcCopy, nullptr);
-  c.port()->picSave = nullptr;
-  const std::vector<std::string> want = {"pen 2",   "color",    "textstate 9", "clip",        "line 0,9-9,9",
-                                         "rect 1 1,1,5,5", "oval 0", "comment 100", "bits 0"};
-  EXPECT_EQ(rec.log, want);
-  EXPECT_EQ(c.at(2, 2), 0xFFFF0000u);  // recorded and drawn
 }
 
 TEST(Bottlenecks, OpenPolygonsCollectLineEndsAsVertices) {

@@ -1,6 +1,5 @@
 // Test canvas: a small offscreen world made current for one test, with
-// pixel access and comparison against hand-drawn ASCII pictures. A mismatch
-// writes actual, expected and difference PNGs under build/scratch/ to look at.
+// pixel access and comparison against hand-drawn ASCII pictures.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -9,7 +8,6 @@
 #include <vector>
 
 #include "platform/gfx/gfx.h"
-#include "platform/gfx/png.h"
 #include "tests/support/paths.h"
 
 namespace gfxtest {
@@ -74,42 +72,10 @@ inline std::string cleanArt(const std::string& text) {
   return out;
 }
 
-inline void savePicture(const std::string& art, const std::string& path, const std::string* other = nullptr) {
-  std::vector<std::string> rows;
-  std::istringstream in(art);
-  for (std::string l; std::getline(in, l);) rows.push_back(l);
-  int h = int(rows.size()), w = h ? int(rows[0].size()) : 0;
-  if (!w) return;
-  std::vector<uint32_t> px(size_t(w) * h);
-  std::vector<std::string> orow;
-  if (other) {
-    std::istringstream o(*other);
-    for (std::string l; std::getline(o, l);) orow.push_back(l);
-  }
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) {
-      char c = x < int(rows[y].size()) ? rows[y][x] : '.';
-      uint32_t p = c == '#' ? kBlack : c == '.' ? kWhite : 0xFF808080u;
-      if (other) {
-        char d = y < int(orow.size()) && x < int(orow[y].size()) ? orow[y][x] : '?';
-        p = c == d ? kWhite : 0xFFFF0000u;
-      }
-      px[size_t(y) * w + x] = p;
-    }
-  PixMap pm{px.data(), w, Rect{0, 0, short(h), short(w)}, 32};
-  VokWritePNG(&pm, path.c_str(), nullptr);
-}
-
 inline ::testing::AssertionResult looksLike(const Canvas& c, const std::string& expected, const std::string& name) {
   std::string want = cleanArt(expected), got = c.art();
   if (want == got) return ::testing::AssertionSuccess();
-  std::string dir = vtest::scratchDir("gfx-" + name);
-  savePicture(got, dir + "/actual.png");
-  savePicture(want, dir + "/expected.png");
-  savePicture(got, dir + "/difference.png", &want);
-  return ::testing::AssertionFailure() << name << ": expected\n"
-                                       << want << "got\n"
-                                       << got << "(pictures in " << dir << ")";
+  return ::testing::AssertionFailure() << name << ": expected\n" << want << "got\n" << got;
 }
 
 inline Rect rect(int l, int t, int r, int b) { return Rect{short(t), short(l), short(b), short(r)}; }

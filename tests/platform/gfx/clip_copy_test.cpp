@@ -188,28 +188,3 @@ TEST(CopyBits, OneBitRastersKeepOnlyBlackAndWhite) {
   SetGWorld(c.port(), nullptr);
   DisposeGWorld(mono);
 }
-
-TEST(CopyBits, ScrollRectMovesPixelsAndErasesWhatItUncovers) {
-  Canvas c(6, 4);
-  c.set(1, 1, kBlack);
-  c.set(3, 2, 0xFFFF0000u);
-  RGBColor sand{0xFFFF, 0xEEEE, 0x8888};
-  RGBBackColor(&sand);
-  RgnHandle update = NewRgn();
-  Rect r = rect(0, 0, 6, 4);
-  ScrollRect(&r, 2, 1, update);
-  EXPECT_EQ(c.at(3, 2), kBlack);
-  EXPECT_EQ(c.at(5, 3), 0xFFFF0000u);
-  EXPECT_EQ(c.at(0, 0), 0xFFFFEE88u);
-  EXPECT_EQ(c.at(5, 0), 0xFFFFEE88u);
-  EXPECT_EQ(c.at(1, 3), 0xFFFFEE88u);
-  EXPECT_EQ(c.at(2, 1), kWhite);
-  RgnHandle want = NewRgn(), kept = NewRgn();
-  SetRectRgn(want, 0, 0, 6, 4);
-  SetRectRgn(kept, 2, 1, 6, 4);
-  DiffRgn(want, kept, want);
-  EXPECT_TRUE(EqualRgn(update, want));
-  DisposeRgn(update);
-  DisposeRgn(want);
-  DisposeRgn(kept);
-}

@@ -21,29 +21,6 @@ uint64_t key(const Pattern& p) {
 }
 }  // namespace
 
-TEST(Patterns, TheSystemListHas38DistinctPatternsAndFallsBackToBlack) {
-  std::set<uint64_t> seen;
-  for (short i = 1; i <= 38; ++i) seen.insert(key(pattern(i)));
-  EXPECT_EQ(seen.size(), 38u);
-  Pattern black;
-  GetQDGlobalsBlack(&black);
-  for (short bad : {short(0), short(39), short(-1), short(1000)}) EXPECT_EQ(key(pattern(bad)), key(black)) << bad;
-  Pattern other;
-  GetIndPattern(&other, 5, 3);
-  EXPECT_EQ(key(other), key(black));
-  // The two shading fills differ and both leave most of the area light, so
-  // drawing and labels over them stay readable.
-  Pattern a = pattern(23), b = pattern(26);
-  EXPECT_NE(key(a), key(b));
-  for (const Pattern& p : {a, b}) {
-    int ones = 0;
-    for (int y = 0; y < 8; ++y)
-      for (int x = 0; x < 8; ++x) ones += patBit(p, x, y);
-    EXPECT_GE(ones, 8);
-    EXPECT_LE(ones, 24);
-  }
-}
-
 TEST(Patterns, FillsAreAlignedToTheLocalOrigin) {
   Canvas c(20, 12);
   Pattern p = pattern(24);
@@ -170,21 +147,4 @@ TEST(Patterns, XorDrawingTwiceRestoresTheDestination) {
   KillPoly(poly);
   DisposeRgn(rgn);
   DisposeRgn(hole);
-}
-
-TEST(Patterns, ColoursAreSixteenBitOverEightBitPixels) {
-  Canvas c(2, 1);
-  RGBColor col{0x1234, 0xABCD, 0xFF00};
-  RGBForeColor(&col);
-  Rect r = rect(0, 0, 1, 1);
-  PaintRect(&r);
-  EXPECT_EQ(c.at(0, 0), 0xFF12ABFFu);
-  RGBColor back;
-  GetCPixel(0, 0, &back);
-  EXPECT_EQ(back.red, 0x1212);
-  EXPECT_EQ(back.green, 0xABAB);
-  EXPECT_EQ(back.blue, 0xFFFF);
-  EXPECT_TRUE(GetPixel(0, 0));
-  EXPECT_FALSE(GetPixel(1, 0));
-  EXPECT_FALSE(GetPixel(5, 5));  // outside reads as white
 }

@@ -147,35 +147,6 @@ TEST(Regions, OffsetAndMapMoveEveryPixel) {
   }
 }
 
-TEST(Regions, QueriesAndRectangleWalk) {
-  RgnHandle r = NewRgn(), b = NewRgn();
-  SetRectRgn(r, 0, 0, 10, 10);
-  SetRectRgn(b, 3, 3, 6, 6);
-  DiffRgn(r, b, r);  // a square ring: three bands
-  Rect bounds;
-  GetRegionBounds(r, &bounds);
-  EXPECT_TRUE(EqualRect(&bounds, &(const Rect&)rect(0, 0, 10, 10)));
-  EXPECT_EQ(RgnRectCount(r), 4);
-  std::vector<Rect> seen;
-  RgnForEachRect(r, [](const Rect* x, void* ctx) { static_cast<std::vector<Rect>*>(ctx)->push_back(*x); }, &seen);
-  ASSERT_EQ(seen.size(), 4u);
-  EXPECT_EQ(seen[1].top, 3);  // bands top to bottom, left to right
-  EXPECT_EQ(seen[1].right, 3);
-  EXPECT_EQ(seen[2].left, 6);
-  Rect inHole = rect(4, 4, 5, 5), across = rect(4, 4, 8, 5);
-  EXPECT_FALSE(RectInRgn(&inHole, r));
-  EXPECT_TRUE(RectInRgn(&across, r));
-  EXPECT_FALSE(PtInRgn(Point{4, 4}, r));
-  EXPECT_TRUE(PtInRgn(Point{9, 9}, r));
-  EXPECT_FALSE(PtInRgn(Point{10, 9}, r));  // right edge is outside
-  SetEmptyRgn(b);
-  EXPECT_TRUE(EmptyRgn(b));
-  GetRegionBounds(b, &bounds);
-  EXPECT_TRUE(EmptyRect(&bounds));
-  DisposeRgn(r);
-  DisposeRgn(b);
-}
-
 TEST(Regions, RecordedLinesEncloseTheirInsideAndFramesCombineEvenOdd) {
   Canvas c(20, 20);
   RgnHandle tri = NewRgn(), rings = NewRgn(), square = NewRgn();

@@ -55,7 +55,6 @@ class PageFormat : public ::testing::Test {
   bool hadPaper_ = false;
   std::string oldPaper_;
 };
-using PrintSettings = PageFormat;
 }  // namespace
 
 TEST_F(PageFormat, DefaultsComeFromThePaperSettingAndPagesFollowOrientationAndScale) {
@@ -74,6 +73,11 @@ TEST_F(PageFormat, DefaultsComeFromThePaperSettingAndPagesFollowOrientationAndSc
   PMSessionDefaultPageFormat(session.s, f);
   EXPECT_EQ(describe(f), "US Letter portrait 100 612x792");
   PMRelease(f);
+  // Objects of the wrong kind are refused, not misread; pages need a document.
+  PMOrientation o;
+  EXPECT_EQ(PMGetOrientation(reinterpret_cast<PMPageFormat>(session.s), &o), kPMInvalidParameter);
+  EXPECT_EQ(PMSessionEndPage(session.s), kPMNoPage);
+  EXPECT_EQ(PMSessionEndDocument(session.s), kPMOutOfScope);
 }
 
 TEST_F(PageFormat, FlattenedFormatsComeBackAsTheyWere) {
@@ -149,24 +153,4 @@ TEST_F(PageFormat, UnflatteningRefusesEmptyCutCorruptAndForeignData) {
   EXPECT_TRUE(refused(std::string("\0", 1) + good));
   EXPECT_TRUE(refused("<?xml version=\"1.0\"?><dict><key>paper</key></dict>\n"));
   EXPECT_TRUE(refused(std::string(4096, 'x')));
-}
-
-TEST_F(PrintSettings, CopiesAndReleasedObjects) {
-  Session session;
-  PMPrintSettings p = nullptr;
-  ASSERT_EQ(PMCreatePrintSettings(&p), kPMNoError);
-  PMSessionDefaultPrintSettings(session.s, p);
-  uint32_t copies = 0;
-  PMGetCopies(p, &copies);
-  EXPECT_EQ(copies, 1u);
-  EXPECT_EQ(PMSetCopies(p, 0, false), kPMInvalidParameter);
-  EXPECT_EQ(PMSetCopies(p, 3, false), kPMNoError);
-  PMGetCopies(p, &copies);
-  EXPECT_EQ(copies, 3u);
-  // Wrong kinds are refused, not misread.
-  EXPECT_EQ(PMGetCopies(reinterpret_cast<PMPrintSettings>(session.s), &copies), kPMInvalidParameter);
-  EXPECT_EQ(PMSessionEndPage(session.s), kPMNoPage);
-  EXPECT_EQ(PMSessionEndDocument(session.s), kPMOutOfScope);
-  EXPECT_EQ(PMRelease(p), kPMNoError);
-  EXPECT_EQ(PMRelease(static_cast<PMPrintSettings>(nullptr)), kPMNoError);
 }

@@ -142,12 +142,8 @@ TEST_F(TEFixture, SelViewScrollsTheInsertionPointIntoView) {
   TESetSelect(0, 0, te);
   TESelView(te);
   EXPECT_EQ(r.destRect.top, r.viewRect.top);
-  TEPinScroll(0, 500, te);  // never scrolled down past the top
-  EXPECT_EQ(r.destRect.top, r.viewRect.top);
-  TEPinScroll(0, -30000, te);  // nor up past the last line
-  EXPECT_EQ(r.destRect.top + (TEGetLine(r.teLength, te) + 1) * r.lineHeight, r.viewRect.bottom);
-  TEScroll(0, 7, te);
-  EXPECT_EQ(r.destRect.top + (TEGetLine(r.teLength, te) + 1) * r.lineHeight, r.viewRect.bottom + 7);
+  TEScroll(0, -7, te);
+  EXPECT_EQ(r.destRect.top, r.viewRect.top - 7);
 }
 
 TEST_F(TEFixture, ConsoleSizedTextStaysRightAndFast) {
