@@ -30,10 +30,8 @@ void report(const char* name, WindowPtr w) {
 void startVariant(const std::string& v) {
   if (!env("VOK_TEST_SCALE").empty()) s_d_scale = std::atof(env("VOK_TEST_SCALE").c_str());
   if (v == "Start") Start();
-  else if (v == "StartText") StartText();
   else if (v == "StartTextOnly") StartTextOnly();
   else if (v == "StartRedraw") StartRedraw();
-  else if (v == "StartNoRedraw") StartNoRedraw();
   else if (v == "MinimumStart") MinimumStart();
   else StartDrawingOnly();
 }
