@@ -14,18 +14,10 @@ std::string lfToF(const char* in) {
 }  // namespace
 
 TEST(LFToF, DropsOnlyTheLengthLetterOfDoubleConversions) {
-  EXPECT_EQ(lfToF("%8.3lf %le %ld"), "%8.3f %e %ld");
-  EXPECT_EQ(lfToF("%lg %lE %lG %-+ #12.4lf"), "%g %E %G %-+ #12.4f");
-  EXPECT_EQ(lfToF("%*.*lf"), "%*.*f");
-  EXPECT_EQ(lfToF("%lu %lld %lx"), "%lu %lld %lx");
-}
-
-TEST(LFToF, LeavesPlainTextPercentSignsAndTheEndAlone) {
-  EXPECT_EQ(lfToF("100%% of lf"), "100%% of lf");
-  EXPECT_EQ(lfToF("no conversions"), "no conversions");
-  EXPECT_EQ(lfToF(""), "");
-  // A format ending inside a conversion must not read past its NUL.
-  EXPECT_EQ(lfToF("x %"), "x %");
-  EXPECT_EQ(lfToF("x %8."), "x %8.");
-  EXPECT_EQ(lfToF("x %l"), "x %l");
+  const char* cases[][2] = {
+      {"%8.3lf %le %ld", "%8.3f %e %ld"}, {"%lg %lE %lG %-+ #12.4lf", "%g %E %G %-+ #12.4f"}, {"%*.*lf", "%*.*f"},
+      {"%lu %lld %lx", "%lu %lld %lx"},   {"100%% of lf", "100%% of lf"},                   {"", ""},
+      {"x %", "x %"},  // a format ending inside a conversion must not read past its NUL
+      {"x %8.", "x %8."},                 {"x %l", "x %l"}};
+  for (auto& c : cases) EXPECT_EQ(lfToF(c[0]), c[1]) << c[0];
 }

@@ -45,8 +45,6 @@ inline ::testing::AssertionResult sameRect(const Rect& a, int top, int left, int
                                        << ", r " << right << ")";
 }
 
-inline std::string slurp(const std::string& path) { return vtest::readFile(path); }
-
 // A text call that reached the drawing bottleneck, with the port's pen, font, size and face.
 struct TextCall {
   std::string text, font;
@@ -137,7 +135,7 @@ class DrawTest : public ::testing::Test {
   static std::string recorded() {
     if (!s_eps.file) return "";
     std::fflush(s_eps.file);
-    return slurp(EPSTemporaryPath());
+    return vtest::readFile(EPSTemporaryPath());
   }
   // What was recorded after the fixed header lines.
   static std::string body() {

@@ -37,22 +37,17 @@ class StyledTextTest : public DrawTest {
   }
 };
 
-TEST_F(StyledTextTest, SubscriptIsSmallerLowerAndReturnsToTheBaseline) {
-  DrawStyleText("x_1");
-  EXPECT_EQ(calls(), "x:12i@0 1:10@-3");
-  EXPECT_GT(textCalls()[1].h, textCalls()[0].h);
-  EXPECT_EQ(world->pnLoc.v, kBase);
-  EXPECT_GT(world->pnLoc.h, textCalls()[1].h);
-  EXPECT_EQ(world->txSize, 12);
-  EXPECT_EQ(textCalls()[0].font, "Times");
-}
-
 // Sizes shrink by trunc(size * 0.85 + 0.5) a level; a subscript's group is
-// raised by trunc(10 * 0.2 + 1) back to the baseline.
-TEST_F(StyledTextTest, NestedScriptsShrinkAndComeBackLevelByLevel) {
-  const char* cases[][2] = {{"e^{-x^2}", "e:12i@0 -:10@3 x:10i@3 2:9@6"},
+// raised by trunc(10 * 0.2 + 1) back to the baseline. Cases run in order:
+// bold stays on into the next label.
+TEST_F(StyledTextTest, ScriptsShrinkAndComeBackLevelByLevel) {
+  const char* cases[][2] = {{"x_1", "x:12i@0 1:10@-3"},
+                            {"e^{-x^2}", "e:12i@0 -:10@3 x:10i@3 2:9@6"},
                             {"a_{b^{c}d}e", "a:12i@0 b:10i@-3 c:9i@0 d:10i@-3 e:12i@0"},
-                            {"$&Pdx$&Iy", "d:12@0 x:12@0 y:12i@0"}};  // italic letters off and on
+                            {"$&Pdx$&Iy", "d:12@0 x:12@0 y:12i@0"},  // italic letters off and on
+                            {"$&Ba1", "a:12i@0 1:12b@0"},            // italic alone, not bold italic
+                            {"2", "2:12b@0"},
+                            {"$&i3$&q4", "3:12i@0 4:12@0"}};  // $&q, or any other letter: plain
   for (auto& c : cases) {
     textCalls().clear();
     s_MoveTo(10, kBase);
@@ -61,6 +56,7 @@ TEST_F(StyledTextTest, NestedScriptsShrinkAndComeBackLevelByLevel) {
     EXPECT_EQ(world->pnLoc.v, kBase) << c[0];
     EXPECT_EQ(world->txSize, 12) << c[0];
     EXPECT_EQ(s_c_subscriptLevel, 0) << c[0];
+    EXPECT_EQ(textCalls()[0].font, "Times") << c[0];
   }
   EXPECT_EQ(s_c_italicFlag, 1);
 }
@@ -85,15 +81,6 @@ TEST_F(StyledTextTest, EscapesAndLoneBracesAreOrdinaryCharactersAndUnknownComman
   textCalls().clear();
   DrawStyleText("$#foo$z$$y$w");
   EXPECT_EQ(drawn(), "zw");
-}
-
-TEST_F(StyledTextTest, BoldStaysOnAndItalicLettersAreNotBold) {
-  DrawStyleText("$&Ba1");
-  EXPECT_EQ(calls(), "a:12i@0 1:12b@0");  // italic alone, not bold italic
-  textCalls().clear();
-  DrawStyleText("2");         // the next label starts bold
-  DrawStyleText("$&i3$&q4");  // $&q, or any other letter: plain
-  EXPECT_EQ(calls(), "2:12b@0 3:12i@0 4:12@0");
 }
 
 TEST_F(StyledTextTest, EmptyTextDrawsNothingButSetsTheDefaultFont) {

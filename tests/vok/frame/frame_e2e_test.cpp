@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/ghostscript.h"
 #include "tests/support/headless.h"
 
 namespace {
@@ -106,39 +105,10 @@ TEST(FrameMessages, PrintErrorEndsWithItsTextAndFailure) {
   EXPECT_EQ(r.status, 1);
 }
 
-TEST(FrameMessages, OutputBeforeStartUpIsFatal) {
-  ProgRun r = runProg("early", "");
-  EXPECT_EQ(r.status, 1);
-  EXPECT_TRUE(has(r.err, "Error: Start() is not called!")) << r.err;
-}
-
 TEST(FrameMessages, LongErrorMessagesAreCutNotOverflowed) {
   ProgRun r = runProg("error", "", "VOK_TEST_LONG=1");
   EXPECT_EQ(r.status, 1);
   std::string expected = "Error in test: cannot read " + std::string(255 - 27, 'n') + "\n";
   EXPECT_TRUE(has(r.err, expected)) << r.err.substr(0, 300);
   EXPECT_FALSE(has(r.err, std::string(255 - 26, 'n')));
-}
-
-// The snapshot taken while Stop waits, decoded by netpbm: the framed
-// rectangle and its diagonal where the demo drew them in the drawing window
-// (content at global (0, 22)), white inside.
-TEST(FrameDemo, DrawsPrintsAndHoldsThePicture) {
-  VTEST_REQUIRE(vtest::haveTool("pngtopnm"), "pngtopnm (netpbm)");
-  std::string dir = vtest::scratchDir("frame-demo-evidence");
-  ProgRun r = runProg("demo", "snapshot \"" + dir + "/screen.png\"\nclick 500 400\n");
-  ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_TRUE(has(r.out, "console line\n")) << r.out;
-  EXPECT_TRUE(has(r.out, "@pen 7 9\n@done")) << r.out;
-  ASSERT_EQ(vtest::run("pngtopnm " + dir + "/screen.png > " + dir + "/screen.ppm").status, 0);
-  vtest::Image img;
-  ASSERT_TRUE(vtest::readPPM(dir + "/screen.ppm", &img));
-  auto at = [&](int h, int v) { return img.at(h, v + 22); };
-  const struct {
-    int h, v;
-    uint32_t rgb;
-  } probes[] = {{40, 100, 0}, {339, 100, 0}, {190, 40, 0}, {190, 239, 0},  // the frame's four sides
-                {190, 140, 0}, {41, 239, 0},                                // the diagonal from (40, 240) to (340, 40)
-                {100, 60, 0xFFFFFF}, {300, 200, 0xFFFFFF}, {41, 100, 0xFFFFFF}, {190, 240, 0xFFFFFF}};
-  for (const auto& p : probes) EXPECT_EQ(at(p.h, p.v), p.rgb) << p.h << "," << p.v;
 }

@@ -30,10 +30,8 @@ void report(const char* name, WindowPtr w) {
 void startVariant(const std::string& v) {
   if (!env("VOK_TEST_SCALE").empty()) s_d_scale = std::atof(env("VOK_TEST_SCALE").c_str());
   if (v == "Start") Start();
-  else if (v == "StartText") StartText();
   else if (v == "StartTextOnly") StartTextOnly();
   else if (v == "StartRedraw") StartRedraw();
-  else if (v == "StartNoRedraw") StartNoRedraw();
   else if (v == "MinimumStart") MinimumStart();
   else StartDrawingOnly();
 }
@@ -101,25 +99,6 @@ int modeError() {
   PrintError("Error in test: value %d is 100%% wrong\n", 5);
 }
 
-// Draws, prints and holds the picture until a click.
-int modeDemo() {
-  startVariant(env("VOK_TEST_VARIANT"));
-  Rect r = {40, 40, 240, 340};
-  FrameRect(&r);
-  MoveTo(40, 240);
-  LineTo(340, 40);
-  MoveTo(60, 80);
-  DrawString((ConstStr255Param) "\x0c" "Hello, frame");
-  s_printf("console line\n");
-  MoveTo(7, 9);
-  s_Dprintf(60, 120, "value %d", 42);
-  Point pen;
-  GetPen(&pen);
-  std::printf("@pen %d %d\n", pen.h, pen.v);  // put back where it was
-  Stop();
-  std::printf("@done\n");
-  return 0;
-}
 }  // namespace
 
 int main() {
@@ -129,8 +108,6 @@ int main() {
   if (mode == "boundary") return modeBoundary();
   if (mode == "stop") return modeStop();
   if (mode == "error") return modeError();
-  if (mode == "demo") return modeDemo();
-  if (mode == "early") return s_printf("too early\n");
   std::fprintf(stderr, "frame_prog: unknown VOK_TEST_MODE \"%s\"\n", mode.c_str());
   return 2;
 }

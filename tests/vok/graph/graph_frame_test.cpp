@@ -8,9 +8,7 @@
 
 #include "tests/vok/graph/graph_fixture.h"
 
-using drawtest::inkBox;
 using drawtest::inked;
-using drawtest::sameRect;
 using graphtest::GraphTest;
 using graphtest::TextCall;
 using graphtest::texts;
@@ -288,19 +286,12 @@ TEST_F(GraphFrame, InfiniteScaleDrawsNothing) {
   EXPECT_EQ(inkCount(), 0);
 }
 
-TEST_F(GraphFrame, ArrowheadAlone) {
-  s_PenSize(1, 1);
-  AxisArrow(50, 60, 150, 60);  // tip (150, 60), back corners (142, 55) and (142, 65)
-  Rect box = inkBox(world);    // the painted inside of that triangle
-  EXPECT_TRUE(box.left == 142 && box.right <= 151 && box.right >= 149) << box.left << " " << box.right;
-  EXPECT_TRUE(box.top >= 55 && box.top <= 58 && box.bottom >= 63 && box.bottom <= 66) << box.top << " " << box.bottom;
-  EXPECT_TRUE(inked(world, 147, 60));
-  int ink = inkCount();
-  EXPECT_GT(ink, 20);
+// The arrowhead's shape is judged in AxesWithoutFrameGetArrowsAndEndNumbers.
+TEST_F(GraphFrame, ArrowheadsThatCannotBeDrawnDrawNothing) {
   for (double bad : {double(NAN), double(INFINITY), 1e9}) AxisArrow(0, 0, bad, 60);  // tip off the region
   for (double bad : {double(NAN), double(INFINITY)}) AxisArrow(bad, 0, 100, 100);
   AxisArrow(300, 300, 300, 300);  // no direction
-  EXPECT_EQ(inkCount(), ink);
+  EXPECT_EQ(inkCount(), 0);
 }
 
 // What the frame leaves for the data: its pen size, a black pen and the

@@ -94,17 +94,3 @@ TEST(SheetRow, FastScannerAgreesOnRandomNumerals) {
     expectSame(s, 2);
   }
 }
-
-TEST(SheetRow, FieldRules) {
-  Row r = scan("1\t\t3", 4, false);
-  EXPECT_EQ(r.valid, (std::vector<int>{1, 0, 1, 0}));
-  EXPECT_EQ(r.values, (std::vector<double>{1, 0, 3, 0}));
-  r = scan(" 2\t5", 2, false);  // a leading blank makes the field not valid
-  EXPECT_EQ(r.valid, (std::vector<int>{0, 1}));
-  EXPECT_EQ(r.values[1], 5);
-  r = scan("4.5 m/s\t7\t8", 2, false);  // extra fields ignored
-  EXPECT_EQ(r.values, (std::vector<double>{4.5, 7}));
-  r = scan("nan\tinf\t-inf\t1e999\t2", 5, false);
-  EXPECT_EQ(r.valid, (std::vector<int>{0, 0, 0, 0, 1}));
-  EXPECT_EQ(r.values, (std::vector<double>{0, 0, 0, 0, 2}));
-}

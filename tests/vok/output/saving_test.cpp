@@ -20,36 +20,21 @@ long fileSize(const std::string& path) {
   return in ? long(in.tellg()) : -1;
 }
 
-// A raw PBM (P4) as black flags.
-bool readPBM(const std::string& path, int* w, int* h, std::vector<bool>* black) {
-  std::string data = vtest::readFile(path);
-  int consumed = 0;
-  if (std::sscanf(data.c_str(), "P4 %d %d%n", w, h, &consumed) != 2) return false;
-  size_t p = size_t(consumed) + 1, rowBytes = size_t(*w + 7) / 8;
-  if (data.size() < p + rowBytes * size_t(*h)) return false;
-  black->assign(size_t(*w) * size_t(*h), false);
-  for (int y = 0; y < *h; ++y)
-    for (int x = 0; x < *w; ++x)
-      (*black)[size_t(y) * size_t(*w) + size_t(x)] = uint8_t(data[p + size_t(y) * rowBytes + size_t(x / 8)]) >> (7 - x % 8) & 1;
-  return true;
-}
-
 bool darkPixel(uint32_t rgb) {
   return (299 * (rgb >> 16 & 0xFF) + 587 * (rgb >> 8 & 0xFF) + 114 * (rgb & 0xFF)) / 1000 < 128;
 }
 
 // Decodes a MacPaint file; the pixels that differ from the window (cut to 576 x 720).
 long macPaintMismatches(const std::string& file, const vtest::Image& window, std::string* log) {
-  vtest::RunResult r = vtest::run("macptopbm " + file + " > " + file + ".pbm 2> " + file + ".log");
+  vtest::Image got;
+  bool read = vtest::readPPMVia("macptopbm " + file + " 2> " + file + ".log | ppmtoppm", &got);
   *log = vtest::readFile(file + ".log");
-  int w = 0, h = 0;
-  std::vector<bool> black;
-  if (r.status != 0 || !readPBM(file + ".pbm", &w, &h, &black) || w != 576 || h != 720) return -1;
+  if (!read || got.width != 576 || got.height != 720) return -1;
   long bad = 0;
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) {
+  for (int y = 0; y < 720; ++y)
+    for (int x = 0; x < 576; ++x) {
       bool want = x < window.width && y < window.height && darkPixel(window.at(x, y));
-      bad += black[size_t(y) * 576 + size_t(x)] != want;
+      bad += (got.at(x, y) == 0) != want;
     }
   return bad;
 }

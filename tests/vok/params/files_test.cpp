@@ -244,16 +244,3 @@ TEST_F(PDFiles, FailedSaveKeepsThePreviousFile) {
 
   EXPECT_FALSE(PDSaveParametersToPath((dir + "/no/such/folder/p.txt").c_str()));
 }
-
-TEST_F(PDFiles, InitFileIsLoadedIntoVariablesAndFields) {
-  int a = 1;
-  in_AddParameterP(&a, intType, "A", list);
-  vtest::writeFile(path, "\"A\"\tintType\t77\n");
-  SetParametersDialogInitFile(path.c_str());
-  EXPECT_EQ(s_PD.initLoadFlag, 1);
-  PDInitLoadParams();
-  EXPECT_EQ(a, 77);
-  EXPECT_EQ(itemText(list, 5), "77");
-  EXPECT_EQ(s_PD.initLoadFlag, 0);
-  std::strcpy(s_PD.fileName, "VOKPDParams");
-}

@@ -1,60 +1,12 @@
-// Registration: slots and pages, the items each type becomes, the focus
-// slot, type names, and the checks on labels and texts.
+// Registration: the focus slot and the checks on labels and texts (pages
+// and the items each type becomes are seen end to end in dialog_script_test).
 #include <cstring>
 
 #include "tests/vok/params/pd_fixture.h"
 
 namespace {
-int ints[40];
 void noop() {}
 }  // namespace
-
-TEST_F(PDTest, TwentySeventhParameterStartsASecondLinkedPage) {
-  for (int i = 0; i < 27; ++i) in_AddParameterP(&ints[i], intType, ("P" + std::to_string(i)).c_str(), list);
-  ASSERT_NE(list->next, nullptr);
-  PDPage* second = list->next;
-  EXPECT_EQ(list->count, 26);
-  EXPECT_EQ(second->count, 1);
-  EXPECT_EQ(second->prev, list);
-  EXPECT_EQ(second->next, nullptr);
-  EXPECT_EQ(itemText(list, kPDNextItem), ">>");
-  EXPECT_EQ(itemKind(list, kPDNextItem), kButtonDialogItem);
-  EXPECT_EQ(itemText(second, kPDPrevItem), "<<");
-  EXPECT_EQ(itemText(second, 4), "P26");
-  // The label of slot 25 and its value sit at items 54 and 55.
-  EXPECT_EQ(itemText(list, 54), "P25");
-}
-
-TEST_F(PDTest, ItemsShowEachTypeAsRegistered) {
-  int i = -12, flag = 1;
-  long l = 1234567890123L;
-  int16_t s = -5;
-  double d = 0.1, e = 12345.678;
-  char str[256] = "50%";
-  char ro[] = "fixed";
-  in_AddParameterP(&i, intType, "Int", list);
-  in_AddParameterP(&i, staticIntType, "Static Int", list);
-  in_AddParameterP(&l, longType, "Long", list);
-  in_AddParameterP(&s, shortType, "Short", list);
-  in_AddParameterP(&d, doubleType, "Double", list);
-  in_AddParameterP(&e, expType, "Exp", list);
-  in_AddParameterP(str, stringType, "String", list);
-  in_AddParameterP(ro, staticStringType, "Static String", list);
-  in_AddParameterP(&flag, flagType, "Flag", list);
-  in_AddParameterP(reinterpret_cast<void*>(noop), doType, "Command", list);
-  const char* want[] = {"-12", "-12", "1234567890123", "-5", "0.100000", "1.234568e+04", "50%", "fixed", "", "Do"};
-  for (int slot = 0; slot < 10; ++slot) EXPECT_EQ(itemText(list, short(5 + 2 * slot)), want[slot]) << slot;
-  EXPECT_EQ(itemText(list, 4 + 2 * 9), "Command");
-  EXPECT_EQ(itemKind(list, 5), editText | itemDisable);
-  EXPECT_EQ(itemKind(list, 7), statText | itemDisable);
-  EXPECT_EQ(itemKind(list, 5 + 2 * 8), kCheckBoxDialogItem);
-  EXPECT_EQ(itemKind(list, 5 + 2 * 9), kButtonDialogItem);
-  short kind;
-  Handle h;
-  Rect box;
-  GetDialogItem(list->dialog, 5 + 2 * 8, &kind, &h, &box);
-  EXPECT_EQ(GetControlValue(reinterpret_cast<ControlRef>(h)), 1);
-}
 
 TEST_F(PDTest, FirstEditableSkipsOnlyLeadingReadOnlySlots) {
   int f[3] = {0, 1, 0}, x = 0;
@@ -64,12 +16,6 @@ TEST_F(PDTest, FirstEditableSkipsOnlyLeadingReadOnlySlots) {
   in_AddParameterP(&x, intType, "X", list);
   in_AddParameterP(&f[0], flagType, "Late flag", list);
   EXPECT_EQ(list->firstEditable, 4);
-}
-
-TEST(PDTypes, NamesAreExactAndCaseSensitive) {
-  EXPECT_EQ(PDStringToType("doubleType"), 11);
-  EXPECT_EQ(PDStringToType("DoubleType"), -1);
-  EXPECT_EQ(PDStringToType(""), -1);
 }
 
 // A quote or line break in a label would make the saved line unreadable;

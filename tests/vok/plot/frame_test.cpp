@@ -1,4 +1,4 @@
-// The numbered frame: the outline through the guarded lines, and the corner
+// The numbered frame (its outline is counted in graph_frame_test.cpp): the corner
 // numbers placed by the number offsets (x numbers centred 25 pixels below
 // their corner, y numbers ending 10 pixels left of it), seen as the text
 // calls reaching the drawing bottleneck and as pixels.
@@ -33,15 +33,6 @@ class FrameTest : public PlotTest {
     transform(100, 100, 50, 50);
   }
 };
-
-TEST_F(FrameTest, WithoutNumbersOnlyTheOutlineIsDrawn) {
-  s_p.showXMin = s_p.showXMax = s_p.showYMin = s_p.showYMax = 0;
-  PlotFrame2D(0, 2, 0, 1);
-  EXPECT_TRUE(textCalls().empty());
-  EXPECT_TRUE(sameRect(inkBox(world), 50, 50, 151, 251));
-  EXPECT_EQ(inkCount(), 2 * 201 + 2 * 99);  // the outline and nothing inside
-  EXPECT_FALSE(inked(world, 150, 100));
-}
 
 TEST_F(FrameTest, CornerNumbersSitAtTheirOffsetsFromTheCorners) {
   SetCoordinateDigit(2);

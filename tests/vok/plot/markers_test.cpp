@@ -1,5 +1,7 @@
 // Data markers around the pen: their pixel boxes, the region test they obey,
 // where they leave the pen, and the pen reset of the two colour modes.
+#include <vector>
+
 #include "tests/vok/plot/plot_fixture.h"
 #include "vok/plot/markers.h"
 
@@ -22,38 +24,39 @@ class MarkerTest : public PlotTest {
   }
 };
 
-TEST_F(MarkerTest, SquaresAndCirclesFillTheirBoxAndKeepThePen) {
-  PlotRect(3);
-  EXPECT_TRUE(sameRect(inkBox(world), 97, 97, 103, 103));
-  EXPECT_FALSE(inked(world, 100, 100));
-  PlotPaintRect(3);
-  EXPECT_EQ(inkCount(), 36);
-  expectPenAt(100, 100);
-  EraseDrawing();
-  PlotCircle(5.4);  // 94.6 and 105.4 round to 95 and 105
-  EXPECT_TRUE(sameRect(inkBox(world), 95, 95, 105, 105));
-  PlotPaintCircle(5.4);
-  EXPECT_TRUE(inked(world, 100, 100));
-  EXPECT_FALSE(inked(world, 95, 95));  // corners of the box stay clear
-  expectPenAt(100, 100);
-}
-
-TEST_F(MarkerTest, CrossAndTrianglesPutThePenBack) {
-  PlotCross(4);
-  EXPECT_TRUE(sameRect(inkBox(world), 96, 96, 105, 105));
-  EXPECT_TRUE(inked(world, 96, 100) && inked(world, 100, 96) && !inked(world, 97, 97));
-  expectPenAt(100, 100);
-  EraseDrawing();
-  PlotTriangle(4);  // apex (100, 96), base from (96, 104) to (104, 104)
-  EXPECT_TRUE(sameRect(inkBox(world), 96, 96, 105, 105));
-  EXPECT_FALSE(inked(world, 100, 101));
-  expectPenAt(100, 100);
-  EraseDrawing();
-  PlotPaintTriangle(4);
-  EXPECT_TRUE(inked(world, 100, 101));
-  EXPECT_TRUE(inked(world, 100, 97));
-  EXPECT_FALSE(inked(world, 97, 97));
-  expectPenAt(100, 100);
+// Each marker alone at (100, 100): its ink box, pixels that must be inked and
+// pixels that must stay clear; the pen is back at the point every time.
+TEST_F(MarkerTest, EachMarkerFillsItsBoxAndPutsThePenBack) {
+  struct P {
+    short h, v;
+  };
+  const struct {
+    void (*marker)(double);
+    double radius;
+    Rect box;  // an empty box: nothing drawn
+    std::vector<P> inked, clear;
+  } cases[] = {
+      {PlotRect, 3, {97, 97, 103, 103}, {{97, 100}}, {{100, 100}}},
+      {PlotPaintRect, 3, {97, 97, 103, 103}, {{100, 100}, {97, 97}}, {}},
+      {PlotCircle, 5.4, {95, 95, 105, 105}, {}, {{100, 100}}},  // 94.6 and 105.4 round to 95 and 105
+      {PlotPaintCircle, 5.4, {95, 95, 105, 105}, {{100, 100}}, {{95, 95}}},  // the box's corners stay clear
+      {PlotCross, 4, {96, 96, 105, 105}, {{96, 100}, {100, 96}}, {{97, 97}}},
+      {PlotTriangle, 4, {96, 96, 105, 105}, {}, {{100, 101}}},  // apex (100, 96), base at row 104
+      {PlotPaintTriangle, 4, {97, 97, 104, 104}, {{100, 101}, {100, 97}}, {{97, 97}}},  // inside the outline
+      {PlotRect, 0, {0, 0, 0, 0}, {}, {}},
+      {PlotPaintCircle, 0, {0, 0, 0, 0}, {}, {}},
+      {PlotPaintRect, 0, {0, 0, 0, 0}, {}, {}},
+      {PlotCross, 0, {100, 100, 101, 101}, {}, {}},  // only the point itself
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(&c - cases);
+    EraseDrawing();
+    c.marker(c.radius);
+    EXPECT_TRUE(sameRect(inkBox(world), c.box.top, c.box.left, c.box.bottom, c.box.right));
+    for (P p : c.inked) EXPECT_TRUE(inked(world, p.h, p.v)) << p.h << "," << p.v;
+    for (P p : c.clear) EXPECT_FALSE(inked(world, p.h, p.v)) << p.h << "," << p.v;
+    expectPenAt(100, 100);
+  }
 }
 
 TEST_F(MarkerTest, NothingAfterAPointOutsideTheRegion) {
@@ -65,15 +68,6 @@ TEST_F(MarkerTest, NothingAfterAPointOutsideTheRegion) {
   Plot2DLineTo(100, 100);  // an accepted point makes markers draw again (and draws no line: same point)
   PlotRect(3);
   EXPECT_TRUE(sameRect(inkBox(world), 97, 97, 103, 103));
-}
-
-TEST_F(MarkerTest, ZeroRadiusLeavesOnlyTheCrossPoint) {
-  PlotRect(0);
-  PlotPaintCircle(0);
-  PlotPaintRect(0);
-  EXPECT_EQ(inkCount(), 0);
-  PlotCross(0);
-  EXPECT_TRUE(sameRect(inkBox(world), 100, 100, 101, 101));
 }
 
 TEST_F(MarkerTest, ResetPenChangesOnlyWhatTheModeUses) {
