@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/base/program.h"
 #include "platform/event/event_internal.h"
 
 namespace {
@@ -46,7 +47,7 @@ void VokHandleSignals() {
 
 void ExitToShell() {
   std::fflush(stdout);
-  std::exit(0);
+  std::exit(VokRunFailed() ? 1 : 0);
 }
 
 void VokExitWithError(int status, const char* message) {

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/base/program.h"
 #include "platform/font/font.h"
 #include "platform/wm/dialog.h"
 #include "vok/frame/events.h"
@@ -59,7 +60,9 @@ void AlertMessage(const char* message, short kind) {
     const char* m = message ? message : "";
     size_t n = std::strlen(m);
     if (n && m[n - 1] == '\n') --n;
-    std::fprintf(stderr, "vok: alert: %.*s\n", int(n), m);
+    std::fprintf(stderr, "%s: alert: %.*s\n", VokProgramName(), int(n), m);
+    // A caution or stop alert reports an error; the shell must see it.
+    if (kind >= 2) VokNoteFailure();
   }
   Str255 text;
   CopyCToPascal(message ? message : "", text);  // bounded to 255 characters
