@@ -6,7 +6,8 @@
 // (the process's short invocation name until VokSetProgramName).
 const char* VokProgramName();
 void VokSetProgramName(const char* name);
-// Remembers that the run failed (an error only a log saw), so that
-// ExitToShell, the normal end, still reports failure with status 1.
+// Remembers that the run failed (an error only a log saw), so that a normal
+// end (ExitToShell, main's return) still reports failure with status 1, once
+// VokInstallFailureStatus (platform/event) has run.
 void VokNoteFailure();
 bool VokRunFailed();

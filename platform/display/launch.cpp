@@ -91,6 +91,7 @@ const char* VokVersion() { return VOK_VERSION; }
 void VokLaunch(int argc, char** argv) {
   if (g_launched) return;
   g_launched = true;
+  VokInstallFailureStatus();
   std::vector<std::string> args;
   if (argc > 0 && argv) {
     for (int i = 0; i < argc; ++i) args.push_back(argv[i] ? argv[i] : "");

@@ -40,7 +40,7 @@ TEST(ProgramConventions, NoDisplaySaysHowToRunHeadlessAndFails) {
 // whose alert makes the otherwise normal run fail.
 TEST(ProgramConventions, AnErrorAlertMakesTheHeadlessRunFail) {
   vtest::ProgRun run = vtest::runHeadless("conventions-alert", vtest::programPath("sheetgraph"),
-                                          "check \"Exit Graph\" on\npress \"OK\"\n", {"", "missing.tsv --help"});
+                                          "cancel\ncheck \"Exit Graph\" on\npress \"OK\"\n", {"", "missing.tsv --help"});
   EXPECT_EQ(run.result.status, 1) << run.err();
   EXPECT_TRUE(has(run.err(), "sheetgraph: alert: ")) << run.err();
   EXPECT_TRUE(has(run.err(), "missing.tsv")) << run.err();

@@ -29,7 +29,7 @@ void (*failureReporter)(const char*) = nullptr;
 void defaultReport(const char* message) {
   if (s_ss.started) {
     s_printf("%s", message);
-    AlertMessage(message, 2);
+    s_AlertFileError(message);
   } else {
     std::fputs(message, stderr);
   }

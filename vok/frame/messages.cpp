@@ -61,8 +61,6 @@ void AlertMessage(const char* message, short kind) {
     size_t n = std::strlen(m);
     if (n && m[n - 1] == '\n') --n;
     std::fprintf(stderr, "%s: alert: %.*s\n", VokProgramName(), int(n), m);
-    // A caution or stop alert reports an error; the shell must see it.
-    if (kind >= 2) VokNoteFailure();
   }
   Str255 text;
   CopyCToPascal(message ? message : "", text);  // bounded to 255 characters
@@ -74,6 +72,11 @@ void AlertMessage(const char* message, short kind) {
     case 2: CautionAlert(kAlertID, nullptr); break;
     default: StopAlert(kAlertID, nullptr); break;
   }
+}
+
+void s_AlertFileError(const char* message) {
+  VokNoteFailure();
+  AlertMessage(message, 2);
 }
 
 // The message next to the last drawing and at the top-left corner.

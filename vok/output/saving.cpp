@@ -34,7 +34,7 @@ bool s_SaveFileWhole(const char* who, const FSSpec* spec, const void* data, size
   std::string message = std::string("Error in ") + who + ": " + VokFileErrorText() + "\n";
   if (s_ss.started) {
     s_printf("%s", message.c_str());
-    AlertMessage(message.c_str(), 2);
+    s_AlertFileError(message.c_str());
   } else {
     std::fputs(message.c_str(), stderr);
   }
