@@ -7,10 +7,12 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
+#include "platform/base/program.h"
 #include "platform/file/file.h"
 #include "vok/console/text.h"
 #include "vok/draw/drawing_window.h"
@@ -31,7 +33,7 @@ void defaultReport(const char* message) {
     s_printf("%s", message);
     s_AlertFileError(message);
   } else {
-    std::fputs(message, stderr);
+    std::fprintf(stderr, "%s: %s", VokProgramName(), message);
   }
 }
 

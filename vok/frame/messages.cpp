@@ -32,7 +32,7 @@ void beginFatalReport() {
 }
 
 void toStderr(const char* message) {
-  std::fputs(message, stderr);
+  std::fprintf(stderr, "%s: %s", VokProgramName(), message);
   size_t n = std::strlen(message);
   if (n == 0 || message[n - 1] != '\n') std::fputc('\n', stderr);
   std::fflush(stderr);
@@ -75,7 +75,7 @@ void AlertMessage(const char* message, short kind) {
 }
 
 void s_AlertFileError(const char* message) {
-  VokNoteFailure();
+  if (s_HeadlessRun()) VokNoteFailure();  // someone at a window has seen it
   AlertMessage(message, 2);
 }
 

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/base/program.h"
 #include "vok/console/text.h"
 #include "vok/draw/draw_ops.h"
 #include "vok/draw/drawing_window.h"
@@ -36,7 +37,7 @@ bool s_SaveFileWhole(const char* who, const FSSpec* spec, const void* data, size
     s_printf("%s", message.c_str());
     s_AlertFileError(message.c_str());
   } else {
-    std::fputs(message.c_str(), stderr);
+    std::fprintf(stderr, "%s: %s", VokProgramName(), message.c_str());
   }
   return false;
 }
