@@ -14,6 +14,7 @@
 #include "vok/frame/bounds.h"
 #include "vok/frame/events.h"
 #include "vok/frame/messages.h"
+#include "vok/frame/program_help.h"
 #include "vok/graph/function_data.h"
 #include "vok/graph/function_graph.h"
 #include "vok/graph/graph_frame.h"

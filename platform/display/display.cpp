@@ -72,33 +72,38 @@ void VokOpenDisplay() {
   int w, h;
   VokScreenSize(&w, &h);
   const char* wanted = std::getenv("VOK_DISPLAY");
+  const std::string name = VokProgramName();
   std::string why;
   if (wanted && *wanted) {
     for (const VokDisplay* d : kBootstrap) {
       if (std::strcmp(d->name, wanted) != 0) continue;
       if (!tryOpen(d, w, h, &why)) {
-        std::string msg = std::string("VOK_DISPLAY=") + wanted + ": the display cannot be opened: " + why;
+        std::string msg = name + ": VOK_DISPLAY=" + wanted + ": the display cannot be opened: " + why;
         VokExitWithError(1, msg.c_str());
       }
       g_open = true;
       std::atexit(closeAtExit);
       return;
     }
-    std::string msg = std::string("VOK_DISPLAY=") + wanted + " is not a display of this build; known:";
+    std::string msg = name + ": VOK_DISPLAY=" + wanted + " is not a display of this build; known:";
     for (const VokDisplay* d : kBootstrap) msg += std::string(" ") + d->name;
     VokExitWithError(1, msg.c_str());
   }
-  // Automatic: a backend declines silently when it does not apply (no X
-  // display for sdl) and with a reason when it applies but fails.
+  // Automatic: a window display declines silently when it does not apply (no
+  // X display for sdl) and with a reason when it applies but fails. Headless
+  // is never chosen unasked: a run nobody sees must say so.
   for (const VokDisplay* d : kBootstrap) {
+    if (d == &kVokHeadlessDisplay) continue;
     if (tryOpen(d, w, h, &why)) {
       g_open = true;
       std::atexit(closeAtExit);
       return;
     }
-    if (!why.empty()) std::fprintf(stderr, "vok: the %s display cannot be opened (%s)\n", d->name, why.c_str());
+    if (!why.empty()) std::fprintf(stderr, "%s: the %s display cannot be opened (%s)\n", name.c_str(), d->name, why.c_str());
   }
-  VokExitWithError(1, "vok: no display could be opened");
+  std::string msg = name + ": no display (DISPLAY and WAYLAND_DISPLAY are unset, or no window could be opened)\n" +
+                    name + ": to run without a window: VOK_DISPLAY=headless VOK_SCRIPT=script " + name + " [FILE]...";
+  VokExitWithError(1, msg.c_str());
 }
 
 const VokDisplay* VokCurrentDisplay() {

@@ -2,6 +2,7 @@
 // one small table of procedures. Each backend lives in its own folder
 // (headless/, sdl/) and is listed once in the bootstrap list of display.cpp.
 #pragma once
+#include "platform/base/program.h"
 #include "platform/gfx/gfx.h"
 
 struct VokDisplay {
@@ -40,6 +41,10 @@ void VokDisplayPresentNow();
 // there are none), as the desktop hands documents to a launched program.
 // With argc 0 / argv null the arguments are read from /proc/self/cmdline, so
 // a start-up function without access to main's arguments can call it.
+// A first argument of exactly --help or --version is answered on standard
+// output and ends the process with status 0.
 void VokLaunch(int argc, char** argv);
-// The program's name (basename of argv[0]); "vok" before VokLaunch.
-const char* VokProgramName();
+// What --help says the program does and what its file arguments are.
+void VokSetProgramHelp(const char* about, const char* documents);
+// The toolkit's version, from the build.
+const char* VokVersion();

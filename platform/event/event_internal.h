@@ -27,6 +27,9 @@ bool VokIsQuitEvent(const VokQueuedEvent& qe);
 void VokHandleSignals();
 // Installs the signal handlers (once).
 void VokInstallSignalHandlers();
+// Installs the exit handler that turns a normal end of a failed run into
+// status 1 (once); installed before any other, so it runs after them all.
+void VokInstallFailureStatus();
 
 // The pointer's global position as last posted or set.
 Point VokMouseGlobal();

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/base/program.h"
 #include "platform/event/event_internal.h"
 
 namespace {
@@ -11,6 +12,15 @@ namespace {
 // sent for an earlier signal is still waiting to be dispatched.
 volatile sig_atomic_t g_signal = 0;
 volatile sig_atomic_t g_signalQuitPosted = 0;
+bool g_exitingWithError = false;
+
+// The last exit handler: a run that noted a failure ends with status 1 even
+// when its main returns 0 (a viewer's graph loop simply returns).
+void keepFailureStatus() {
+  if (!VokRunFailed() || g_exitingWithError) return;
+  std::fflush(nullptr);
+  std::_Exit(1);
+}
 
 void onSignal(int sig) {
   if (g_signal || g_signalQuitPosted) {
@@ -44,12 +54,18 @@ void VokHandleSignals() {
   PostAppleEvent(kAEQuitApplication, nullptr, 0);
 }
 
+void VokInstallFailureStatus() {
+  static const bool installed = std::atexit(keepFailureStatus) == 0;
+  (void) installed;
+}
+
 void ExitToShell() {
   std::fflush(stdout);
-  std::exit(0);
+  std::exit(VokRunFailed() ? 1 : 0);
 }
 
 void VokExitWithError(int status, const char* message) {
+  g_exitingWithError = true;
   std::fflush(stdout);
   if (message && *message) std::fprintf(stderr, "%s\n", message);
   std::exit(status ? status : 1);

@@ -12,6 +12,7 @@
 #include <map>
 #include <set>
 
+#include "platform/base/program.h"
 #include "platform/font/font.h"
 #include "platform/font/font_internal.h"
 
@@ -195,7 +196,7 @@ short lookupName(const std::string& name) {
 void setLastError(const std::string& message) {
   g_lastError = message;
   // Once per distinct problem on standard error, so a silent fallback is still seen.
-  if (g_reported.insert(message).second) std::fprintf(stderr, "libvok: %s\n", message.c_str());
+  if (g_reported.insert(message).second) std::fprintf(stderr, "%s: %s\n", VokProgramName(), message.c_str());
 }
 
 const ResolvedFace& resolveFace(int familyID, int style) {

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/base/program.h"
 #include "platform/gfx/gfx_internal.h"
 
 namespace {
@@ -24,7 +25,7 @@ void initMainDevice() {
       w = ew;
       h = eh;
     } else {
-      std::fprintf(stderr, "VOK_SCREEN=\"%s\" is not WIDTHxHEIGHT (64..16384); using 1024x768\n", env);
+      std::fprintf(stderr, "%s: VOK_SCREEN=\"%s\" is not WIDTHxHEIGHT (64..16384); using 1024x768\n", VokProgramName(), env);
     }
   }
   g_mainDevice.gdRect = Rect{0, 0, short(h), short(w)};

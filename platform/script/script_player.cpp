@@ -6,6 +6,7 @@
 #include <iostream>
 #include <map>
 
+#include "platform/base/program.h"
 #include "platform/event/event_internal.h"
 #include "platform/script/script.h"
 
@@ -27,7 +28,7 @@ std::map<std::string, VokScriptHandler>& commands() {
 }
 
 [[noreturn]] void fail(const std::string& file, int line, const std::string& text, const std::string& why) {
-  std::string msg = "vok: script " + file + " line " + std::to_string(line) + ": " + why;
+  std::string msg = std::string(VokProgramName()) + ": script " + file + " line " + std::to_string(line) + ": " + why;
   if (!text.empty()) msg += "\n    " + text;
   VokExitWithError(2, msg.c_str());
 }

@@ -118,7 +118,7 @@ bool usableGrid(SGGridGeometry* g, long* nx, long* ny) {
     char message[512];
     std::snprintf(message, sizeof message, "Error in SG2DArray: %s; %s", why,
                   s_sg.grid ? "the previous grid stays" : "there is no grid to draw");
-    AlertMessage(message, 2);
+    s_AlertFileError(message);
   }
   return false;
 }

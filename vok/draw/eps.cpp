@@ -7,10 +7,12 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
+#include "platform/base/program.h"
 #include "platform/file/file.h"
 #include "vok/console/text.h"
 #include "vok/draw/drawing_window.h"
@@ -29,9 +31,9 @@ void (*failureReporter)(const char*) = nullptr;
 void defaultReport(const char* message) {
   if (s_ss.started) {
     s_printf("%s", message);
-    AlertMessage(message, 2);
+    s_AlertFileError(message);
   } else {
-    std::fputs(message, stderr);
+    std::fprintf(stderr, "%s: %s", VokProgramName(), message);
   }
 }
 

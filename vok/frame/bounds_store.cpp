@@ -11,6 +11,7 @@
 #include <map>
 #include <string>
 
+#include "platform/base/program.h"
 #include "platform/file/file.h"
 #include "vok/frame/bounds.h"
 
@@ -86,7 +87,7 @@ bool s_WriteWindowBounds(short id, const Rect& r, const char* name) {
   if (ok) ok = std::rename(tmp.c_str(), path.c_str()) == 0;
   if (!ok) {
     std::remove(tmp.c_str());
-    std::fprintf(stderr, "Cannot remember the window rectangles in %s: %s\n", path.c_str(), std::strerror(errno));
+    std::fprintf(stderr, "%s: cannot remember the window rectangles in %s: %s\n", VokProgramName(), path.c_str(), std::strerror(errno));
   }
   return ok;
 }

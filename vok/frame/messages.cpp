@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/base/program.h"
 #include "platform/font/font.h"
 #include "platform/wm/dialog.h"
 #include "vok/frame/events.h"
@@ -31,7 +32,7 @@ void beginFatalReport() {
 }
 
 void toStderr(const char* message) {
-  std::fputs(message, stderr);
+  std::fprintf(stderr, "%s: %s", VokProgramName(), message);
   size_t n = std::strlen(message);
   if (n == 0 || message[n - 1] != '\n') std::fputc('\n', stderr);
   std::fflush(stderr);
@@ -59,7 +60,7 @@ void AlertMessage(const char* message, short kind) {
     const char* m = message ? message : "";
     size_t n = std::strlen(m);
     if (n && m[n - 1] == '\n') --n;
-    std::fprintf(stderr, "vok: alert: %.*s\n", int(n), m);
+    std::fprintf(stderr, "%s: alert: %.*s\n", VokProgramName(), int(n), m);
   }
   Str255 text;
   CopyCToPascal(message ? message : "", text);  // bounded to 255 characters
@@ -71,6 +72,11 @@ void AlertMessage(const char* message, short kind) {
     case 2: CautionAlert(kAlertID, nullptr); break;
     default: StopAlert(kAlertID, nullptr); break;
   }
+}
+
+void s_AlertFileError(const char* message) {
+  if (s_HeadlessRun()) VokNoteFailure();  // someone at a window has seen it
+  AlertMessage(message, 2);
 }
 
 // The message next to the last drawing and at the top-left corner.

@@ -22,7 +22,7 @@ int g_repeat = 0;  // a file has been read once
 void alert(char* message) {
   size_t n = std::strlen(message);
   while (n && message[n - 1] == '\n') message[--n] = 0;
-  AlertMessage(message, 2);
+  s_AlertFileError(message);
 }
 
 const char* baseName(const char* path) {

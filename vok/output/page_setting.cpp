@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "platform/base/program.h"
 #include "platform/file/file.h"
 #include "vok/output/printing.h"
 
@@ -49,6 +50,6 @@ void SavePageFormat(Handle flat) {
   HUnlock(flat);
   // The choice still holds for this job; only the next run will not see it.
   if (!ok)
-    std::fprintf(stderr, "Cannot keep the page setup in %s: %s\n", path.c_str(),
+    std::fprintf(stderr, "%s: cannot keep the page setup in %s: %s\n", VokProgramName(), path.c_str(),
                  why.empty() ? std::strerror(errno) : why.c_str());
 }

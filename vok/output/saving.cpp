@@ -8,6 +8,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/base/program.h"
 #include "vok/console/text.h"
 #include "vok/draw/draw_ops.h"
 #include "vok/draw/drawing_window.h"
@@ -40,9 +41,9 @@ void s_TellFileError(const char* who, const std::string& why) {
   std::string message = std::string("Error in ") + who + ": " + why + "\n";
   if (s_ss.started) {
     s_printf("%s", message.c_str());
-    AlertMessage(message.c_str(), 2);
+    s_AlertFileError(message.c_str());
   } else {
-    std::fputs(message.c_str(), stderr);
+    std::fprintf(stderr, "%s: %s", VokProgramName(), message.c_str());
   }
 }
 

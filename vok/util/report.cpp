@@ -4,12 +4,14 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/base/program.h"
+
 namespace {
 void outOfMemory() {
-  std::fputs("Out of Memory!\n", stderr);
+  std::fprintf(stderr, "%s: Out of Memory!\n", VokProgramName());
   std::exit(1);
 }
-void message(const char* text) { std::fputs(text, stderr); }
+void message(const char* text) { std::fprintf(stderr, "%s: %s", VokProgramName(), text); }
 }  // namespace
 
 void (*s_UtilOutOfMemoryP)() = outOfMemory;

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "platform/base/program.h"
 #include "platform/display/display.h"
 #include "platform/display/headless/headless_internal.h"
 
@@ -25,7 +26,7 @@ bool openHeadless(int, int, char*, size_t) {
   }
   std::ifstream in(path, std::ios::binary);
   if (!in) {
-    std::string msg = std::string("vok: VOK_SCRIPT=") + path + ": cannot read the script: " + std::strerror(errno);
+    std::string msg = std::string(VokProgramName()) + ": VOK_SCRIPT=" + path + ": cannot read the script: " + std::strerror(errno);
     VokExitWithError(2, msg.c_str());
   }
   std::ostringstream text;

@@ -77,7 +77,7 @@ TEST(SGInit, NothingReadRegistersNothing) {
   ASSERT_EQ(r.result.status, 0) << r.result.out << r.result.err;
   EXPECT_EQ(r.result.out, "read 1: file=data columns=0 rows=0 names=\n  params: none\n");
   r = runProg("named-missing", "SG_FILE=nope.tsv", "alerttext\npress \"OK\"\n");
-  ASSERT_EQ(r.result.status, 0) << r.result.out << r.result.err;
+  ASSERT_EQ(r.result.status, 1) << r.result.out << r.result.err;  // the alert fails the run
   EXPECT_EQ(r.result.out,
             "alert: Error in SGInit: cannot open \"nope.tsv\": No such file or directory\n"
             "read 1: file=nope.tsv columns=0 rows=0 names=\n  params: none\n");
@@ -96,7 +96,7 @@ TEST(SGInit, UnreadableFilesAreNamedInAnAlert) {
                       "mkdir -p folder " + deep + " && : > " + deep + "/deep.tsv");
   EXPECT_TRUE(has(r.result.out, "alert: Error in SGInit: cannot open \"gone.tsv\": No such file")) << r.result.out;
   EXPECT_TRUE(has(r.result.out, "alert: Error in SGInit: \"deep.tsv\" is empty\n")) << r.result.out;
-  ASSERT_EQ(r.result.status, 0) << r.result.out << r.result.err;
+  ASSERT_EQ(r.result.status, 1) << r.result.out << r.result.err;
   const std::string& out = r.result.out;
   EXPECT_TRUE(has(out, "alert: Error in SGInit: cannot open \"" + r.dir + "/missing.tsv\": No such file")) << out;
   EXPECT_TRUE(has(out, "alert: Error in SGInit: \"" + r.dir + "/binary.dat\" is not a text file")) << out;

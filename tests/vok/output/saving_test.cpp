@@ -133,7 +133,7 @@ TEST(Saving, AFailedWriteKeepsThePreviousFileAndSaysWhy) {
     vtest::writeFile(dir + "/" + c.file, "old file");
     vtest::RunResult r = runProg(dir, c.which, std::string("saveas \"") + c.file + "\"\ncancel\n",
                                  std::string("trap '' XFSZ; ulimit -f ") + c.limitKiB + ";");
-    EXPECT_EQ(r.status, 0) << c.which << r.err;
+    EXPECT_EQ(r.status, 1) << c.which << r.err;
     EXPECT_EQ(vtest::readFile(dir + "/" + c.file), "old file") << c.which;
     EXPECT_NE((r.out + r.err).find(c.message + dir + "/" + c.file), std::string::npos) << c.which << r.err;
     EXPECT_EQ(vtest::regularFiles(dir), c.files) << c.which;
