@@ -35,6 +35,11 @@ bool SGLineSource::refill() {
   }
   size_t capacity = buf_.size() - kSlack;
   if (end_ == capacity || (reads_++ > 0 && capacity < kBlock)) {  // a long line, or a large file
+    if (end_ == capacity && capacity >= (seekable_ ? kMaxLine : kMaxHeld)) {
+      eof_ = error_ = tooLong_ = true;
+      errno_ = EFBIG;
+      return false;
+    }
     capacity *= 2;
     buf_.resize(capacity + kSlack);
   }
@@ -50,6 +55,11 @@ bool SGLineSource::refill() {
     }
   }
   return n > 0;
+}
+
+const char* SGLineSource::reason() const {
+  if (!tooLong_) return std::strerror(errno_);
+  return seekable_ ? "a line is longer than 16 MiB" : "it gives more than 256 MiB without an end";
 }
 
 const char* SGLineSource::peek(size_t n, size_t* available) {
