@@ -162,7 +162,7 @@ void storeValue(const PDParam& param, const std::string& value) {
       *static_cast<long*>(p) = toLong(param, value, LONG_MIN, LONG_MAX);
       break;
     case shortType:
-      *static_cast<int16_t*>(p) = int16_t(toLong(param, value, INT16_MIN, INT16_MAX));
+      *static_cast<int16_t*>(p) = int16_t(toLong(param, value, INT32_MIN, INT32_MAX));
       break;
     case doubleType:
     case expType: {
