@@ -42,3 +42,22 @@ TEST(Hostile, EPSRecordingFallsBackFromAMissingTMPDIR) {
   EXPECT_TRUE(has(run.out() + run.err(), "cannot create the recording file in /nonexistent/tmp")) << run.out();
   vtest::expectGoodEPS(run.dir + "/graph.eps");
 }
+
+// A file-size limit makes writes fail with EFBIG instead of killing the
+// program: at any limit the old file stays, nothing temporary is left, and
+// the message names the file and the reason.
+TEST(Hostile, FileSizeLimitKeepsTheOldEPS) {
+  for (int blocks : {1, 8}) {  // of 512 bytes
+    vtest::ProgRun run = vtest::runHeadless(
+        "hostile-fsize", vtest::programPath("sheetgraph"),
+        "check \"EPS Save Graph\" on\npress \"OK\"\nsaveas \"graph.eps\"\npress \"OK\"\nclick 600 400\n"
+        "check \"Exit Graph\" on\npress \"OK\"\n",
+        {"TMPDIR=$PWD/tmp", data(), "mkdir tmp && printf old > graph.eps && ulimit -f " + std::to_string(blocks)});
+    ASSERT_EQ(run.result.status, 0) << blocks << run.out() << run.err();
+    EXPECT_EQ(run.file("graph.eps"), "old") << blocks;
+    EXPECT_TRUE(has(run.out() + run.err(), "graph.eps: ") && has(run.out() + run.err(), "File too large"))
+        << blocks << run.out() << run.err();
+    vtest::RunResult left = vtest::run("cd '" + run.dir + "' && ls -A tmp && ls -A | grep -v -x -e tmp -e graph.eps -e script");
+    EXPECT_EQ(left.out, "") << blocks;
+  }
+}

@@ -217,8 +217,8 @@ void s_EndEPSSavingWith(const Rect* knownImage) {
     if (recorded)
       writeOutput(path, img, height);
     else
-      report(std::string("Error in EndEPSSaving: the recording could not be written: ") + std::strerror(recordErr) +
-             "\n");
+      report("Error in EndEPSSaving: cannot write " + path + ": the recording could not be written: " +
+             std::strerror(recordErr) + "\n");
   }
   removeRecording();
 }
