@@ -1,63 +1,37 @@
-// Hostile runs of a real program: scripts that would lose input or are not
-// scripts at all stop with status 2 and say why; an EPS save whose
-// recording cannot go to TMPDIR says so and still saves.
+// Hostile runs of sheetgraph: scripts that would lose input or are no
+// scripts stop with status 2 and say why; an EPS save under a missing TMPDIR
+// or a file-size limit says why, keeps the old file and leaves no temporary.
 #include <gtest/gtest.h>
 
-#include <string>
-
-#include "tests/support/ghostscript.h"
 #include "tests/support/headless.h"
 
 namespace {
 using vtest::has;
-std::string data() { return "'" + vtest::sourceDir() + "/examples/damped.tsv'"; }
+const std::string kSave = "check \"EPS Save Graph\" on\npress \"OK\"\nsaveas \"graph.eps\"\n";
+const std::string kEnd = "click 600 400\ncheck \"Exit Graph\" on\npress \"OK\"\n";
+vtest::ProgRun sheetgraph(const std::string& script, const std::string& env, const std::string& setup = "") {
+  std::string data = "'" + vtest::sourceDir() + "/examples/damped.tsv'";
+  return vtest::runHeadless("hostile", vtest::programPath("sheetgraph"), script, {env, data, setup});
+}
 }  // namespace
 
-TEST(Hostile, ScriptsThatCannotBePlayedStopTheRun) {
-  const std::string longText(300, 'w');
+TEST(Hostile, RunsEndWithTheirReason) {
+  const std::string text(300, 'w');
   struct Case {
-    std::string script, env, says;
+    std::string script, env, setup, says;
+    int status;
   } cases[] = {
-      {"field \"X Label\" \"" + longText + "\"\ncheck \"Exit Graph\" on\npress \"OK\"\n", "",
-       "more input than the event queue holds"},
-      {"key \"" + longText + "\"\n", "", "more input than the event queue holds"},
-      {std::string("press \"OK\"\0 junk\n", 16), "", "a NUL byte at column 11"},
-      {"", "VOK_SCRIPT=.", "cannot read the script: it is a directory"},
+      {"field \"X Label\" \"" + text + "\"\n" + kEnd, "", "", "more input than the event queue holds", 2},
+      {std::string("press \"OK\"\0 x\n", 14), "", "", "a NUL byte at column 11", 2},
+      {"", "VOK_SCRIPT=.", "", "cannot read the script: it is a directory", 2},
+      {kSave + kEnd, "TMPDIR=/nonexistent", "", "cannot create the recording file in /nonexistent", 0},
+      {kSave + "press \"OK\"\n" + kEnd, "TMPDIR=$PWD/t", "mkdir t && printf old >graph.eps && ulimit -f 4",
+       "graph.eps: the recording could not be written: File too large", 0},
   };
   for (const Case& c : cases) {
-    vtest::ProgRun run = vtest::runHeadless("hostile-script", vtest::programPath("sheetgraph"), c.script,
-                                            {c.env, data()});
-    EXPECT_EQ(run.result.status, 2) << c.says << "\n" << run.err();
-    EXPECT_TRUE(has(run.err(), c.says)) << run.err();
-  }
-}
-
-TEST(Hostile, EPSRecordingFallsBackFromAMissingTMPDIR) {
-  vtest::ProgRun run = vtest::runHeadless(
-      "hostile-tmpdir", vtest::programPath("sheetgraph"),
-      "check \"EPS Save Graph\" on\npress \"OK\"\nsaveas \"graph.eps\"\nclick 600 400\ncheck \"Exit Graph\" on\n"
-      "press \"OK\"\n",
-      {"TMPDIR=/nonexistent/tmp", data()});
-  ASSERT_EQ(run.result.status, 0) << run.out() << run.err();
-  EXPECT_TRUE(has(run.out() + run.err(), "cannot create the recording file in /nonexistent/tmp")) << run.out();
-  vtest::expectGoodEPS(run.dir + "/graph.eps");
-}
-
-// A file-size limit makes writes fail with EFBIG instead of killing the
-// program: at any limit the old file stays, nothing temporary is left, and
-// the message names the file and the reason.
-TEST(Hostile, FileSizeLimitKeepsTheOldEPS) {
-  for (int blocks : {1, 8}) {  // of 512 bytes
-    vtest::ProgRun run = vtest::runHeadless(
-        "hostile-fsize", vtest::programPath("sheetgraph"),
-        "check \"EPS Save Graph\" on\npress \"OK\"\nsaveas \"graph.eps\"\npress \"OK\"\nclick 600 400\n"
-        "check \"Exit Graph\" on\npress \"OK\"\n",
-        {"TMPDIR=$PWD/tmp", data(), "mkdir tmp && printf old > graph.eps && ulimit -f " + std::to_string(blocks)});
-    ASSERT_EQ(run.result.status, 0) << blocks << run.out() << run.err();
-    EXPECT_EQ(run.file("graph.eps"), "old") << blocks;
-    EXPECT_TRUE(has(run.out() + run.err(), "graph.eps: ") && has(run.out() + run.err(), "File too large"))
-        << blocks << run.out() << run.err();
-    vtest::RunResult left = vtest::run("cd '" + run.dir + "' && ls -A tmp && ls -A | grep -v -x -e tmp -e graph.eps -e script");
-    EXPECT_EQ(left.out, "") << blocks;
+    vtest::ProgRun run = sheetgraph(c.script, c.env, c.setup);
+    EXPECT_EQ(run.result.status, c.status) << c.says << "\n" << run.err();
+    EXPECT_TRUE(has(run.out() + run.err(), c.says)) << run.out() << run.err();
+    if (!c.setup.empty()) EXPECT_EQ(vtest::run("cd '" + run.dir + "' && ls -A t; cat graph.eps").out, "old");
   }
 }

@@ -20,7 +20,8 @@ bool SGLineSource::begin() {
   start_ = ftello(f_);
   seekable_ = start_ >= 0 && fseeko(f_, start_, SEEK_SET) == 0;
   if (!seekable_) {
-    while (refill()) {  // a pipe: keep all of it for the second reading
+    while (refill()) {  // a pipe: keep all of it for the second reading, unless binary (refused)
+      if (mayHoldNul_ && std::memchr(buf_.data(), 0, end_ < kFirstBlock ? end_ : kFirstBlock)) break;
     }
   }
   return !error_;
