@@ -15,7 +15,7 @@ void boundFrameSettings() {
   for (int32_t* digits : {&s_g.xMinDigitSetting, &s_g.xMaxDigitSetting, &s_g.yMinDigitSetting,
                           &s_g.yMaxDigitSetting, &s_g.digitX, &s_g.digitY})
     bound(digits, 0, 17);
-  bound(&s_g.labelSize, 1, 512);
+  bound(&s_g.labelSize, 0, 512);  // 0: the default size
   bound(&s_g.frameWidth, 0, 100);
 }
 }  // namespace

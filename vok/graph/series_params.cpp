@@ -45,7 +45,7 @@ void SGSS1DAddParameters() {
   s_SeriesAdd(&s_sg.regressionLine, flagType, "Regression Line");
   s_SeriesAdd(&s_sg.showGradient, flagType, "Show Gradient");
   s_SeriesAdd(&s_sg.gradientFontSize, intType, "Grad. FontSize");
-  in_SetParameterRange(&s_sg.gradientFontSize, 1, 512, s_g.dialog);
+  in_SetParameterRange(&s_sg.gradientFontSize, 0, 512, s_g.dialog);
   s_SeriesAdd(&s_sg.regRange, flagType, "Reg. Line Range");
   s_SeriesAdd(&s_sg.regMin, doubleType, "Reg. Line Min");
   s_SeriesAdd(&s_sg.regMax, doubleType, "Reg. Line Max");
