@@ -11,9 +11,12 @@ std::deque<VokQueuedEvent>& queue() {
   return q;
 }
 
+uint32_t g_dropped = 0;
+
 // Makes room for one more event; false when only high-level events are queued.
 bool makeRoom(std::deque<VokQueuedEvent>& q) {
   if (int(q.size()) < kVokQueueCap) return true;
+  ++g_dropped;
   for (auto it = q.begin(); it != q.end(); ++it) {
     if (it->ev.what != kHighLevelEvent) {
       q.erase(it);
@@ -23,6 +26,8 @@ bool makeRoom(std::deque<VokQueuedEvent>& q) {
   return false;
 }
 }  // namespace
+
+uint32_t VokDroppedEventCount() { return g_dropped; }
 
 EventMask VokMaskOf(EventKind what) {
   if (what == kHighLevelEvent) return highLevelEventMask;

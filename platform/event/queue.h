@@ -25,3 +25,5 @@ typedef bool (*VokEventMatch)(const VokQueuedEvent& e);
 bool VokPeepEvent(VokQueueOp op, EventMask mask, EventMask stopMask, VokQueuedEvent* e,
                   VokEventMatch match = nullptr);
 constexpr int kVokQueueCap = 256;
+// Events lost so far to a full queue (the oldest input dropped, or the new one).
+uint32_t VokDroppedEventCount();

@@ -64,6 +64,9 @@ bool VokParseScriptLine(const std::string& text, VokScriptLine* line, std::strin
   line->text = text;
   line->command.clear();
   line->args.clear();
+  size_t nul = text.find('\0');
+  if (nul != std::string::npos)
+    return *error = "a NUL byte at column " + std::to_string(nul + 1) + " (a script is text)", false;
   Cursor c{text};
   c.skipBlanks();
   if (c.atEnd() || c.peek() == '#') return true;  // blank line or comment

@@ -3,7 +3,6 @@
 // standard input is read line by line, so a person can type gestures), and
 // playing lines when the program waits for input.
 #include <cstdio>
-#include <iostream>
 #include <map>
 
 #include "platform/base/program.h"
@@ -41,6 +40,20 @@ bool parseOrFail(const std::string& file, int number, const std::string& text, V
   return !line->command.empty();
 }
 
+// One line of standard input, without its line feed; a line without end
+// (an endless stream) stops the run instead of filling memory.
+bool readStdinLine(std::string* text) {
+  constexpr size_t kMaxLine = size_t(1) << 20;
+  text->clear();
+  int c;
+  while ((c = std::getchar()) != EOF && c != '\n') {
+    if (text->size() >= kMaxLine)
+      fail(g_player.name, g_player.stdinLines + 1, "", "the line is longer than 1 MiB");
+    text->push_back(char(c));
+  }
+  return c != EOF || !text->empty();
+}
+
 // The next line with a command, or false at the end of the script.
 bool nextLine(VokScriptLine* line) {
   if (!g_player.fromStdin) {
@@ -49,7 +62,7 @@ bool nextLine(VokScriptLine* line) {
     return true;
   }
   std::string text;
-  while (std::getline(std::cin, text)) {
+  while (readStdinLine(&text)) {
     if (parseOrFail(g_player.name, ++g_player.stdinLines, text, line)) return true;
   }
   return false;
@@ -101,8 +114,15 @@ void VokPlayScript() {
     }
     auto it = commands().find(line.command);
     if (it == commands().end()) fail(line.file, line.number, line.text, "unknown command \"" + line.command + "\"");
+    uint32_t dropped = VokDroppedEventCount();
     std::string why = it->second(line);
     if (!why.empty()) fail(line.file, line.number, line.text, why);
+    // Lost input would land elsewhere (text in another field, a click on the
+    // wrong item): the run stops rather than go on from there.
+    if (VokDroppedEventCount() != dropped)
+      fail(line.file, line.number, line.text,
+           "the line gives more input than the event queue holds (" + std::to_string(kVokQueueCap) +
+               " events); split it into shorter lines");
     if (VokPostedEventCount() != before || int32_t(g_player.waitUntil - TickCount()) > 0) return;
   }
 }

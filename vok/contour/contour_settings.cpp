@@ -72,6 +72,8 @@ void Graph2DFAddParameters() {
   add(&s_g2d.contourLabel, flagType, "Contour Labels");
   add(&s_g2d.labelSize, intType, "Label Size");
   add(&s_g2d.labelDigit, intType, "Label Digit");
+  in_SetParameterRange(&s_g2d.labelSize, 0, 512, s_g.dialog);
+  in_SetParameterRange(&s_g2d.labelDigit, 0, 17, s_g.dialog);
   add(&s_g2d.labelsInterval, doubleType, "Labels Interval");
   addProc(ExtraHeightNew, "New Label");
   addProc(ResetExtraHeight, "Reset Label");

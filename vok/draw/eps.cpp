@@ -39,6 +39,13 @@ void defaultReport(const char* message) {
 
 void report(const std::string& message) { (failureReporter ? failureReporter : defaultReport)(message.c_str()); }
 
+// A notice that needs no answer: the console or standard error, no alert.
+void note(const std::string& message) {
+  if (failureReporter) failureReporter(message.c_str());
+  else if (s_ss.started) s_printf("%s", message.c_str());
+  else std::fputs(message.c_str(), stderr);
+}
+
 void removeRecording() {
   if (s_eps.file) std::fclose(s_eps.file);
   s_eps.file = nullptr;
@@ -52,15 +59,13 @@ void removeRecordingAtExit() {
   if (tempPath[0]) unlink(tempPath);
 }
 
-// Creates the recording file privately (mode 0600, a fresh name) in TMPDIR.
-FILE* openPrivateTemp() {
-  static bool atexitDone = false;
-  if (!atexitDone) atexitDone = std::atexit(removeRecordingAtExit) == 0;
-  const char* dir = std::getenv("TMPDIR");
-  if (!dir || !*dir) dir = "/tmp";
+// Creates the recording file privately (mode 0600, a fresh name) in dir;
+// null with errno set when it cannot be.
+FILE* openTempIn(const char* dir) {
   int n = std::snprintf(tempPath, sizeof tempPath, "%s/VOK-tmp-XXXXXX.eps", dir);
   if (n <= 0 || size_t(n) >= sizeof tempPath) {
     tempPath[0] = 0;
+    errno = ENAMETOOLONG;
     return nullptr;
   }
   int fd = mkstemps(tempPath, 4);
@@ -70,11 +75,36 @@ FILE* openPrivateTemp() {
   }
   FILE* f = fdopen(fd, "w+");
   if (!f) {
+    int err = errno;
     close(fd);
     unlink(tempPath);
     tempPath[0] = 0;
+    errno = err;
   }
   return f;
+}
+
+// The recording file in TMPDIR; when that cannot be had, says why and falls
+// back to the system's private temporary folders.
+FILE* openPrivateTemp() {
+  static bool atexitDone = false;
+  if (!atexitDone) atexitDone = std::atexit(removeRecordingAtExit) == 0;
+  const char* dir = std::getenv("TMPDIR");
+  if (!dir || !*dir) dir = "/tmp";
+  FILE* f = openTempIn(dir);
+  if (f) return f;
+  std::string tried = dir, why = std::strerror(errno);
+  for (const char* fallback : {"/tmp", "/var/tmp"}) {
+    if (tried == fallback) continue;
+    if ((f = openTempIn(fallback))) {
+      note("BeginEPSSaving: cannot create the recording file in " + tried + ": " + why + "; " + fallback +
+             " is used instead\n");
+      return f;
+    }
+  }
+  report("Error in BeginEPSSaving: cannot create the recording file in " + tried + ": " + why +
+         "; nothing is saved\n");
+  return nullptr;
 }
 
 // Asks for the output file with the save dialog (proposing s_eps.fileName).
@@ -132,7 +162,7 @@ void writeOutput(const std::string& path, const Rect& img, short height) {
   std::string why;
   VokAtomicFile* f = VokAtomicOpen(path, &why);
   if (!f) {
-    report("Error in EndEPSSaving: cannot write " + path + ": " + why + "\n");
+    report("Error in EndEPSSaving: " + why + "\n");  // why names the file
     return;
   }
   if (!writeEPS(VokAtomicStream(f), s_eps.file, img, height)) {
@@ -142,7 +172,7 @@ void writeOutput(const std::string& path, const Rect& img, short height) {
     return;
   }
   if (!VokAtomicCommit(f, FourCC('T', 'E', 'X', 'T'), FourCC('V', 'O', 'K', ' '), &why))
-    report("Error in EndEPSSaving: cannot write " + path + ": " + why + "\n");
+    report("Error in EndEPSSaving: " + why + "\n");
 }
 }  // namespace
 
@@ -189,8 +219,8 @@ void s_EndEPSSavingWith(const Rect* knownImage) {
     if (recorded)
       writeOutput(path, img, height);
     else
-      report(std::string("Error in EndEPSSaving: the recording could not be written: ") + std::strerror(recordErr) +
-             "\n");
+      report("Error in EndEPSSaving: cannot write " + path + ": the recording could not be written: " +
+             std::strerror(recordErr) + "\n");
   }
   removeRecording();
 }

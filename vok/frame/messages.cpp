@@ -3,9 +3,11 @@
 // non-zero status, so that scripted and unattended runs see the failure.
 #include "vok/frame/messages.h"
 
+#include <csignal>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
+#include <new>
 #include <cstring>
 
 #include "platform/base/program.h"
@@ -89,8 +91,13 @@ void s_DrawOOMMessage(CGrafPtr port, GDHandle device) {
 }
 
 namespace {
-// The utilities report exhausted memory through this file.
-const bool g_oomInstalled = (s_UtilOutOfMemoryP = s_OOMError, true);
+// The utilities report exhausted memory through this file, and so does a
+// failed operator new (a std::bad_alloc would abort past the report).
+void newFailed() { s_OOMError(); }
+const bool g_oomInstalled = (s_UtilOutOfMemoryP = s_OOMError, std::set_new_handler(newFailed), true);
+// A file-size limit then fails the write with EFBIG, reported like a full
+// disk, instead of killing the program mid-save with its temporary left.
+const bool g_fileLimitIgnored = (std::signal(SIGXFSZ, SIG_IGN), true);
 
 // A click or a key ends the wait; so does a quit.
 void waitClickOrKey() {

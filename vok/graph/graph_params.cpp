@@ -8,6 +8,16 @@
 
 namespace {
 void add(void* address, int type, const char* label) { in_AddParameterP(address, type, label, s_g.dialog); }
+
+// Digits past 17 show nothing a double holds; sizes past these draw nothing useful.
+void bound(void* address, double lo, double hi) { in_SetParameterRange(address, lo, hi, s_g.dialog); }
+void boundFrameSettings() {
+  for (int32_t* digits : {&s_g.xMinDigitSetting, &s_g.xMaxDigitSetting, &s_g.yMinDigitSetting,
+                          &s_g.yMaxDigitSetting, &s_g.digitX, &s_g.digitY})
+    bound(digits, 0, 17);
+  bound(&s_g.labelSize, 0, 512);  // 0: the default size
+  bound(&s_g.frameWidth, 0, 100);
+}
 }  // namespace
 
 void GraphFrameAddParameters() {
@@ -56,6 +66,7 @@ void GraphFrameAddParameters() {
   add(&s_g.titleBelow, flagType, "Title below");
   add(&s_g.titleX, intType, "Title X Position");
   add(&s_g.titleY, intType, "Title Y Position");
+  boundFrameSettings();
 }
 
 void in_Graph1DAddParameter(void* address, int type, const char* label) {

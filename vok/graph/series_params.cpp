@@ -36,13 +36,16 @@ void SGSS1DAddParameters() {
     s_SeriesAdd(&s_sg.seriesMax[i], doubleType, s_SeriesLabel("Plot %d Max", i + 1));
   }
   s_SeriesGroup(s_sg.penWidth, doubleType, "Pen %d Width");
+  for (int i = 0; i < s_sg.seriesCount; ++i) in_SetParameterRange(&s_sg.penWidth[i], 0, 100, s_g.dialog);
   s_SeriesGroup(s_sg.noLine, flagType, "No Line %d");
   s_SeriesGroup(s_sg.dataMark, intType, "Data Mark %d");
   s_SeriesGroup(s_sg.markRadius, intType, "Mark %d Radius");
+  for (int i = 0; i < s_sg.seriesCount; ++i) in_SetParameterRange(&s_sg.markRadius[i], 0, 1000, s_g.dialog);
   s_SeriesGroup(s_sg.dataColor, intType, "Data %d Color");
   s_SeriesAdd(&s_sg.regressionLine, flagType, "Regression Line");
   s_SeriesAdd(&s_sg.showGradient, flagType, "Show Gradient");
   s_SeriesAdd(&s_sg.gradientFontSize, intType, "Grad. FontSize");
+  in_SetParameterRange(&s_sg.gradientFontSize, 0, 512, s_g.dialog);
   s_SeriesAdd(&s_sg.regRange, flagType, "Reg. Line Range");
   s_SeriesAdd(&s_sg.regMin, doubleType, "Reg. Line Min");
   s_SeriesAdd(&s_sg.regMax, doubleType, "Reg. Line Max");

@@ -24,8 +24,8 @@ struct SGTables {
 };
 extern SGTables s_sgTables;
 
-// Whole lines of a stream, read in blocks: any length, without the line
-// feed, cut at a NUL byte (as C strings would be). Only the current line and
+// Whole lines of a stream, read in blocks: up to kMaxLine bytes, without the
+// line feed, cut at a NUL byte (as C strings would be). Only the current line and
 // the unread rest are kept, so memory stays small whatever the file's size.
 // The stream can be read again from where it started; one that cannot seek
 // is held in memory for that.
@@ -44,6 +44,11 @@ class SGLineSource {
   bool rewind();  // back to where begin() found the stream
   bool failed() const { return error_; }
   int errorNumber() const { return errno_; }
+  // A line over kMaxLine, or a stream that cannot seek over kMaxHeld: a
+  // device or an endless pipe is refused rather than read into all memory.
+  static constexpr size_t kMaxLine = size_t(16) << 20, kMaxHeld = size_t(256) << 20;
+  bool tooLong() const { return tooLong_; }
+  const char* reason() const;  // why failed(), for a message
 
  private:
   bool refill();
@@ -51,7 +56,7 @@ class SGLineSource {
   std::vector<char> buf_;
   size_t pos_ = 0, end_ = 0, scanned_ = 0;
   off_t start_ = 0;
-  bool eof_ = false, error_ = false, seekable_ = false, mayHoldNul_ = false;
+  bool eof_ = false, error_ = false, seekable_ = false, mayHoldNul_ = false, tooLong_ = false;
   int errno_ = 0;
   int reads_ = 0;
 };
@@ -71,7 +76,7 @@ inline bool SGLineSource::next(const char** text, size_t* length) {
     }
     scanned_ = avail;  // refill keeps the unread rest in front, so this offset stays right
     if (!refill()) {
-      if (avail == 0) return false;
+      if (avail == 0 || tooLong_) return false;  // a line cut at the limit is no row
       start = pos_;  // the last line, without a line feed
       *length = avail;
       pos_ = end_;

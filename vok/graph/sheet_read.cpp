@@ -4,13 +4,14 @@
 //      refused file leaves the old data;
 //   2. the header: 1 + its tabs columns, names from its words;
 //   3. tables: made on the first read (with the per-series arrays), remade
-//      when a file has more columns or dataNumber was changed;
+//      when a file has other columns or rows (sized by the file, at most
+//      dataNumber);
 //   4. rows: stored while they fit; when the tables fill up they are freed,
 //      the remaining rows only counted, tables of count + 1 rows made and
 //      the file read again from its start;
 //   5. cells of rows beyond the new count that still hold an earlier file's
 //      values are cleared, then the statistics and the default frame range.
-// Lines are read whole, whatever their length, so a long line is one row.
+// Lines are read whole up to 16 MiB, so a long line is one row.
 #include <sys/mman.h>
 #include <sys/stat.h>
 
@@ -148,13 +149,22 @@ void makeSeriesArrays() {
   s_sgTables.seriesMade = true;
 }
 
+// Rows of the tables: the capacity, or fewer when the file is known to be
+// shorter (a wide file of a few rows must not take capacity x columns).
+int tableRows(long long expectedRows) {
+  if (expectedRows <= 0) return s_sg.dataNumber;
+  long long rows = expectedRows + expectedRows / 16 + 16;
+  return rows < s_sg.dataNumber ? int(rows) : s_sg.dataNumber;
+}
+
 void prepareTables(long long expectedRows) {
   if (!s_sgTables.seriesMade) makeSeriesArrays();
   if (s_sg.dataNumber < 1) s_sg.dataNumber = 1;
-  int columns = s_sg.columnCount > s_sgTables.columns ? s_sg.columnCount : s_sgTables.columns;
-  if (!s_sg.data || columns != s_sgTables.columns || s_sg.dataNumber != s_sgTables.rows) {
+  int columns = s_sg.columnCount;  // not an earlier, wider file's: readers check both widths
+  int rows = tableRows(expectedRows);
+  if (!s_sg.data || columns != s_sgTables.columns || rows != s_sgTables.rows) {
     freeTables();
-    makeTables(columns, s_sg.dataNumber, expectedRows);
+    makeTables(columns, rows, expectedRows);
   }
   if (s_sgTables.statColumns < s_sg.columnCount) {
     std::free(s_sg.columnMin), std::free(s_sg.columnMax), std::free(s_sg.columnStep);
@@ -208,10 +218,16 @@ void clearStaleRows(int rows) {
 }
 
 // Rows a regular file will give, from the line length of its first block;
-// 0 when that cannot be told.
-long long estimateRows(FILE* file, const char* start, size_t available) {
+// a pipe, held whole, is counted; 0 when that cannot be told. Called before
+// the first line is taken: start stays valid only until the buffer grows.
+long long estimateRows(FILE* file, SGLineSource& src, const char* start, size_t available) {
   struct stat st;
-  if (fstat(fileno(file), &st) != 0 || !S_ISREG(st.st_mode) || available == 0) return 0;
+  int fd = fileno(file);
+  if (fd >= 0 && fstat(fd, &st) == 0 && (S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode))) {
+    long long rows = src.countRows();
+    return src.rewind() ? rows : 0;
+  }
+  if (fd < 0 || fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || available == 0) return 0;
   size_t lines = 0;
   for (const char* p = start; (p = static_cast<const char*>(std::memchr(p, '\n', size_t(start + available - p))));
        ++p)
@@ -230,13 +246,20 @@ int SGReadFile(FILE* file, const char* name, char* message, size_t messageSize) 
   const char* start = src.begin() ? src.peek(kSniff, &available) : nullptr;
   if (src.failed())
     return fail(kSGReadIOError, message, messageSize, "Error in SGInit: cannot read \"%s\": %s\n", shown(name),
-                std::strerror(src.errorNumber()));
+                src.reason());
   if (available == 0) return fail(kSGReadEmpty, message, messageSize, "Error in SGInit: \"%s\" is empty\n", shown(name));
   bool binary = std::memchr(start, 0, available < kSniff ? available : kSniff) != nullptr;
+  if (binary)
+    return fail(kSGReadNotText, message, messageSize,
+                "Error in SGInit: \"%s\" is not a text file (binary data or UTF-16)\n", shown(name));
+  long long expectedRows = estimateRows(file, src, start, available);
   const char* header = nullptr;
   size_t headerLength = 0;
   src.next(&header, &headerLength);
-  if (binary || headerHasControls(header, headerLength))
+  if (src.tooLong())
+    return fail(kSGReadNotText, message, messageSize, "Error in SGInit: cannot read \"%s\": %s\n", shown(name),
+                src.reason());
+  if (headerHasControls(header, headerLength))
     return fail(kSGReadNotText, message, messageSize,
                 "Error in SGInit: \"%s\" is not a text file (binary data or UTF-16)\n", shown(name));
   if (!hasWord(header, headerLength))
@@ -257,14 +280,14 @@ int SGReadFile(FILE* file, const char* name, char* message, size_t messageSize) 
   s_sg.file = file;
   ++s_sgTables.reads;
   readHeader(header, headerLength);
-  prepareTables(estimateRows(file, start, available));
+  prepareTables(expectedRows);
   clearUnusedColumns();
   bool outgrown = false;
   long long rows = readRows(src, true, &outgrown);
   if (outgrown) {
     if (rows + 1 > INT_MAX) s_OOMError();
-    s_sg.dataNumber = int(rows + 1);
-    makeTables(s_sgTables.columns, s_sg.dataNumber, rows);
+    if (rows + 1 > s_sg.dataNumber) s_sg.dataNumber = int(rows + 1);
+    makeTables(s_sgTables.columns, int(rows + 1), rows);
     rows = 0;
     outgrown = false;
     if (src.rewind() && src.next(&header, &headerLength)) rows = readRows(src, false, &outgrown);
@@ -277,7 +300,7 @@ int SGReadFile(FILE* file, const char* name, char* message, size_t messageSize) 
   if (src.failed())
     return fail(kSGReadCutShort, message, messageSize,
                 "Error in SGInit: cannot read \"%s\" to its end: %s; the rows before are kept\n", shown(name),
-                std::strerror(src.errorNumber()));
+                src.reason());
   return kSGReadOK;
 }
 

@@ -20,7 +20,8 @@ bool SGLineSource::begin() {
   start_ = ftello(f_);
   seekable_ = start_ >= 0 && fseeko(f_, start_, SEEK_SET) == 0;
   if (!seekable_) {
-    while (refill()) {  // a pipe: keep all of it for the second reading
+    while (refill()) {  // a pipe: keep all of it for the second reading, unless binary (refused)
+      if (mayHoldNul_ && std::memchr(buf_.data(), 0, end_ < kFirstBlock ? end_ : kFirstBlock)) break;
     }
   }
   return !error_;
@@ -35,6 +36,11 @@ bool SGLineSource::refill() {
   }
   size_t capacity = buf_.size() - kSlack;
   if (end_ == capacity || (reads_++ > 0 && capacity < kBlock)) {  // a long line, or a large file
+    if (end_ == capacity && capacity >= (seekable_ ? kMaxLine : kMaxHeld)) {
+      eof_ = error_ = tooLong_ = true;
+      errno_ = EFBIG;
+      return false;
+    }
     capacity *= 2;
     buf_.resize(capacity + kSlack);
   }
@@ -50,6 +56,11 @@ bool SGLineSource::refill() {
     }
   }
   return n > 0;
+}
+
+const char* SGLineSource::reason() const {
+  if (!tooLong_) return std::strerror(errno_);
+  return seekable_ ? "a line is longer than 16 MiB" : "it gives more than 256 MiB without an end";
 }
 
 const char* SGLineSource::peek(size_t n, size_t* available) {

@@ -60,6 +60,11 @@ static bool parseLong(const char* text, long lo, long hi, long* out) {
   return true;
 }
 
+static long holdLong(const PDParam& param, long v) {
+  double d = double(v);
+  return PDHoldToRange(param, &d) ? long(d) : v;
+}
+
 static void readBackText(PDParam* param, const unsigned char* text) {
   std::memcpy(param->valueText, text + 1, text[0] < kPDTextSize ? text[0] : kPDTextSize - 1);
   param->valueText[text[0] < kPDTextSize ? text[0] : kPDTextSize - 1] = 0;
@@ -69,21 +74,24 @@ static void readBackText(PDParam* param, const unsigned char* text) {
   char* end;
   switch (param->type) {
     case intType:
-      if (parseLong(t, INT32_MIN, INT32_MAX, &v)) param->value.i = int32_t(v);
+      if (parseLong(t, INT32_MIN, INT32_MAX, &v)) param->value.i = int32_t(holdLong(*param, v));
       *static_cast<int32_t*>(p) = param->value.i;
       break;
     case longType:
-      if (parseLong(t, LONG_MIN, LONG_MAX, &v)) param->value.l = v;
+      if (parseLong(t, LONG_MIN, LONG_MAX, &v)) param->value.l = holdLong(*param, v);
       *static_cast<long*>(p) = param->value.l;
       break;
     case shortType:
-      if (parseLong(t, INT16_MIN, INT16_MAX, &v)) param->value.s = int16_t(v);
+      if (parseLong(t, INT16_MIN, INT16_MAX, &v)) param->value.s = int16_t(holdLong(*param, v));
       *static_cast<int16_t*>(p) = param->value.s;
       break;
     case doubleType:
     case expType: {
       double d = std::strtod(t, &end);
-      if (end != t) param->value.d = d;
+      if (end != t) {
+        PDHoldToRange(*param, &d);
+        param->value.d = d;
+      }
       *static_cast<double*>(p) = param->value.d;
       break;
     }

@@ -135,15 +135,20 @@ int splitLine(const std::string& line, std::string& label, std::string& type, st
   else
     while (i < line.size() && line[i] != '\n' && isSpace(line[i])) ++i;
   size_t end = line.find('\n', i);
-  value = line.substr(i, end == std::string::npos ? std::string::npos : end - i);
+  if (end == std::string::npos) end = line.size();
+  if (end > i && line[end - 1] == '\r') --end;  // a file saved with CRLF line ends
+  value = line.substr(i, end - i);
   return value.empty() ? 2 : 3;
 }
 
-// atoi/atol without their undefined behaviour on out-of-range numbers.
-long toLong(const std::string& s, long lo, long hi) {
+// atoi/atol without their undefined behaviour on out-of-range numbers, then
+// held to the setting's own range.
+long toLong(const PDParam& param, const std::string& s, long lo, long hi) {
   errno = 0;
   long v = std::strtol(s.c_str(), nullptr, 10);
-  return v < lo ? lo : v > hi ? hi : v;
+  v = v < lo ? lo : v > hi ? hi : v;
+  double d = double(v);
+  return PDHoldToRange(param, &d) ? long(d) : v;
 }
 
 void storeValue(const PDParam& param, const std::string& value) {
@@ -151,18 +156,21 @@ void storeValue(const PDParam& param, const std::string& value) {
   switch (param.type) {
     case intType:
     case flagType:
-      *static_cast<int32_t*>(p) = int32_t(toLong(value, INT32_MIN, INT32_MAX));
+      *static_cast<int32_t*>(p) = int32_t(toLong(param, value, INT32_MIN, INT32_MAX));
       break;
     case longType:
-      *static_cast<long*>(p) = toLong(value, LONG_MIN, LONG_MAX);
+      *static_cast<long*>(p) = toLong(param, value, LONG_MIN, LONG_MAX);
       break;
     case shortType:
-      *static_cast<int16_t*>(p) = int16_t(toLong(value, INT32_MIN, INT32_MAX));
+      *static_cast<int16_t*>(p) = int16_t(toLong(param, value, INT32_MIN, INT32_MAX));
       break;
     case doubleType:
-    case expType:
-      *static_cast<double*>(p) = std::strtod(value.c_str(), nullptr);
+    case expType: {
+      double d = std::strtod(value.c_str(), nullptr);
+      PDHoldToRange(param, &d);
+      *static_cast<double*>(p) = d;
       break;
+    }
     case stringType: {
       size_t n = value.size() < kPDTextSize - 1 ? value.size() : kPDTextSize - 1;
       char* s = static_cast<char*>(p);

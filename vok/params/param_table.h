@@ -50,6 +50,8 @@ struct PDParam {
   char valueText[kPDTextSize];    // the text last written into the field
   unsigned char valueP[256];
   PDValue value;
+  bool bounded;                   // values read are held to [lo, hi]
+  double lo, hi;
 };
 
 struct PDPage {
@@ -82,3 +84,11 @@ void PDMakePString(const char* text, unsigned char* p);
 // The slot's value text from the variable (the numeric and string types);
 // returns false for the types that have no text.
 bool PDFormatValue(PDParam* param);
+
+// Settings that size work or memory (digits, font sizes, pen sizes) are held
+// to [lo, hi] wherever they are read: a dialog field and a parameter file
+// alike. The range is set on the slot of `pointer` last added to `list`.
+// PDHoldToRange returns true when *value was outside (it is then held, and
+// a message names the setting and its range).
+void in_SetParameterRange(const void* pointer, double lo, double hi, PDPage* list);
+bool PDHoldToRange(const PDParam& param, double* value);

@@ -9,9 +9,10 @@
 #include "vok/plot/plot.h"
 
 namespace {
-// "%.*f" cut to what one DrawText takes; absurd precisions are the caller's problem.
+// "%.*f" cut to what one DrawText takes. A precision past what the buffer
+// holds only costs time (seconds and gigabytes at 2^31), so it is held there.
 int formatNumber(char* buf, size_t size, double value, int32_t digits) {
-  int n = std::snprintf(buf, size, "%.*f", int(digits), value);
+  int n = std::snprintf(buf, size, "%.*f", digits > int32_t(size) ? int(size) : int(digits), value);
   if (n < 0) return 0;
   return n >= int(size) ? int(size) - 1 : n;
 }

@@ -5,14 +5,40 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <sstream>
+#include <cstdio>
+#include <string>
+
+#include <sys/stat.h>
 
 #include "platform/base/program.h"
 #include "platform/display/display.h"
 #include "platform/display/headless/headless_internal.h"
 
 namespace {
+// Scripts are small: a device or an endless pipe named by mistake must not
+// be read into all memory.
+constexpr size_t kMaxScript = size_t(16) << 20;
+
+// The whole script, or why it cannot be had.
+std::string readScript(const char* path, std::string* text) {
+  FILE* f = std::fopen(path, "rb");
+  if (!f) return std::strerror(errno);
+  struct stat st;
+  if (fstat(fileno(f), &st) == 0 && S_ISDIR(st.st_mode)) {
+    std::fclose(f);
+    return "it is a directory";
+  }
+  char block[65536];
+  size_t n;
+  while ((n = std::fread(block, 1, sizeof block, f)) > 0 && text->size() <= kMaxScript) text->append(block, n);
+  bool failed = std::ferror(f) != 0;
+  int error = errno;
+  std::fclose(f);
+  if (failed) return std::strerror(error);
+  if (text->size() > kMaxScript) return "it is larger than 16 MiB";
+  return "";
+}
+
 bool openHeadless(int, int, char*, size_t) {
   VokRegisterCoreScriptCommands();
   const char* path = std::getenv("VOK_SCRIPT");
@@ -24,14 +50,12 @@ bool openHeadless(int, int, char*, size_t) {
     VokLoadScript("-", "");
     return true;
   }
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    std::string msg = std::string(VokProgramName()) + ": VOK_SCRIPT=" + path + ": cannot read the script: " + std::strerror(errno);
+  std::string text, why = readScript(path, &text);
+  if (!why.empty()) {
+    std::string msg = std::string(VokProgramName()) + ": VOK_SCRIPT=" + path + ": cannot read the script: " + why;
     VokExitWithError(2, msg.c_str());
   }
-  std::ostringstream text;
-  text << in.rdbuf();
-  VokLoadScript(path, text.str());
+  VokLoadScript(path, text);
   return true;
 }
 

@@ -46,7 +46,7 @@ TEST_F(GraphParams, AParameterFileOfThemReadsBack) {
   SetGraphXLabel("t_{max} [s]");
   SetGraphYLabel("e^{-x^2}");
   SetGraphTitle("Decay\tof 50%");
-  s_g.labelSize = -12;
+  s_g.labelSize = 36;
   s_g.intervalX = 0.125;
   s_g.intervalY = 2.5;
   s_g.digitX = 3;
