@@ -94,6 +94,10 @@ OSStatus PMSessionEndPage(PMPrintSession session);
 // ended); a refusal of the print service is shown in an alert.
 OSStatus PMSessionEndDocument(PMPrintSession session);
 OSStatus PMSessionGetGraphicsContext(PMPrintSession session, int kind, void** context);
+// Makes the open page a vector page: `body` is PostScript in the page
+// port's coordinates (origin at the top left, y down, one unit per port
+// unit), printed at the printer's resolution instead of the page's raster.
+OSStatus VokSessionSetPagePostScript(PMPrintSession session, const std::string& body);
 
 // ---- destinations (the print service) ----------------------------------------
 // Destinations the print service offers and the default one (-1 when it

@@ -47,6 +47,8 @@ struct OpaquePMPrintSession : PMObjectBase {
   int pageCount = 0;
   // The open page.
   GWorldPtr page = nullptr;
+  bool pageIsVector = false;
+  std::string pageVector;  // PostScript of a vector page
 };
 
 namespace vokprint {
@@ -61,6 +63,8 @@ constexpr uint32_t kMaxCopies = 999;
 void pageSize(const OpaquePMPageFormat& f, short* width, short* height);
 // A PostScript document of the pages (each already encoded by encodePage).
 std::string encodePage(const PixMap& pixels, const OpaquePMPageFormat& f, int pageNumber);
+// A page drawn by PostScript in page-port coordinates (VokSessionSetPagePostScript).
+std::string encodeVectorPage(const std::string& body, const OpaquePMPageFormat& f, int pageNumber);
 std::string encodeDocument(const std::string& pages, int pageCount, const OpaquePMPageFormat& f,
                            const std::string& title);
 // Sends a document to a destination of the print service.

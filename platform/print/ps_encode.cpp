@@ -1,5 +1,6 @@
-// Pages as PostScript: each page's raster becomes one RGB image filling the
-// paper, run-length packed and ASCII85-encoded, rotated for landscape.
+// Pages as PostScript: a raster page becomes one RGB image filling the
+// paper, run-length packed and ASCII85-encoded; a vector page keeps the
+// PostScript it was drawn with. Both are rotated for landscape.
 // The image data follows its operator in the file; a procedure reads the
 // encoded block to its end marker afterwards, so that whatever the image
 // left unread never reaches the interpreter as program text.
@@ -78,6 +79,12 @@ std::string dscText(const std::string& s) {
     out += (c >= 32 && c < 127 && c != '(' && c != ')' && c != '\\') ? c : '_';
   return out.substr(0, 200);
 }
+
+// Landscape pages lie with their top along the paper's left edge.
+std::string orientationTransform(const OpaquePMPageFormat& f) {
+  if (f.orientation != kPMLandscape) return "";
+  return "90 rotate 0 " + std::to_string(-f.paperWidth) + " translate\n";
+}
 }  // namespace
 
 namespace vokprint {
@@ -91,8 +98,7 @@ std::string encodePage(const PixMap& pm, const OpaquePMPageFormat& f, int pageNu
                 "   /ImageMatrix [%d 0 0 %d 0 %d] /DataSource vokA85 /RunLengthDecode filter >>\n"
                 "vokimage\n",
                 pageNumber, pageNumber,
-                f.orientation == kPMLandscape ? ("90 rotate 0 " + std::to_string(-f.paperWidth) + " translate\n").c_str()
-                                              : "",
+                orientationTransform(f).c_str(),
                 w * s, h * s, w, h, w, -h, h);
   std::string out = "/vokA85 currentfile /ASCII85Decode filter def\n";
   out += head;
@@ -111,6 +117,25 @@ std::string encodePage(const PixMap& pm, const OpaquePMPageFormat& f, int pageNu
   for (uint8_t b : packed) a85.put(b);
   a85.finish();
   out += "grestore\nshowpage\n";
+  return out;
+}
+
+// The page port's y-down coordinates (at the format's scale) are set up,
+// clipped to the page, and the body runs inside its own save level so that
+// nothing it defines or leaves outlives the page.
+std::string encodeVectorPage(const std::string& body, const OpaquePMPageFormat& f, int pageNumber) {
+  short w, h;
+  pageSize(f, &w, &h);
+  double s = f.scale / 100.0;
+  char head[512];
+  std::snprintf(head, sizeof head,
+                "%%%%Page: %d %d\n/vokpagesave save def\n%s%.4f %.4f scale\n0 %d translate\n1 -1 scale\n"
+                "0 0 %d %d rectclip\n/Times findfont 12 scalefont setfont\n1 setlinecap\n",
+                pageNumber, pageNumber, orientationTransform(f).c_str(), s, s, h, w, h);
+  std::string out = head;
+  out += body;
+  if (!body.empty() && body.back() != '\n') out += '\n';
+  out += "vokpagesave restore\nshowpage\n";
   return out;
 }
 

@@ -17,6 +17,8 @@ void disposePage(OpaquePMPrintSession* s) {
   if (!s->page) return;
   DisposeGWorld(s->page);  // the scratch port becomes current if the page was
   s->page = nullptr;
+  s->pageIsVector = false;
+  s->pageVector.clear();
 }
 
 // The destination a document goes to: the chosen one while the print
@@ -124,7 +126,9 @@ OSStatus PMSessionEndPage(PMPrintSession session) {
   OpaquePMPrintSession* s = sessionOf(session);
   if (!s) return kPMInvalidParameter;
   if (!s->page) return s->error = kPMNoPage;
-  s->pages += vokprint::encodePage(s->page->portPixMap, s->format, ++s->pageCount);
+  ++s->pageCount;
+  s->pages += s->pageIsVector ? vokprint::encodeVectorPage(s->pageVector, s->format, s->pageCount)
+                              : vokprint::encodePage(s->page->portPixMap, s->format, s->pageCount);
   disposePage(s);
   return kPMNoError;
 }
@@ -155,6 +159,15 @@ OSStatus PMSessionGetGraphicsContext(PMPrintSession session, int kind, void** co
   if (!s || !context || kind != kPMGraphicsContextQuickDraw) return kPMInvalidParameter;
   *context = s->page;
   return s->page ? kPMNoError : kPMNoPage;
+}
+
+OSStatus VokSessionSetPagePostScript(PMPrintSession session, const std::string& body) {
+  OpaquePMPrintSession* s = sessionOf(session);
+  if (!s) return kPMInvalidParameter;
+  if (!s->page) return s->error = kPMNoPage;
+  s->pageIsVector = true;
+  s->pageVector = body;
+  return kPMNoError;
 }
 
 namespace vokprint {
