@@ -79,6 +79,10 @@ OSStatus PMSessionDefaultPrintSettings(PMPrintSession session, PMPrintSettings s
 // shows an alert saying so and reports kPMNoDestination (not accepted).
 OSStatus PMSessionPrintDialog(PMPrintSession session, PMPrintSettings settings, PMPageFormat format,
                               Boolean* accepted);
+// Dots per inch raster pages (bitmap and text printing) are sent at, their
+// pixels replicated, never smoothed: 300 to 1200, 300 by default.
+OSStatus PMGetResolution(PMPrintSettings settings, short* dpi);
+OSStatus PMSetResolution(PMPrintSettings settings, short dpi);
 OSStatus PMGetCopies(PMPrintSettings settings, uint32_t* copies);
 OSStatus PMSetCopies(PMPrintSettings settings, uint32_t copies, Boolean lock);
 

@@ -1,9 +1,12 @@
 // Pages as PostScript: a raster page becomes one RGB image filling the
-// paper, run-length packed and ASCII85-encoded; a vector page keeps the
+// paper at the printer's resolution (each pixel replicated, so that edges
+// stay sharp and no printer smooths them), run-length packed and
+// ASCII85-encoded; a vector page keeps the
 // PostScript it was drawn with. Both are rotated for landscape.
 // The image data follows its operator in the file; a procedure reads the
 // encoded block to its end marker afterwards, so that whatever the image
 // left unread never reaches the interpreter as program text.
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -88,9 +91,11 @@ std::string orientationTransform(const OpaquePMPageFormat& f) {
 }  // namespace
 
 namespace vokprint {
-std::string encodePage(const PixMap& pm, const OpaquePMPageFormat& f, int pageNumber) {
+std::string encodePage(const PixMap& pm, const OpaquePMPageFormat& f, int pageNumber, short dpi) {
   int w = pm.bounds.right - pm.bounds.left, h = pm.bounds.bottom - pm.bounds.top;
   double s = f.scale / 100.0;
+  // Device pixels of the page (at its scale); pixel x covers columns from x * dw / w.
+  int dw = std::max(w, int(w * s * dpi / 72.0 + 0.5)), dh = std::max(h, int(h * s * dpi / 72.0 + 0.5));
   char head[512];
   std::snprintf(head, sizeof head,
                 "%%%%Page: %d %d\ngsave\n%s%.4f %.4f scale\n/DeviceRGB setcolorspace\n"
@@ -99,16 +104,17 @@ std::string encodePage(const PixMap& pm, const OpaquePMPageFormat& f, int pageNu
                 "vokimage\n",
                 pageNumber, pageNumber,
                 orientationTransform(f).c_str(),
-                w * s, h * s, w, h, w, -h, h);
+                w * s, h * s, dw, dh, dw, -dh, dh);
   std::string out = "/vokA85 currentfile /ASCII85Decode filter def\n";
   out += head;
-  std::vector<uint8_t> row(size_t(w) * 3), packed;
-  for (int y = 0; y < h; ++y) {
-    const uint32_t* px = pm.baseAddr + size_t(y) * size_t(pm.rowPixels);
-    for (int x = 0; x < w; ++x) {
-      row[size_t(x) * 3] = uint8_t(px[x] >> 16);
-      row[size_t(x) * 3 + 1] = uint8_t(px[x] >> 8);
-      row[size_t(x) * 3 + 2] = uint8_t(px[x]);
+  std::vector<uint8_t> row(size_t(dw) * 3), packed;
+  for (int y = 0; y < dh; ++y) {
+    const uint32_t* px = pm.baseAddr + size_t(long(y) * h / dh) * size_t(pm.rowPixels);
+    for (int x = 0; x < dw; ++x) {
+      uint32_t p = px[long(x) * w / dw];
+      row[size_t(x) * 3] = uint8_t(p >> 16);
+      row[size_t(x) * 3 + 1] = uint8_t(p >> 8);
+      row[size_t(x) * 3 + 2] = uint8_t(p);
     }
     packInto(row, &packed);
   }

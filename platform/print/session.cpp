@@ -65,6 +65,21 @@ OSStatus PMSessionDefaultPrintSettings(PMPrintSession session, PMPrintSettings s
   if (!sessionOf(session) || !p) return kPMInvalidParameter;
   p->destination.clear();
   p->copies = 1;
+  p->resolution = vokprint::kMinResolution;
+  return kPMNoError;
+}
+
+OSStatus PMGetResolution(PMPrintSettings settings, short* dpi) {
+  OpaquePMPrintSettings* p = settingsOf(settings);
+  if (!p || !dpi) return kPMInvalidParameter;
+  *dpi = p->resolution;
+  return kPMNoError;
+}
+
+OSStatus PMSetResolution(PMPrintSettings settings, short dpi) {
+  OpaquePMPrintSettings* p = settingsOf(settings);
+  if (!p || dpi < vokprint::kMinResolution || dpi > vokprint::kMaxResolution) return kPMInvalidParameter;
+  p->resolution = dpi;
   return kPMNoError;
 }
 
@@ -96,6 +111,7 @@ OSStatus PMSessionBeginDocument(PMPrintSession session, PMPrintSettings settings
   }
   s->inDocument = true;
   s->copies = p->copies;
+  s->resolution = p->resolution;
   s->format = *f;
   s->pages.clear();
   s->pageCount = 0;
@@ -128,7 +144,7 @@ OSStatus PMSessionEndPage(PMPrintSession session) {
   if (!s->page) return s->error = kPMNoPage;
   ++s->pageCount;
   s->pages += s->pageIsVector ? vokprint::encodeVectorPage(s->pageVector, s->format, s->pageCount)
-                              : vokprint::encodePage(s->page->portPixMap, s->format, s->pageCount);
+                              : vokprint::encodePage(s->page->portPixMap, s->format, s->pageCount, s->resolution);
   disposePage(s);
   return kPMNoError;
 }

@@ -55,23 +55,14 @@ int main() {
     describeFormat(s_print.pageFormat);
   } else if (which == "picture") {
     BeginPrinting();
-    if (env("PRINT_FRAME") == "1") {
-      s_SetGWorld(s_drawingWindow, nullptr);
-      EraseDrawing();
-      Rect frame = {20, 20, 560, 740};
-      PenSize(2, 2);
-      FrameRect(&frame);
-      PenNormal();
-    } else {
-      vtest::drawTestShapes(kBlue);
-    }
+    vtest::drawTestShapes(kBlue);
+    Rect frame = {20, 20, 560, 740};
+    if (env("PRINT_FRAME") == "1") EraseDrawing(), PenSize(2, 2), FrameRect(&frame), PenNormal();
     short helvetica = 0;
     GetFNum(reinterpret_cast<const unsigned char*>("\x09Helvetica"), &helvetica);
     TextFont(helvetica);
-    TextSize(12);
     MoveTo(320, 100);
-    const char label[] = "Max Bitmap (a\\b)";
-    DrawText(label, 0, short(sizeof label - 1));
+    DrawText("Max Bitmap (a\\b)", 0, 16);
     vtest::writeDrawingPPM(env("PRINT_EXPECT", "expect.ppm"));
     std::printf("printed %d\n", int(EndPrinting()));
   } else if (which == "format") {
