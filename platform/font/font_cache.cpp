@@ -2,8 +2,11 @@
 // italic, size and rendering mode) whose 256 byte glyphs are rendered on
 // first use and kept, so labels drawn thousands of times cost a table lookup.
 // Advances are the unhinted advances rounded to whole pixels, so widths do
-// not change with hinting or anti-aliasing; shapes are hinted for the target
-// (mono hinting with dropout control keeps 9-12 px text legible).
+// not change with hinting or anti-aliasing and stay those of the PostScript
+// fonts. Shapes are hinted only vertically, so that each keeps the width it
+// is measured with: full hinting of one-bit glyphs narrows or widens letters
+// to other advances and opens gaps in words; dropout control keeps 9-12 px
+// text legible.
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_OUTLINE_H
@@ -183,7 +186,7 @@ void FtSizedFont::render(uint8_t byte, Glyph& g) {
   if (byte < 0x20 || byte == 0x7F) return;  // control bytes: no glyph, no width
   FT_Face face = entry_->face;
   if (!size_ || FT_Activate_Size(size_) != 0) return;
-  FT_Int32 flags = FT_LOAD_NO_BITMAP | (aa_ ? FT_LOAD_TARGET_LIGHT : FT_LOAD_TARGET_MONO);
+  FT_Int32 flags = FT_LOAD_NO_BITMAP | FT_LOAD_TARGET_LIGHT;  // one-bit glyphs too: see the top
   if (FT_Load_Glyph(face, gi, flags) != 0) return;
   FT_GlyphSlot slot = face->glyph;
   g.advance = int(std::lround(slot->linearHoriAdvance / 65536.0)) + boldPx_;

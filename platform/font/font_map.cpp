@@ -124,6 +124,11 @@ std::string missingMessage(const Family& f) {
   return m;
 }
 
+// Names the family text is drawn in instead, so that a reader knows the face.
+std::string fallbackText(const std::string& family) {
+  return family.empty() ? "using the system font instead" : "drawing it in \"" + family + "\" (the system font) instead";
+}
+
 ResolvedFace fromAnswer(const FcAnswer& a, int style, bool symbol) {
   ResolvedFace r;
   r.path = a.path;
@@ -138,12 +143,14 @@ ResolvedFace fromAnswer(const FcAnswer& a, int style, bool symbol) {
 
 // The face of the system font, or of whatever fontconfig offers when even
 // that is missing (an empty path when there is no font at all); `why` gets
-// what went wrong, if anything.
-ResolvedFace systemFace(int style, std::string* why) {
+// what went wrong, if anything, and *family the family drawn with.
+ResolvedFace systemFace(int style, std::string* why, std::string* family = nullptr) {
   const Family& sys = kClassic[0];
   FcAnswer a = fcMatch(sys.fcFamily, style & kStyleBold, style & kStyleItalic);
+  if (family) *family = a.family;
   if (a.familyMatches && !a.path.empty()) return fromAnswer(a, style, false);
   a = fcMatch("", style & kStyleBold, style & kStyleItalic);
+  if (family) *family = a.family;
   if (!a.path.empty()) {
     *why = "the system font \"" + sys.fcFamily + "\" is not installed (package " + sys.package + "); using \"" +
            a.family + "\" instead";
@@ -163,8 +170,9 @@ ResolvedFace resolveUncached(int familyID, int style) {
   }
   FcAnswer a = fcMatch(f->fcFamily, style & kStyleBold, style & kStyleItalic);
   if (a.familyMatches && !a.path.empty()) return fromAnswer(a, style, f->symbol);
-  ResolvedFace r = systemFace(style, &why);
-  setLastError(missingMessage(*f) + "; " + (why.empty() ? "using the system font instead" : why));
+  std::string used;
+  ResolvedFace r = systemFace(style, &why, &used);
+  setLastError(missingMessage(*f) + "; " + (why.empty() ? fallbackText(used) : why));
   return r;
 }
 
@@ -187,7 +195,9 @@ short lookupName(const std::string& name) {
     }
     g_unknownNames.insert(key);
   }
-  setLastError("Font \"" + name + "\" is not installed; using the system font instead");
+  std::string why, used;
+  systemFace(0, &why, &used);
+  setLastError("Font \"" + name + "\" is not installed; " + (why.empty() ? fallbackText(used) : why));
   return systemFont;
 }
 

@@ -15,14 +15,18 @@ struct VokFileDialogOptions {
   const char* prompt = nullptr;   // line above the list; null for none
   const FSSpec* startFolder = nullptr;  // a folder spec; null for the working directory
 };
-// Runs the open dialog; noErr with *chosen set, or userCanceledErr.
+// Runs the open dialog: a file chosen in the list, or its path typed (as
+// for saving). noErr with *chosen set, or userCanceledErr.
 OSErr VokRunOpenDialog(const VokFileDialogOptions& options, FSSpec* chosen);
-// Runs the save dialog; the name typed must be a valid file name (no '/' or
-// NUL); the folder must exist. noErr with *chosen set, or userCanceledErr.
+// Runs the save dialog; what is typed is a name or a path (absolute, from
+// ~, or relative to the folder shown) whose folder exists. An existing file
+// named there is replaced only when the person confirms it. noErr with
+// *chosen set, or userCanceledErr.
 OSErr VokRunSaveDialog(const VokFileDialogOptions& options, FSSpec* chosen);
 // The front window is one of our file dialogs (scripts ask this).
 bool VokFileDialogInFront(bool* isSave);
-// Answers the file dialog in front as if the user had chosen `path`; false
+// Answers the file dialog in front as if the user had chosen `path` (a
+// script's saveas replaces an existing file without asking); false
 // with *why set when there is no file dialog or the path does not fit it.
 bool VokAnswerFileDialog(const char* path, bool save, std::string* why);
 

@@ -1,6 +1,7 @@
 // The open and save dialogs: a folder's listing (folders, then the files of
-// the offered types), an "Up" button, a name field when saving, and
-// Open/Save and Cancel. Built on the Dialog Manager; the list is a user
+// the offered types), an "Up" button, a field for a name or a path (absolute,
+// relative to the folder shown, or from ~), and Open/Save and Cancel. Saving
+// over an existing file that a person named asks first. Built on the Dialog Manager; the list is a user
 // item whose clicks and arrow keys a modal filter handles. A script's
 // answer (choose/saveas) is kept here and taken by the default button.
 #include <dirent.h>
@@ -9,6 +10,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -148,16 +150,11 @@ void select(State& s, int row) {
   s.selected = row;
   if (row < s.top) s.top = row;
   if (row >= s.top + kListRows) s.top = row - kListRows + 1;
-  if (s.save && !s.entries[size_t(row)].folder) {
+  if (!s.save || !s.entries[size_t(row)].folder) {
     setItemText(s, kName, s.entries[size_t(row)].name);
     SelectDialogItemText(s.dialog, kName, 0, 255);
   }
   VokDrawDialogItem(s.dialog, kList);
-}
-
-std::string selectedPath(const State& s) {
-  if (s.selected < 0 || size_t(s.selected) >= s.entries.size()) return std::string();
-  return (s.folder == "/" ? "" : s.folder) + "/" + s.entries[size_t(s.selected)].name;
 }
 
 // Clicks and arrows for the list; a double click acts like the default button.
@@ -198,36 +195,106 @@ Boolean filter(DialogRef d, EventRecord* ev, short* hit) {
   return true;
 }
 
+// What was typed, as a path: "~" is the home folder, a relative path
+// starts at the folder shown; "." and ".." are resolved by name.
+std::string typedPath(const State& s, const std::string& text) {
+  std::string raw = text;
+  if (raw == "~" || raw.compare(0, 2, "~/") == 0) {
+    const char* home = std::getenv("HOME");
+    raw = std::string(home && *home ? home : "/") + "/" + raw.substr(1);
+  } else if (raw.empty() || raw[0] != '/') {
+    raw = s.folder + "/" + raw;
+  }
+  std::vector<std::string> parts;
+  size_t at = 0;
+  while (at <= raw.size()) {
+    size_t slash = raw.find('/', at);
+    if (slash == std::string::npos) slash = raw.size();
+    std::string part = raw.substr(at, slash - at);
+    if (part == "..") {
+      if (!parts.empty()) parts.pop_back();
+    } else if (!part.empty() && part != ".") {
+      parts.push_back(part);
+    }
+    at = slash + 1;
+  }
+  std::string path;
+  for (const std::string& part : parts) path += "/" + part;
+  return path.empty() ? "/" : path;
+}
+
+bool isFolder(const std::string& path) {
+  struct stat st;
+  return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// Asks before a file is replaced. True for Replace.
+bool confirmReplace(const std::string& path) {
+  size_t slash = path.rfind('/');
+  std::string name = path.substr(slash + 1), folder = slash == 0 ? "/" : path.substr(0, slash);
+  std::string question = "Replace \"" + name + "\"?";
+  std::string detail = "A file of that name already exists in " + folder + ". Replacing it overwrites its contents.";
+  constexpr short kW = 420, kH = 124;
+  VokItemSpec items[4] = {
+      {kButtonDialogItem, box(kW - 16 - 84, kH - 36, kW - 16, kH - 14), "Replace"},
+      {kButtonDialogItem, box(kW - 16 - 84 - 12 - 84, kH - 36, kW - 16 - 84 - 12, kH - 14), "Cancel"},
+      {short(statText | itemDisable), box(16, 14, kW - 16, 32), question.c_str()},
+      {short(statText | itemDisable), box(16, 38, kW - 16, kH - 44), detail.c_str()},
+  };
+  Rect bounds = VokCentredRect(kW, kH);
+  DialogRef d = VokNewDialog(&bounds, "Replace", movableDBoxProc, items, 4, kFirstWindowOfClass);
+  if (!d) return false;
+  SetDialogCancelItem(d, 2);
+  ShowWindow(d);
+  SelectWindow(d);
+  short hit = 0;
+  do ModalDialog(nullptr, &hit);
+  while (hit != 1 && hit != 2);
+  DisposeDialog(d);
+  return hit == 1;
+}
+
 // The default button: enter a folder, or finish with a file. True when done.
+// A script's saveas states its intent and replaces without asking.
 bool accept(State& s, FSSpec* chosen) {
   if (s.answered) return VokPathToSpec(s.answer, chosen);
-  if (!s.save || (s.selected >= 0 && s.entries[size_t(s.selected)].folder && itemText(s, kName).empty())) {
-    std::string path = selectedPath(s);
-    if (path.empty()) return false;
-    if (s.entries[size_t(s.selected)].folder) {
-      readFolder(s, path);
+  std::string text = itemText(s, kName);
+  if (text.empty()) {
+    if (s.save || s.selected < 0 || !s.entries[size_t(s.selected)].folder) {
+      setItemText(s, kMessage, s.save ? "Please enter a name." : "Choose a file or type its path.");
       return false;
     }
-    return VokPathToSpec(path, chosen);
+    text = s.entries[size_t(s.selected)].name;
   }
-  std::string name = itemText(s, kName);
-  std::string why = VokFileNameProblem(name);
-  if (!why.empty()) {
-    setItemText(s, kMessage, why);
-    return false;
-  }
-  std::string path = (s.folder == "/" ? "" : s.folder) + "/" + name;
-  struct stat st;
-  if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
+  std::string path = typedPath(s, text);
+  if (isFolder(path)) {
     readFolder(s, path);
     setItemText(s, kName, "");
     return false;
   }
+  size_t slash = path.rfind('/');
+  std::string folder = slash == 0 ? "/" : path.substr(0, slash), name = path.substr(slash + 1);
+  if (!isFolder(folder)) {
+    setItemText(s, kMessage, "No such folder: " + folder);
+    return false;
+  }
+  struct stat st;
+  bool exists = ::stat(path.c_str(), &st) == 0;
+  if (!s.save) {
+    std::string why = !exists ? "No such file: " + path
+                      : !S_ISREG(st.st_mode) || !offered(s, path) ? name + " is not a file this program can open."
+                                                                  : "";
+    if (!why.empty()) return setItemText(s, kMessage, why), false;
+    return VokPathToSpec(path, chosen);
+  }
+  std::string why = VokFileNameProblem(name);
+  if (!why.empty()) return setItemText(s, kMessage, why), false;
+  if (exists && !confirmReplace(path)) return false;
   return VokPathToSpec(path, chosen);
 }
 
 DialogRef makeDialog(const VokFileDialogOptions& o, bool save) {
-  short height = short(kListBottom + (save ? 44 : 12) + 22 + 14);
+  short height = short(kListBottom + 44 + 22 + 14);
   short buttonTop = short(height - 22 - 14);
   const char* title = o.title ? o.title : save ? "Save" : "Open";
   VokItemSpec items[9] = {
@@ -236,20 +303,15 @@ DialogRef makeDialog(const VokFileDialogOptions& o, bool save) {
       {short(statText | itemDisable), box(16, 36, kWidth - 16 - 60, 54), ""},
       {kButtonDialogItem, box(kWidth - 16 - 52, 32, kWidth - 16, 54), "Up"},
       {short(userItem | itemDisable), box(16, kListTop, kWidth - 16, kListBottom), ""},
-      {short(statText | itemDisable), box(16, short(kListBottom + 14), 70, short(kListBottom + 32)), save ? "Name:" : ""},
+      {short(statText | itemDisable), box(16, short(kListBottom + 14), 70, short(kListBottom + 32)), save ? "Name:" : "Path:"},
       {short(editText | itemDisable), box(72, short(kListBottom + 12), kWidth - 16, short(kListBottom + 32)), o.defaultName ? o.defaultName : ""},
       {short(statText | itemDisable), box(16, buttonTop, kWidth - 16 - 84 - 12 - 84 - 12, short(buttonTop + 36)), ""},
       {short(statText | itemDisable), box(16, 10, kWidth - 16, 28), o.prompt ? o.prompt : save ? "Save as:" : "Choose a file:"},
   };
-  if (!save) items[kNameLabel - 1].box = items[kName - 1].box = box(-40, -40, -20, -20);  // not used: out of the way
   Rect bounds = VokCentredRect(kWidth, height);
   DialogRef d = VokNewDialog(&bounds, title, movableDBoxProc, items, 9, kFirstWindowOfClass);
   if (!d) return nullptr;
   SetDialogCancelItem(d, kCancel);
-  if (!save) {
-    HideDialogItem(d, kNameLabel);
-    HideDialogItem(d, kName);
-  }
   return d;
 }
 
@@ -276,7 +338,7 @@ OSErr run(const VokFileDialogOptions& o, bool save, FSSpec* chosen) {
   g_state = &s;
   VokSetUserItemProc(s.dialog, kList, drawList);
   readFolder(s, startFolder(o));
-  if (save) SelectDialogItemText(s.dialog, kName, 0, 255);
+  SelectDialogItemText(s.dialog, kName, 0, 255);
   ShowWindow(s.dialog);
   SelectWindow(s.dialog);
   OSErr result = userCanceledErr;

@@ -79,6 +79,10 @@ OSStatus PMSessionDefaultPrintSettings(PMPrintSession session, PMPrintSettings s
 // shows an alert saying so and reports kPMNoDestination (not accepted).
 OSStatus PMSessionPrintDialog(PMPrintSession session, PMPrintSettings settings, PMPageFormat format,
                               Boolean* accepted);
+// Dots per inch raster pages (bitmap and text printing) are sent at, their
+// pixels replicated, never smoothed: 300 to 1200, 300 by default.
+OSStatus PMGetResolution(PMPrintSettings settings, short* dpi);
+OSStatus PMSetResolution(PMPrintSettings settings, short dpi);
 
 // ---- documents and pages ----------------------------------------------------
 // Begins a document for the settings' destination (the default one when
@@ -92,6 +96,10 @@ OSStatus PMSessionEndPage(PMPrintSession session);
 // ended); a refusal of the print service is shown in an alert.
 OSStatus PMSessionEndDocument(PMPrintSession session);
 OSStatus PMSessionGetGraphicsContext(PMPrintSession session, int kind, void** context);
+// Makes the open page a vector page: `body` is PostScript in the page
+// port's coordinates (origin at the top left, y down, one unit per port
+// unit), printed at the printer's resolution instead of the page's raster.
+OSStatus VokSessionSetPagePostScript(PMPrintSession session, const std::string& body);
 
 // ---- destinations (the print service) ----------------------------------------
 // Destinations the print service offers and the default one (-1 when it

@@ -1,6 +1,6 @@
 // The print dialog: the destinations of the print service as radio buttons
 // (the settings' one, else the default one, chosen at first), the number of
-// copies, and Print or Cancel. With nothing to print to, an alert says so
+// copies, the resolution raster pages are sent at, and Print or Cancel. With nothing to print to, an alert says so
 // instead of an empty dialog.
 #include "platform/print/dialog_parts.h"
 #include "platform/print/print_internal.h"
@@ -8,7 +8,9 @@
 namespace {
 using vokprint::box;
 
-enum : short { kPrint = 1, kCancel, kPrinterLabel, kPageText, kCopiesLabel, kCopies, kMessage, kFirstDest };
+enum : short {
+  kPrint = 1, kCancel, kPrinterLabel, kPageText, kCopiesLabel, kCopies, kDpiLabel, kDpi, kMessage, kFirstDest
+};
 constexpr short kMaxDests = 8, kWidth = 380, kRowH = 22;
 
 std::string pageSummary(const OpaquePMPageFormat* f) {
@@ -32,6 +34,8 @@ DialogRef makeDialog(const std::vector<std::string>& dests, const std::string& p
   y = short(y + kRowH + 4);
   items[kCopiesLabel - 1] = {short(statText | itemDisable), box(16, short(y + 2), 80, short(y + 20)), "Copies:"};
   items[kCopies - 1] = {short(editText | itemDisable), box(84, y, 144, short(y + 20)), "1"};
+  items[kDpiLabel - 1] = {short(statText | itemDisable), box(170, short(y + 2), 300, short(y + 20)), "Resolution (dpi):"};
+  items[kDpi - 1] = {short(editText | itemDisable), box(300, y, kWidth - 16, short(y + 20)), "300"};
   return vokprint::makeDialog("Print", "Print", items.data(), short(items.size()), kMessage, short(y + kRowH + 8), kWidth);
 }
 }  // namespace
@@ -59,6 +63,7 @@ OSStatus PMSessionPrintDialog(PMPrintSession session, PMPrintSettings settings, 
     if (!d) return d;
     vokprint::selectRadio(d, kFirstDest, last, chosen);
     vokprint::setItemText(d, kCopies, std::to_string(p->copies));
+    vokprint::setItemText(d, kDpi, std::to_string(p->resolution));
     SelectDialogItemText(d, kCopies, 0, 255);
     return d;
   };
@@ -71,8 +76,15 @@ OSStatus PMSessionPrintDialog(PMPrintSession session, PMPrintSettings settings, 
       SelectDialogItemText(d, kCopies, 0, 255);
       return false;
     }
+    long dpi = 0;
+    if (!vokprint::wholeNumber(vokprint::itemText(d, kDpi), vokprint::kMinResolution, vokprint::kMaxResolution, &dpi)) {
+      vokprint::setItemText(d, kMessage, "The resolution must be a whole number of dots per inch from 300 to 1200.");
+      SelectDialogItemText(d, kDpi, 0, 255);
+      return false;
+    }
     p->destination = dests[size_t(vokprint::selectedRadio(d, kFirstDest, last) - kFirstDest)];
     p->copies = uint32_t(copies);
+    p->resolution = short(dpi);
     *accepted = true;
     return true;
   });

@@ -32,6 +32,7 @@ struct OpaquePMPrintSettings : PMObjectBase {
   OpaquePMPrintSettings() : PMObjectBase(PMKind::printSettings) {}
   std::string destination;  // empty: the default one
   uint32_t copies = 1;
+  short resolution = 300;  // dots per inch of raster pages
 };
 
 struct OpaquePMPrintSession : PMObjectBase {
@@ -42,11 +43,14 @@ struct OpaquePMPrintSession : PMObjectBase {
   bool inDocument = false;
   std::string destination;
   uint32_t copies = 1;
+  short resolution = 300;
   OpaquePMPageFormat format;  // of the document
   std::string pages;          // PostScript of the pages ended so far
   int pageCount = 0;
   // The open page.
   GWorldPtr page = nullptr;
+  bool pageIsVector = false;
+  std::string pageVector;  // PostScript of a vector page
 };
 
 namespace vokprint {
@@ -57,10 +61,14 @@ const VokPaper* defaultPaper();
 // Limits of a page format.
 constexpr short kMinScale = 10, kMaxScale = 400;
 constexpr uint32_t kMaxCopies = 999;
+constexpr short kMinResolution = 300, kMaxResolution = 1200;
 // The page in page-port units (orientation and scale applied).
 void pageSize(const OpaquePMPageFormat& f, short* width, short* height);
 // A PostScript document of the pages (each already encoded by encodePage).
-std::string encodePage(const PixMap& pixels, const OpaquePMPageFormat& f, int pageNumber);
+// `dpi`: the resolution the page's pixels are replicated to.
+std::string encodePage(const PixMap& pixels, const OpaquePMPageFormat& f, int pageNumber, short dpi);
+// A page drawn by PostScript in page-port coordinates (VokSessionSetPagePostScript).
+std::string encodeVectorPage(const std::string& body, const OpaquePMPageFormat& f, int pageNumber);
 std::string encodeDocument(const std::string& pages, int pageCount, const OpaquePMPageFormat& f,
                            const std::string& title);
 // Sends a document to a destination of the print service.

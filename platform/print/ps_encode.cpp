@@ -1,8 +1,12 @@
-// Pages as PostScript: each page's raster becomes one RGB image filling the
-// paper, run-length packed and ASCII85-encoded, rotated for landscape.
+// Pages as PostScript: a raster page becomes one RGB image filling the
+// paper at the printer's resolution (each pixel replicated, so that edges
+// stay sharp and no printer smooths them), run-length packed and
+// ASCII85-encoded; a vector page keeps the
+// PostScript it was drawn with. Both are rotated for landscape.
 // The image data follows its operator in the file; a procedure reads the
 // encoded block to its end marker afterwards, so that whatever the image
 // left unread never reaches the interpreter as program text.
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -78,12 +82,20 @@ std::string dscText(const std::string& s) {
     out += (c >= 32 && c < 127 && c != '(' && c != ')' && c != '\\') ? c : '_';
   return out.substr(0, 200);
 }
+
+// Landscape pages lie with their top along the paper's left edge.
+std::string orientationTransform(const OpaquePMPageFormat& f) {
+  if (f.orientation != kPMLandscape) return "";
+  return "90 rotate 0 " + std::to_string(-f.paperWidth) + " translate\n";
+}
 }  // namespace
 
 namespace vokprint {
-std::string encodePage(const PixMap& pm, const OpaquePMPageFormat& f, int pageNumber) {
+std::string encodePage(const PixMap& pm, const OpaquePMPageFormat& f, int pageNumber, short dpi) {
   int w = pm.bounds.right - pm.bounds.left, h = pm.bounds.bottom - pm.bounds.top;
   double s = f.scale / 100.0;
+  // Device pixels of the page (at its scale); pixel x covers columns from x * dw / w.
+  int dw = std::max(w, int(w * s * dpi / 72.0 + 0.5)), dh = std::max(h, int(h * s * dpi / 72.0 + 0.5));
   char head[512];
   std::snprintf(head, sizeof head,
                 "%%%%Page: %d %d\ngsave\n%s%.4f %.4f scale\n/DeviceRGB setcolorspace\n"
@@ -91,18 +103,18 @@ std::string encodePage(const PixMap& pm, const OpaquePMPageFormat& f, int pageNu
                 "   /ImageMatrix [%d 0 0 %d 0 %d] /DataSource vokA85 /RunLengthDecode filter >>\n"
                 "vokimage\n",
                 pageNumber, pageNumber,
-                f.orientation == kPMLandscape ? ("90 rotate 0 " + std::to_string(-f.paperWidth) + " translate\n").c_str()
-                                              : "",
-                w * s, h * s, w, h, w, -h, h);
+                orientationTransform(f).c_str(),
+                w * s, h * s, dw, dh, dw, -dh, dh);
   std::string out = "/vokA85 currentfile /ASCII85Decode filter def\n";
   out += head;
-  std::vector<uint8_t> row(size_t(w) * 3), packed;
-  for (int y = 0; y < h; ++y) {
-    const uint32_t* px = pm.baseAddr + size_t(y) * size_t(pm.rowPixels);
-    for (int x = 0; x < w; ++x) {
-      row[size_t(x) * 3] = uint8_t(px[x] >> 16);
-      row[size_t(x) * 3 + 1] = uint8_t(px[x] >> 8);
-      row[size_t(x) * 3 + 2] = uint8_t(px[x]);
+  std::vector<uint8_t> row(size_t(dw) * 3), packed;
+  for (int y = 0; y < dh; ++y) {
+    const uint32_t* px = pm.baseAddr + size_t(long(y) * h / dh) * size_t(pm.rowPixels);
+    for (int x = 0; x < dw; ++x) {
+      uint32_t p = px[long(x) * w / dw];
+      row[size_t(x) * 3] = uint8_t(p >> 16);
+      row[size_t(x) * 3 + 1] = uint8_t(p >> 8);
+      row[size_t(x) * 3 + 2] = uint8_t(p);
     }
     packInto(row, &packed);
   }
@@ -111,6 +123,25 @@ std::string encodePage(const PixMap& pm, const OpaquePMPageFormat& f, int pageNu
   for (uint8_t b : packed) a85.put(b);
   a85.finish();
   out += "grestore\nshowpage\n";
+  return out;
+}
+
+// The page port's y-down coordinates (at the format's scale) are set up,
+// clipped to the page, and the body runs inside its own save level so that
+// nothing it defines or leaves outlives the page.
+std::string encodeVectorPage(const std::string& body, const OpaquePMPageFormat& f, int pageNumber) {
+  short w, h;
+  pageSize(f, &w, &h);
+  double s = f.scale / 100.0;
+  char head[512];
+  std::snprintf(head, sizeof head,
+                "%%%%Page: %d %d\n/vokpagesave save def\n%s%.4f %.4f scale\n0 %d translate\n1 -1 scale\n"
+                "0 0 %d %d rectclip\n/Times findfont 12 scalefont setfont\n1 setlinecap\n",
+                pageNumber, pageNumber, orientationTransform(f).c_str(), s, s, h, w, h);
+  std::string out = head;
+  out += body;
+  if (!body.empty() && body.back() != '\n') out += '\n';
+  out += "vokpagesave restore\nshowpage\n";
   return out;
 }
 

@@ -17,6 +17,8 @@ void disposePage(OpaquePMPrintSession* s) {
   if (!s->page) return;
   DisposeGWorld(s->page);  // the scratch port becomes current if the page was
   s->page = nullptr;
+  s->pageIsVector = false;
+  s->pageVector.clear();
 }
 
 // The destination a document goes to: the chosen one while the print
@@ -63,6 +65,21 @@ OSStatus PMSessionDefaultPrintSettings(PMPrintSession session, PMPrintSettings s
   if (!sessionOf(session) || !p) return kPMInvalidParameter;
   p->destination.clear();
   p->copies = 1;
+  p->resolution = vokprint::kMinResolution;
+  return kPMNoError;
+}
+
+OSStatus PMGetResolution(PMPrintSettings settings, short* dpi) {
+  OpaquePMPrintSettings* p = settingsOf(settings);
+  if (!p || !dpi) return kPMInvalidParameter;
+  *dpi = p->resolution;
+  return kPMNoError;
+}
+
+OSStatus PMSetResolution(PMPrintSettings settings, short dpi) {
+  OpaquePMPrintSettings* p = settingsOf(settings);
+  if (!p || dpi < vokprint::kMinResolution || dpi > vokprint::kMaxResolution) return kPMInvalidParameter;
+  p->resolution = dpi;
   return kPMNoError;
 }
 
@@ -80,6 +97,7 @@ OSStatus PMSessionBeginDocument(PMPrintSession session, PMPrintSettings settings
   }
   s->inDocument = true;
   s->copies = p->copies;
+  s->resolution = p->resolution;
   s->format = *f;
   s->pages.clear();
   s->pageCount = 0;
@@ -110,7 +128,9 @@ OSStatus PMSessionEndPage(PMPrintSession session) {
   OpaquePMPrintSession* s = sessionOf(session);
   if (!s) return kPMInvalidParameter;
   if (!s->page) return s->error = kPMNoPage;
-  s->pages += vokprint::encodePage(s->page->portPixMap, s->format, ++s->pageCount);
+  ++s->pageCount;
+  s->pages += s->pageIsVector ? vokprint::encodeVectorPage(s->pageVector, s->format, s->pageCount)
+                              : vokprint::encodePage(s->page->portPixMap, s->format, s->pageCount, s->resolution);
   disposePage(s);
   return kPMNoError;
 }
@@ -141,6 +161,15 @@ OSStatus PMSessionGetGraphicsContext(PMPrintSession session, int kind, void** co
   if (!s || !context || kind != kPMGraphicsContextQuickDraw) return kPMInvalidParameter;
   *context = s->page;
   return s->page ? kPMNoError : kPMNoPage;
+}
+
+OSStatus VokSessionSetPagePostScript(PMPrintSession session, const std::string& body) {
+  OpaquePMPrintSession* s = sessionOf(session);
+  if (!s) return kPMInvalidParameter;
+  if (!s->page) return s->error = kPMNoPage;
+  s->pageIsVector = true;
+  s->pageVector = body;
+  return kPMNoError;
 }
 
 namespace vokprint {

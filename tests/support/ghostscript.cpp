@@ -156,10 +156,10 @@ bool gsRender(const std::string& eps, Image* out, std::string* log) {
   return r.status == 0 && readPPM(ppm, out);
 }
 
-bool gsRenderPages(const std::string& ps, std::vector<Image>* pages, std::string* log) {
+bool gsRenderPages(const std::string& ps, std::vector<Image>* pages, std::string* log, int dpi) {
   pages->clear();
   std::string base = ps + ".page";
-  RunResult r = run(std::string(kGS) + " -sDEVICE=ppmraw -r72 -dTextAlphaBits=1 -dGraphicsAlphaBits=1 -sOutputFile=" +
+  RunResult r = run(std::string(kGS) + " -sDEVICE=ppmraw -r" + std::to_string(dpi) + " -dTextAlphaBits=1 -dGraphicsAlphaBits=1 -sOutputFile=" +
                     shellQuote(base + "%d.ppm") + " " + shellQuote(ps));
   if (log) *log = r.out + r.err;
   if (r.status != 0) return false;

@@ -38,8 +38,8 @@ struct Image {
 };
 // Renders the file at 72 dpi, cropped to its box, without antialiasing.
 bool gsRender(const std::string& eps, Image* out, std::string* log = nullptr);
-// Renders every page of a PostScript document at 72 dpi, whole pages.
-bool gsRenderPages(const std::string& ps, std::vector<Image>* pages, std::string* log = nullptr);
+// Renders every page of a PostScript document at `dpi`, whole pages.
+bool gsRenderPages(const std::string& ps, std::vector<Image>* pages, std::string* log = nullptr, int dpi = 72);
 // A binary PPM (8- or 16-bit samples), from a file or from what `command` writes.
 bool readPPM(const std::string& path, Image* out);
 bool readPPMVia(const std::string& command, Image* out);

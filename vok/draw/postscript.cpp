@@ -14,6 +14,18 @@
 
 bool s_PSRecording() { return s_eps.active == 1 && s_eps.file; }
 
+PSTarget s_PSRedirect(FILE* file) {
+  PSTarget previous = {s_eps.file, s_eps.active};
+  s_eps.file = file;
+  s_eps.active = file ? 1 : 0;
+  return previous;
+}
+
+void s_PSRestore(PSTarget previous) {
+  s_eps.file = previous.file;
+  s_eps.active = previous.active;
+}
+
 void s_PSPrintf(const char* format, ...) {
   if (!s_PSRecording()) return;
   va_list ap;
@@ -127,11 +139,7 @@ void writePaint(GrafVerb verb) {
 // the next line's lineto starts from: put it back at the pen of the drawing
 // (in buffered mode the unscaled buffer's, not the window's).
 void writePenPoint() {
-  Point pen;
-  if (s_drawingPort)
-    pen = s_drawingPort->pnLoc;
-  else
-    GetPen(&pen);
+  Point pen = s_UnscaledPort()->pnLoc;
   writePoint(pen.h, pen.v, "moveto\n");
 }
 

@@ -2,12 +2,22 @@
 // recording is active (and never otherwise). Coordinates are the unscaled
 // drawing coordinates; the file's header flips the y axis.
 #pragma once
+#include <cstdio>
 #include <string>
 
 #include "platform/gfx/gfx.h"
 
 // True while an EPS recording is active.
 bool s_PSRecording();
+// Sends the primitives' PostScript to `file` (null: nowhere) instead of the
+// EPS recording until the returned target is restored: printing replays a
+// picture through this writer while an EPS recording may be running.
+struct PSTarget {
+  FILE* file;
+  int active;
+};
+PSTarget s_PSRedirect(FILE* file);
+void s_PSRestore(PSTarget previous);
 // printf into the recording file; does nothing when no recording is active.
 void s_PSPrintf(const char* format, ...) __attribute__((format(printf, 1, 2)));
 

@@ -56,6 +56,9 @@ void EndBitMapPrinting();
 enum : int { kPageSetUpAsk = 0, kPageSetUpStored = 1, kPageSetUpSame = 2 };
 bool PrintPict(PicHandle pict, int mode);  // true when the job was accepted
 void PictProc(PicHandle pict);             // page procedure: the picture in its own frame
+// The scale (at most 1) that brings what a drawing paints onto a page of
+// this size, placed at its own coordinates; below 1 it is told on the console.
+double s_FitOnPage(const Rect& drawn, short pageWidth, short pageHeight);
 void BitMapProc();                         // page procedure: the drawing window's pixels
 void PageSetUp(int mode, PMPrintSession session, PMPageFormat* pageFormat);
 // One job of one page; `procedure(argument)` draws it into the page's port,

@@ -47,7 +47,7 @@ TEST(FileDialogScripts, OpenReturnsTheChosenPathAndHonoursCancel) {
   EXPECT_EQ(r.result.status, 2);
 }
 
-TEST(FileDialogScripts, SaveRefusesNamesWithSlashesAndTakesPaths) {
+TEST(FileDialogScripts, SaveRefusesMissingFoldersAndTakesPaths) {
   ProgRun r = runProg("save", "save",
                   "field \"Name:\" \"a/b\"\n"
                   "key return            # refused: the dialog stays\n"

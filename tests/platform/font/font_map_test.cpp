@@ -67,7 +67,7 @@ TEST(FontMap, UnknownNamesGiveTheSystemFontAndSayWhy) {
 
 namespace {
 // Runs the fallback program with a fontconfig setup that knows only `fontDir`.
-std::string runWithFonts(const std::string& fontDir, const std::string& families) {
+std::string runWithFonts(const std::string& fontDir, const std::string& families, std::string* err = nullptr) {
   std::string dir = vtest::scratchDir("font-fallback");
   std::string conf = dir + "/fonts.conf";
   vtest::writeFile(conf, "<?xml version=\"1.0\"?>\n<fontconfig>\n" +
@@ -75,6 +75,7 @@ std::string runWithFonts(const std::string& fontDir, const std::string& families
                              dir + "/cache</cachedir>\n</fontconfig>\n");
   auto r = vtest::run("FONTCONFIG_FILE=" + conf + " " + vtest::progPath("font_fallback_prog") + " " + families);
   EXPECT_EQ(r.status, 0) << r.err;
+  if (err) *err = r.err;
   return r.out;
 }
 
@@ -88,7 +89,11 @@ std::string dejavuDir() {
 // Without the URW fonts, Times keeps its number (PostScript still names it)
 // but is drawn in the system font, and the message says what to install.
 TEST(FontMap, MissingFreeFontNamesTheFamilyAndThePackage) {
-  std::string out = runWithFonts(dejavuDir(), "Times Monaco");
+  std::string err;
+  std::string out = runWithFonts(dejavuDir(), "Times Monaco Times", &err);
+  // Said once on standard error, naming the face drawn instead.
+  EXPECT_EQ(err.find("Font \"Times\""), err.rfind("Font \"Times\"")) << err;
+  EXPECT_NE(err.find("drawing it in \"DejaVu Sans\""), std::string::npos) << err;
   EXPECT_NE(out.find("Times\t20\tTimes\tFont \"Times\" is not installed"), std::string::npos) << out;
   EXPECT_NE(out.find("fonts-urw-base35"), std::string::npos) << out;
   EXPECT_NE(out.find("Monaco\t4\tMonaco\t\n"), std::string::npos) << out;

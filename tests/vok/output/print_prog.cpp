@@ -4,7 +4,8 @@
 //            then the "Print BitMap" button (page setup, print dialog, job)
 //   same:    a bitmap job, then one with the same page setup and no dialogs
 //   format:  PageSetUp(PRINT_MODE) on a fresh session; prints the format
-//   picture: the shapes drawn between BeginPrinting and EndPrinting
+//   picture: the shapes and a label drawn between BeginPrinting and
+//            EndPrinting; with PRINT_FRAME=1 a 720 x 540 frame and the label only
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -55,6 +56,13 @@ int main() {
   } else if (which == "picture") {
     BeginPrinting();
     vtest::drawTestShapes(kBlue);
+    Rect frame = {20, 20, 560, 740};
+    if (env("PRINT_FRAME") == "1") EraseDrawing(), PenSize(2, 2), FrameRect(&frame), PenNormal();
+    short helvetica = 0;
+    GetFNum(reinterpret_cast<const unsigned char*>("\x09Helvetica"), &helvetica);
+    TextFont(helvetica);
+    MoveTo(320, 100);
+    DrawText("Max Bitmap (a\\b)", 0, 16);
     vtest::writeDrawingPPM(env("PRINT_EXPECT", "expect.ppm"));
     std::printf("printed %d\n", int(EndPrinting()));
   } else if (which == "format") {

@@ -107,17 +107,6 @@ TEST_F(Printing, BitmapPrintingSendsTheWindowPixelsAndCancelSendsNothing) {
   EXPECT_NE(daemon.pageLog().find("total 2 - localhost print_prog A4"), std::string::npos) << daemon.pageLog();
 }
 
-// Picture printing replays the recorded drawing onto the page.
-TEST_F(Printing, RecordedDrawingsPrintAsTheWindowShowsThem) {
-  vtest::RunResult r = runProg(dir, daemon.env() + " PRINT_CASE=picture", "press \"OK\"\npress \"Print\"\n");
-  ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(r.out, "printed 1\n");
-  vtest::Image page = printedWindow(false);
-  EXPECT_EQ(page.at(100, 100), 0x000000u);
-  EXPECT_EQ(page.at(140, 360), 0xFF0000u);
-  EXPECT_EQ(page.at(480, 530), 0x0000FFu);
-}
-
 TEST_F(Printing, TheChosenPageFormatIsStoredAndOfferedInTheNextRun) {
   // Landscape at 100 %: written to the page-setting file on OK.
   vtest::RunResult r = runProg(dir, "PRINT_CASE=format PRINT_MODE=0", "check \"Landscape\" on\npress \"OK\"\n");
