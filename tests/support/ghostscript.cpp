@@ -147,10 +147,10 @@ bool writePPM(const std::string& path, const Image& img) {
   return bool(out);
 }
 
-bool gsRender(const std::string& eps, Image* out, std::string* log, int dpi) {
+bool gsRender(const std::string& eps, Image* out, std::string* log) {
   std::string ppm = eps + ".gs.ppm";
-  RunResult r = run(std::string(kGS) + " -sDEVICE=ppmraw -r" + std::to_string(dpi) +
-                    " -dEPSCrop -dTextAlphaBits=1 -dGraphicsAlphaBits=1 -sOutputFile=" +
+  RunResult r = run(std::string(kGS) +
+                    " -sDEVICE=ppmraw -r72 -dEPSCrop -dTextAlphaBits=1 -dGraphicsAlphaBits=1 -sOutputFile=" +
                     shellQuote(ppm) + " " + shellQuote(eps));
   if (log) *log = r.out + r.err;
   return r.status == 0 && readPPM(ppm, out);

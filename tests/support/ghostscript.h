@@ -36,8 +36,8 @@ struct Image {
     return rgb[size_t(y) * size_t(width) + size_t(x)];
   }
 };
-// Renders the file at `dpi` (72 by default), cropped to its box, without antialiasing.
-bool gsRender(const std::string& eps, Image* out, std::string* log = nullptr, int dpi = 72);
+// Renders the file at 72 dpi, cropped to its box, without antialiasing.
+bool gsRender(const std::string& eps, Image* out, std::string* log = nullptr);
 // Renders every page of a PostScript document at 72 dpi, whole pages.
 bool gsRenderPages(const std::string& ps, std::vector<Image>* pages, std::string* log = nullptr);
 // A binary PPM (8- or 16-bit samples), from a file or from what `command` writes.
