@@ -35,8 +35,8 @@ TEST_P(LineRuns, ScreenPictureAndEPSAreThoseOfEveryLine) {
     ASSERT_EQ(run.result.status, 0) << run.out() << run.err();
     std::string gs = "gs -q -dNOPAUSE -dBATCH -dSAFER -sDEVICE=ppmraw -dEPSCrop -dTextAlphaBits=1 "
                      "-dGraphicsAlphaBits=1 -sOutputFile=- graph.eps -r";
-    for (std::string decoder : {"pngtopnm screen.png", vtest::picttoppmPath() + " graph.pict", gs + "72", gs + "300",
-                                gs + "600"}) {
+    std::string pict = vtest::picttoppmPath() + " graph.pict";
+    for (std::string decoder : {std::string("pngtopnm screen.png"), pict, gs + "72", gs + "300", gs + "600"}) {
       seen[runs].emplace_back();
       EXPECT_TRUE(vtest::readPPMVia("cd " + run.dir + " && " + decoder, &seen[runs].back())) << decoder;
     }
