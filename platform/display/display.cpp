@@ -60,6 +60,7 @@ bool tryOpen(const VokDisplay* d, int w, int h, std::string* why) {
     return false;
   }
   g_display = filled;
+  VokSetScreenWatched(filled.wantsFrames);
   return true;
 }
 

@@ -74,8 +74,9 @@ bool trackItem(DialogData* d, short i) {
   return PtInRect(p, &box);
 }
 
-// A button answering a key: shown pressed for a moment.
+// A button answering a key: shown pressed for a moment, when anyone can see it.
 void flash(DialogData* d, short i) {
+  if (!VokScreenWatched()) return;
   setPressed(d, i, true);
   EventRecord ev;
   uint32_t until = TickCount() + 4;

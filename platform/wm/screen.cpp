@@ -72,6 +72,14 @@ const PixMap* VokScreenPixels() { return VokComposeScreen(false); }
 
 void VokSetScreenPresenter(void (*present)()) { g_present = present; }
 
+namespace {
+bool g_watched = true;
+}
+
+void VokSetScreenWatched(bool watched) { g_watched = watched; }
+
+bool VokScreenWatched() { return g_watched; }
+
 void VokPresentScreen() {
   if (g_present) g_present();
 }

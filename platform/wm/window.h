@@ -94,6 +94,10 @@ const PixMap* VokComposeScreen(bool withCursor);
 void VokPresentScreen();
 // The display installs how it presents (nothing is shown without one).
 void VokSetScreenPresenter(void (*present)());
+// Whether the open display shows frames to someone; false while headless,
+// where waits that exist only to be seen (a button's flash) are skipped.
+void VokSetScreenWatched(bool watched);
+bool VokScreenWatched();
 
 // The cursor: the arrow (drawn by displays that show the virtual screen).
 struct Cursor {

@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "platform/base/program.h"
 #include "platform/file/file.h"
@@ -23,6 +24,7 @@
 VOKEPSRecord s_eps = {nullptr, 0, "drawing.eps"};
 
 namespace {
+const size_t kRecordingBuffer = 1 << 20;  // the recording's stdio buffer and copy chunk
 char tempPath[1024] = "";        // the recording in progress, removed on every way out
 std::string nextOutputPath;      // test seam: the next choice of output file
 bool haveNextOutputPath = false;
@@ -149,10 +151,10 @@ bool writeEPS(FILE* out, FILE* body, const Rect& img, short height) {
   std::fprintf(out, "%%%%BoundingBox: %hd %hd %d %hd\n", img.left, short(height - img.bottom), img.right,
                short(height - img.top));
   std::rewind(body);
-  char chunk[1024];
+  std::vector<char> chunk(kRecordingBuffer);
   size_t n;
-  while ((n = std::fread(chunk, 1, sizeof chunk, body)) > 0)
-    if (std::fwrite(chunk, 1, n, out) != n) return false;
+  while ((n = std::fread(chunk.data(), 1, chunk.size(), body)) > 0)
+    if (std::fwrite(chunk.data(), 1, n, out) != n) return false;
   return !std::ferror(body) && std::fflush(out) == 0 && !std::ferror(out);
 }
 
@@ -195,6 +197,9 @@ void BeginEPSSavingBox(short /*left*/, short /*top*/, short /*right*/, short bot
   if (s_eps.active) return;  // recordings do not nest: the one in progress goes on
   s_eps.file = openPrivateTemp();
   if (!s_eps.file) return;
+  // A plot of many points writes millions of small fragments: a large buffer
+  // keeps the system calls few.
+  std::setvbuf(s_eps.file, nullptr, _IOFBF, kRecordingBuffer);
   s_eps.active = 1;
   std::fprintf(s_eps.file, "/Times findfont\n12 scalefont setfont\n1 -1 scale\n0 %d translate\n1 setlinecap\n",
                -bottom);

@@ -218,7 +218,22 @@ void s_PSText(Point pen, short byteCount, const void* text) {
   s_PSPrintf("%d %d moveto\n1 -1 scale\n(%s) show\n1 -1 scale\n", pen.h, pen.v, s_PSEscape(text, byteCount).c_str());
 }
 
-void s_PSLine(Point end) { s_PSPrintf("%d %d lineto\nstroke\n%d %d moveto\n", end.h, end.v, end.h, end.v); }
+// The fragment written once per line segment: by hand, like the points.
+void s_PSLine(Point end) {
+  if (!s_PSRecording()) return;
+  char line[64];
+  char* p = putInt(line, end.h);
+  *p++ = ' ';
+  p = putInt(p, end.v);
+  const char* mid = " lineto\nstroke\n";
+  size_t head = size_t(p - line);
+  std::memcpy(p, mid, 15);
+  p += 15;
+  std::memcpy(p, line, head);  // the same point again, for the moveto
+  p += head;
+  std::memcpy(p, " moveto\n", 8);
+  writeRaw(line, p + 8);
+}
 
 void s_PSRect(GrafVerb verb, const Rect* r) {
   if (!s_PSRecording() || emptyShape(r)) return;

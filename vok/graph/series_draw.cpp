@@ -4,6 +4,7 @@
 
 #include "vok/console/text.h"
 #include "vok/draw/draw_ops.h"
+#include "vok/draw/line_run.h"
 #include "vok/frame/startup.h"
 #include "vok/graph/graph_frame.h"
 #include "vok/graph/graph_settings.h"
@@ -65,6 +66,10 @@ void PlotSpreadSheetOneSeries(int xColumn, int yColumn, int sdColumn, double pen
   const double* ys = s_sg.data[yColumn];
   SetPlot2D2I(GraphConvertX(xs[0]), GraphConvertY(ys[0]));
   bool started = false;
+  // Lines are held in runs only while nothing else is drawn between them.
+  VOKLineRun run = {};
+  bool runs = sdColumn < 0 && (mark < 1 || mark > 7);
+  Point pen = {0, 0};  // the pen as the series left it; only read once a line may be drawn
   for (int r = 0; r < rows; ++r) {
     if (!s_sg.valid[xColumn][r] || !s_sg.valid[yColumn][r]) continue;  // a line runs on across gaps
     double X = GraphConvertX(xs[r]), Y = GraphConvertY(ys[r]);
@@ -74,14 +79,24 @@ void PlotSpreadSheetOneSeries(int xColumn, int yColumn, int sdColumn, double pen
       started = false;  // outside the frame's or the series' range: neither drawn nor joined
       continue;
     }
-    if (!started)
+    // The pixel once for both the line (Plot2D2) and the move (SetPlot2D2I).
+    double px = s_PlotPixelX(X), py = s_PlotPixelY(Y);
+    short ph = s_PlotTrunc16(px), pv = s_PlotTrunc16(py);
+    bool held = false;
+    if (!started) {
       started = true;
-    else if (!noLine)
-      Plot2D2(X, Y);
+    } else if (!noLine && PlotPointInRegion(px, py)) {
+      if (runs) held = s_LineRunTo(&run, pen, Point{pv, ph});
+      else LineTo(ph, pv);
+    }
+    pen = Point{pv, ph};
+    if (held) continue;  // nothing else is drawn at this point: the run goes on
+    s_LineRunFlush(&run);
     if (sdColumn >= 0) StdDevBar(xColumn, yColumn, sdColumn, r);
-    SetPlot2D2I(X, Y);
+    s_MoveTo(ph, pv);
     s_SeriesMarker(mark, radius);
   }
+  s_LineRunFlush(&run);
 }
 
 void GraphPlotSpreadSheet() {
