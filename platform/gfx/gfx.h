@@ -128,6 +128,8 @@ Boolean EmptyRgn(RgnHandle rgn);
 Boolean EqualRgn(RgnHandle a, RgnHandle b);
 Boolean PtInRgn(Point p, RgnHandle rgn);
 Rect* GetRegionBounds(RgnHandle rgn, Rect* bounds);
+// Calls fn for every rectangle of the region, bands top to bottom, left to right.
+void RgnForEachRect(RgnHandle rgn, void (*fn)(const Rect* r, void* ctx), void* ctx);
 int RgnRectCount(RgnHandle rgn);
 
 // ---- pixel maps and ports --------------------------------------------------

@@ -85,6 +85,16 @@ Rect* GetRegionBounds(RgnHandle rgn, Rect* bounds) {
   return bounds;
 }
 
+void RgnForEachRect(RgnHandle rgn, void (*fn)(const Rect* r, void* ctx), void* ctx) {
+  if (!rgn || !fn) return;
+  for (const auto& b : rgn->bands) {
+    for (uint32_t i = 0; i < b.count; ++i) {
+      Rect r{short(b.top), short(rgn->xs[b.first + 2 * i]), short(b.bottom), short(rgn->xs[b.first + 2 * i + 1])};
+      fn(&r, ctx);
+    }
+  }
+}
+
 int RgnRectCount(RgnHandle rgn) {
   if (!rgn) return 0;
   int n = 0;

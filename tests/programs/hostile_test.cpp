@@ -1,6 +1,7 @@
 // Hostile runs of sheetgraph: scripts that would lose input or are no
 // scripts stop with status 2 and say why; an EPS save under a missing TMPDIR
-// or a file-size limit says why, keeps the old file and leaves no temporary.
+// or a file-size limit says why, keeps the old file and leaves no temporary;
+// a save that failed ends the run with status 1.
 #include <gtest/gtest.h>
 
 #include "tests/support/headless.h"
@@ -26,7 +27,7 @@ TEST(Hostile, RunsEndWithTheirReason) {
       {"", "VOK_SCRIPT=.", "", "cannot read the script: it is a directory", 2},
       {kSave + kEnd, "TMPDIR=/nonexistent", "", "cannot create the recording file in /nonexistent", 0},
       {kSave + "press \"OK\"\n" + kEnd, "TMPDIR=$PWD/t", "mkdir t && printf old >graph.eps && ulimit -f 4",
-       "graph.eps: the recording could not be written: File too large", 0},
+       "graph.eps: the recording could not be written: File too large", 1},
   };
   for (const Case& c : cases) {
     vtest::ProgRun run = sheetgraph(c.script, c.env, c.setup);
