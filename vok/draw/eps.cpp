@@ -4,6 +4,8 @@
 // under the name the user chose, written whole or not at all.
 #include "vok/draw/eps.h"
 
+#include <sys/sendfile.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -19,6 +21,7 @@
 #include "vok/draw/drawing_window.h"
 #include "vok/draw/eps_internal.h"
 #include "vok/draw/file_dialogs.h"
+#include "vok/draw/postscript.h"
 #include "vok/frame/messages.h"
 
 VOKEPSRecord s_eps = {nullptr, 0, "drawing.eps"};
@@ -146,10 +149,43 @@ void widenForStrokes(Rect* img) {
   img->bottom = short(img->bottom + kStrokeMargin);
 }
 
+// The recording's bytes appended to `to` by the kernel, without passing
+// through this process. Unsupported (nothing written) when the two files do
+// not allow it; the caller then copies by hand.
+enum class KernelCopy { done, unsupported, failed };
+
+bool unsupported(ssize_t n) {
+  return n == 0 || errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP;
+}
+
+KernelCopy copyInKernel(int from, int to) {
+  struct stat st;
+  if (fstat(from, &st) != 0) return KernelCopy::unsupported;
+  off_t done = 0;
+  while (done < st.st_size) {
+    ssize_t n = copy_file_range(from, &done, to, nullptr, size_t(st.st_size - done), 0);
+    if (n > 0) continue;
+    if (done == 0 && unsupported(n)) break;
+    if (n == 0) errno = EIO;
+    return KernelCopy::failed;
+  }
+  while (done < st.st_size) {
+    ssize_t n = sendfile(to, from, &done, size_t(st.st_size - done));
+    if (n > 0) continue;
+    if (done == 0 && unsupported(n)) return KernelCopy::unsupported;
+    if (n == 0) errno = EIO;
+    return KernelCopy::failed;
+  }
+  return KernelCopy::done;
+}
+
 bool writeEPS(FILE* out, FILE* body, const Rect& img, short height) {
   std::fprintf(out, "%%!PS-Adobe-3.0 EPSF-3.0\n");
   std::fprintf(out, "%%%%BoundingBox: %hd %hd %d %hd\n", img.left, short(height - img.bottom), img.right,
                short(height - img.top));
+  if (std::fflush(out) != 0) return false;
+  KernelCopy copied = copyInKernel(fileno(body), fileno(out));
+  if (copied != KernelCopy::unsupported) return copied == KernelCopy::done;
   std::rewind(body);
   std::vector<char> chunk(kRecordingBuffer);
   size_t n;
@@ -195,6 +231,7 @@ void BeginEPSSaving() {
 
 void BeginEPSSavingBox(short /*left*/, short /*top*/, short /*right*/, short bottom) {
   if (s_eps.active) return;  // recordings do not nest: the one in progress goes on
+  s_PSSettle();
   s_eps.file = openPrivateTemp();
   if (!s_eps.file) return;
   // A plot of many points writes millions of small fragments: a large buffer
@@ -207,6 +244,7 @@ void BeginEPSSavingBox(short /*left*/, short /*top*/, short /*right*/, short bot
 
 void s_EndEPSSavingWith(const Rect* knownImage) {
   if (!s_eps.active) return;
+  s_PSSettle();
   s_eps.active = 0;
   bool recorded = std::fflush(s_eps.file) == 0 && !std::ferror(s_eps.file);
   int recordErr = errno;

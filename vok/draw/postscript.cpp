@@ -15,6 +15,7 @@
 bool s_PSRecording() { return s_eps.active == 1 && s_eps.file; }
 
 PSTarget s_PSRedirect(FILE* file) {
+  s_PSSettle();
   PSTarget previous = {s_eps.file, s_eps.active};
   s_eps.file = file;
   s_eps.active = file ? 1 : 0;
@@ -22,12 +23,14 @@ PSTarget s_PSRedirect(FILE* file) {
 }
 
 void s_PSRestore(PSTarget previous) {
+  s_PSSettle();
   s_eps.file = previous.file;
   s_eps.active = previous.active;
 }
 
 void s_PSPrintf(const char* format, ...) {
   if (!s_PSRecording()) return;
+  s_PSSettle();
   va_list ap;
   va_start(ap, format);
   std::vfprintf(s_eps.file, format, ap);
@@ -36,6 +39,19 @@ void s_PSPrintf(const char* format, ...) {
 
 namespace {
 double fraction(uint16_t component) { return component / 65535.0; }
+
+// A filled polygon's pen moveto is held back: the next polygon's own moveto
+// would make it void (a shaded surface is polygon after polygon). Anything
+// else that follows gets it first. A colour neither needs nor moves the
+// current point, so it may pass it. The colour last written is remembered
+// while only colours and such polygons follow, so an unchanged one is not
+// written again.
+struct Held {
+  bool pen = false;
+  Point at = {0, 0};
+  bool color = false;
+  RGBColor last = {0, 0, 0};
+} s_held;
 
 // The fragments a vector drawing writes most (a shaded surface: a colour, a
 // moveto and four linetos per cell), formatted by hand into the bytes "%d"
@@ -61,26 +77,40 @@ char* putFraction(char* p, uint16_t component) {
   return p;
 }
 
-void writeRaw(const char* bytes, char* end) {
-  if (s_PSRecording()) std::fwrite(bytes, 1, size_t(end - bytes), s_eps.file);
+void writeHeldBack(const char* bytes, const char* end) {
+  if (s_PSRecording()) fwrite_unlocked(bytes, 1, size_t(end - bytes), s_eps.file);
 }
 
-void writePoint(long h, long v, const char* op) {
-  char line[64];
-  char* p = putInt(line, h);
+void writeRaw(const char* bytes, char* end) {
+  if (!s_PSRecording()) return;
+  s_PSSettle();
+  writeHeldBack(bytes, end);
+}
+
+char* putPoint(char* p, long h, long v, const char* op) {
+  p = putInt(p, h);
   *p++ = ' ';
   p = putInt(p, v);
   *p++ = ' ';
   while (*op) *p++ = *op++;
-  writeRaw(line, p);
+  return p;
+}
+
+void writePoint(long h, long v, const char* op) {
+  char line[64];
+  writeRaw(line, putPoint(line, h, v, op));
 }
 
 void writeColor(const RGBColor& c) {
+  if (!s_PSRecording()) return;
+  if (s_held.color && std::memcmp(&c, &s_held.last, sizeof c) == 0) return;
+  s_held.color = true;
+  s_held.last = c;
   char line[64];
   char* p = line;
   for (uint16_t component : {c.red, c.green, c.blue}) p = putFraction(p, component), *p++ = ' ';
   std::memcpy(p, "setrgbcolor\n", 12);
-  writeRaw(line, p + 12);
+  writeHeldBack(line, p + 12);
 }
 
 void writeForeColor() {
@@ -194,7 +224,10 @@ std::string s_PSFontName(const char* family, short style) {
   return name;
 }
 
-void s_PSMoveTo(short h, short v) { writePoint(h, v, "moveto\n"); }
+void s_PSMoveTo(short h, short v) {
+  s_held.pen = false;  // a moveto replaces the one held back
+  writePoint(h, v, "moveto\n");
+}
 
 void s_PSColor(const RGBColor* c) {
   if (c) writeColor(*c);
@@ -307,15 +340,40 @@ void s_PSArc(GrafVerb verb, const Rect* r, short startAngle, short arcAngle) {
   writePenPoint();
 }
 
+void s_PSSettle() {
+  s_held.color = false;
+  if (!s_held.pen) return;
+  s_held.pen = false;
+  char line[64];
+  writeHeldBack(line, putPoint(line, s_held.at.h, s_held.at.v, "moveto\n"));
+}
+
+// The path goes out in a few large writes. A painted polygon is only
+// filled, which closes it anyway: it needs neither closepath nor a last
+// point that repeats the first.
 void s_PSPoly(GrafVerb verb, PolyHandle poly) {
   if (!s_PSRecording() || !poly || !*poly) return;
   int count = ((*poly)->polySize - 10) / 4;
   if (count < 1) return;
+  s_held.pen = false;  // the path's moveto replaces it
   HLock(reinterpret_cast<Handle>(poly));
   const Point* pts = (*poly)->polyPoints;
-  writePoint(pts[0].h, pts[0].v, "moveto\n");
-  for (int i = 1; i < count; ++i) writePoint(pts[i].h, pts[i].v, "lineto\n");
-  s_PSPrintf("closepath\n");
+  bool fillOnly = verb == kQDGrafVerbPaint;
+  if (fillOnly && count > 1 && pts[count - 1].h == pts[0].h && pts[count - 1].v == pts[0].v) --count;
+  char text[4096];
+  char* p = putPoint(text, pts[0].h, pts[0].v, "moveto\n");
+  for (int i = 1; i < count; ++i) {
+    if (p > text + sizeof text - 64) writeHeldBack(text, p), p = text;
+    p = putPoint(p, pts[i].h, pts[i].v, "lineto\n");
+  }
   HUnlock(reinterpret_cast<Handle>(poly));
-  finishShape(verb);
+  if (!fillOnly) {
+    writeHeldBack(text, p);
+    s_PSPrintf("closepath\n");
+    return finishShape(verb);
+  }
+  std::memcpy(p, "fill\n", 5);
+  writeHeldBack(text, p + 5);
+  s_held.pen = true;
+  s_held.at = s_UnscaledPort()->pnLoc;
 }

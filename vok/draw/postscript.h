@@ -32,6 +32,10 @@ void s_PSRRect(GrafVerb verb, const Rect* r, short ovalWidth, short ovalHeight);
 void s_PSOval(GrafVerb verb, const Rect* r);
 void s_PSArc(GrafVerb verb, const Rect* r, short startAngle, short arcAngle);
 void s_PSPoly(GrafVerb verb, PolyHandle poly);
+// Writes what the writer holds back (the pen's moveto after a filled
+// polygon) and forgets the last colour: before the recording's file changes
+// hands or is finished.
+void s_PSSettle();
 
 // The body of a PostScript string for these bytes: "(", ")" and "\" get a
 // backslash, bytes outside printable ASCII become \ooo.

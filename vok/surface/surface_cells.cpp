@@ -4,11 +4,13 @@
 //
 // Coordinates are start + i * step rather than a running sum, so an
 // increment too small to change x cannot stall the loop.
+#include <algorithm>
 #include <cmath>
 
 #include "platform/gfx/gfx.h"
 #include "vok/draw/draw_ops.h"
 #include "vok/draw/drawing_window.h"
+#include "vok/frame/messages.h"
 #include "vok/plot/plot.h"
 #include "vok/surface/surface_loop.h"
 #include "vok/surface/surface_settings.h"
@@ -29,19 +31,45 @@ void colourCell(double x, double y, const Corners& c) {
               g.shadowBlue + L * (g.lightBlue - g.shadowBlue));
 }
 
+Point pixel(double x, double y, double z, const SG3DView* view) {
+  Point p;
+  p.h = s_PlotTrunc16(SG3DX(x, y, view));
+  p.v = s_PlotTrunc16(SG3DY(x, y, z, view));
+  return p;
+}
+
+// One polygon serves every cell of a pass: its corners are rewritten in
+// place, as OpenPoly and four LineTo calls would record them (closed by a
+// last point on the first), without a block to grow and free per cell.
+PolyHandle cellPolygon() {
+  static PolyHandle poly = nullptr;
+  if (!poly) poly = reinterpret_cast<PolyHandle>(NewHandle(10 + 5 * sizeof(Point)));
+  if (!poly) s_OOMError();
+  return poly;
+}
+
+void setCorners(PolyHandle poly, const Point (&p)[4]) {
+  Polygon* q = *poly;
+  q->polySize = short(10 + 5 * sizeof(Point));
+  Rect& box = q->polyBBox;
+  box = {p[0].v, p[0].h, p[0].v, p[0].h};
+  for (int i = 0; i < 4; ++i) {
+    q->polyPoints[i] = p[i];
+    box.top = std::min(box.top, p[i].v), box.bottom = std::max(box.bottom, p[i].v);
+    box.left = std::min(box.left, p[i].h), box.right = std::max(box.right, p[i].h);
+  }
+  q->polyPoints[4] = p[0];
+}
+
 void drawCell(double x, double y, const Corners& c, const SG3DView* view) {
   const G3DSettings& g = s_g3d;
   // A corner without a finite value has no place in the picture.
   if (!std::isfinite(c.z00 + c.z01 + c.z11 + c.z10)) return;
   double x1 = x + g.xIncrement, y1 = y + g.yIncrement;
-  PolyHandle poly = s_OpenPoly();
   if (g.color) colourCell(x, y, c);
-  s_MoveTo(s_PlotTrunc16(SG3DX(x, y, view)), s_PlotTrunc16(SG3DY(x, y, c.z00, view)));
-  LineTo(s_PlotTrunc16(SG3DX(x, y1, view)), s_PlotTrunc16(SG3DY(x, y1, c.z01, view)));
-  LineTo(s_PlotTrunc16(SG3DX(x1, y1, view)), s_PlotTrunc16(SG3DY(x1, y1, c.z11, view)));
-  LineTo(s_PlotTrunc16(SG3DX(x1, y, view)), s_PlotTrunc16(SG3DY(x1, y, c.z10, view)));
-  LineTo(s_PlotTrunc16(SG3DX(x, y, view)), s_PlotTrunc16(SG3DY(x, y, c.z00, view)));
-  s_ClosePoly();
+  PolyHandle poly = cellPolygon();
+  setCorners(poly, {pixel(x, y, c.z00, view), pixel(x, y1, c.z01, view), pixel(x1, y1, c.z11, view),
+                    pixel(x1, y, c.z10, view)});
   if (g.color) {
     PaintPoly(poly);
     if (g.gridLines) {
@@ -52,7 +80,6 @@ void drawCell(double x, double y, const Corners& c, const SG3DView* view) {
     ErasePoly(poly);
     FramePoly(poly);
   }
-  KillPoly(poly);
 }
 
 // The corner table: three corners come from a, b and row[i], one is new.
