@@ -151,7 +151,8 @@ void StdPoly(GrafVerb verb, PolyHandle poly) {
     framePoly(port, poly);
     return;
   }
-  std::vector<IEdge> edges;
+  static thread_local std::vector<IEdge> edges;  // kept: see rasterEdges
+  edges.clear();
   polyEdges(poly, &edges);
   Painter p(port, inkForVerb(port, verb));
   if (!p.idle()) rasterEdges(p, edges);

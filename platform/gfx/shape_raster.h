@@ -210,8 +210,11 @@ void rasterEdges(Sink& s, std::vector<IEdge>& edges) {
   for (const IEdge& e : edges) yEnd = std::max(yEnd, e.y1);
   auto box = s.box();
   yEnd = std::min(yEnd, box.bottom);
-  std::vector<const IEdge*> active;
-  std::vector<int> xs;
+  // Scratch kept between calls: a shape is often a few pixels (a surface
+  // cell), where allocating these would cost more than filling.
+  static thread_local std::vector<const IEdge*> active;
+  static thread_local std::vector<int> xs;
+  active.clear();
   size_t next = 0;
   for (int y = std::max(edges[0].y0, box.top); y < yEnd; ++y) {
     active.erase(std::remove_if(active.begin(), active.end(), [y](const IEdge* e) { return e->y1 <= y; }),

@@ -243,19 +243,31 @@ void drawOne(DialogData* d, short i, bool alone) {
 }  // namespace
 
 namespace dlg {
+bool deferred(DialogData* d) {
+  if (IsWindowVisible(d->window)) return false;
+  d->stale = true;
+  return true;
+}
+
 void drawItem(DialogData* d, short i) {
-  if (!d || i < 1 || size_t(i) > d->items.size()) return;
+  if (!d || i < 1 || size_t(i) > d->items.size() || deferred(d)) return;
   DrawScope scope(d);
   drawOne(d, i, true);
 }
 
 void drawAll(DialogData* d) {
-  if (!d) return;
+  if (!d || deferred(d)) return;
+  d->stale = false;
   DrawScope scope(d);
   Rect r;
   GetPortBounds(scope.port, &r);
   fillWith(r, kFace);
   for (size_t i = 1; i <= d->items.size(); ++i) drawOne(d, short(i), false);
+}
+
+void drawIfStale(WindowRef w) {
+  DialogData* d = find(w);
+  if (d && d->stale) drawAll(d);
 }
 
 void drawControl(ControlRecord* c) {

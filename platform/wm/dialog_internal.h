@@ -34,6 +34,7 @@ struct DialogData {
   short defaultItem = 1, cancelItem = 0;
   short alertKind = -1;  // 0 plain, 1 note, 2 caution, 3 stop for alerts
   unsigned long serial = 0;  // creation order
+  bool stale = false;        // changed while hidden: drawn whole when shown
 };
 
 namespace dlg {
@@ -61,6 +62,9 @@ std::vector<DialogData*> all();
 void drawItem(DialogData* d, short i);
 void drawAll(DialogData* d);
 void drawControl(ControlRecord* c);
+// A hidden dialog is not drawn: a page of many items would be drawn whole
+// for every item set up. Showing its window draws what changed meanwhile.
+void drawIfStale(WindowRef w);
 // Lines of text wrapped to width in the system font (CR and LF break lines).
 std::vector<std::string> wrapText(const std::string& text, int width);
 // ^0..^3 replaced by the ParamText strings.

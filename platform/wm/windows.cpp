@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "platform/event/event_internal.h"
+#include "platform/wm/dialog_internal.h"
 #include "platform/wm/wm_internal.h"
 
 namespace vokwm {
@@ -135,6 +136,7 @@ void DisposeWindow(WindowRef w) {
 void ShowWindow(WindowRef w) {
   if (!isWindow(w) || w->visible) return;
   w->visible = true;
+  dlg::drawIfStale(w);
   updateActivation();
 }
 
