@@ -57,24 +57,25 @@ struct Held {
 // moveto and four linetos per cell), formatted by hand into the bytes "%d"
 // and "%f" give: printf would take most of the recording's time.
 char* putInt(char* p, long v) {
-  char digits[24];
-  int n = 0;
   unsigned long u = v < 0 ? 0UL - (unsigned long)v : (unsigned long)v;
-  do digits[n++] = char('0' + u % 10); while (u /= 10);
   if (v < 0) *p++ = '-';
-  while (n) *p++ = digits[--n];
-  return p;
+  int n = 1;
+  for (unsigned long rest = u; rest >= 10; rest /= 10) ++n;
+  char* end = p + n;
+  do *--end = char('0' + u % 10); while (u /= 10);
+  return p + n;
 }
 
 // "%f" of component / 65535.0: the nearest millionth of the exact fraction.
 // 65535 is odd, so the fraction never lies half-way, and the double's error
 // is far too small to cross a rounding boundary.
 char* putFraction(char* p, uint16_t component) {
-  unsigned long long micro = (component * 2000000ULL + 65535) / 131070;
-  p = putInt(p, long(micro / 1000000));
+  unsigned micro = unsigned((component * 2000000ULL + 65535) / 131070);
+  *p++ = char('0' + micro / 1000000);
   *p++ = '.';
-  for (unsigned long long scale = 100000; scale; scale /= 10) *p++ = char('0' + micro / scale % 10);
-  return p;
+  micro %= 1000000;
+  for (int i = 5; i >= 0; --i, micro /= 10) p[i] = char('0' + micro % 10);  // constant divisors: no division
+  return p + 6;
 }
 
 void writeHeldBack(const char* bytes, const char* end) {

@@ -82,3 +82,26 @@ TEST(PostScriptIdle, NothingIsWrittenWithoutARecording) {
   s_PSPrintf("never\n");  // must not crash without a file either
   EXPECT_FALSE(s_PSRecording());
 }
+
+// A filled polygon needs no closepath nor its repeated first point, an
+// unchanged colour is not set again, and the pen's moveto is held back
+// until something other than the next polygon needs the current point.
+TEST_F(PostScriptTest, FilledPolygonsWriteOnlyWhatChangesThePicture) {
+  RGBColor c = {0, 32768, 65535};
+  for (short h : {0, 10}) {
+    s_RGBForeColor(&c);
+    PolyHandle p = OpenPoly();
+    MoveTo(h, 0);
+    LineTo(short(h + 4), 0);
+    LineTo(short(h + 4), 4);
+    LineTo(h, 0);
+    ClosePoly();
+    PaintPoly(p);
+    KillPoly(p);
+  }
+  LineTo(20, 20);
+  EXPECT_EQ(body(),
+            "0.000000 0.500008 1.000000 setrgbcolor\n0 0 moveto\n4 0 lineto\n4 4 lineto\nfill\n"
+            "10 0 moveto\n14 0 lineto\n14 4 lineto\nfill\n"
+            "10 0 moveto\n20 20 lineto\nstroke\n20 20 moveto\n");
+}
