@@ -90,3 +90,29 @@ TEST(DialogItems, SelectedFieldTextStaysReadable) {
   EXPECT_GT(white, 20) << "the selected text is not visible";
   DisposeDialog(d);
 }
+
+// A hidden page is set up without being drawn; showing it must show every
+// change made meanwhile, exactly as a full redraw would, also when a page is
+// hidden, changed and shown again (the Parameters pages switch so).
+TEST(DialogItems, AHiddenDialogShowsItsChangesWhenShown) {
+  DialogRef d = GetNewDialog(kVokParamsDialogID, nullptr, kFirstWindowOfClass);
+  const PixMap& pm = GetDialogPort(d)->portPixMap;
+  auto pixels = [&] {
+    return std::string(reinterpret_cast<const char*>(pm.baseAddr),
+                       size_t(pm.rowPixels) * size_t(pm.bounds.bottom - pm.bounds.top) * 4);
+  };
+  Rect box;
+  Handle h = editField(d, &box);
+  for (const char* text : {"first", "second"}) {
+    Str255 t;
+    CopyCToPascal(text, t);
+    SetDialogItemText(h, t);
+    ShowWindow(GetDialogWindow(d));
+    std::string shown = pixels();
+    DrawDialog(d);
+    EXPECT_EQ(shown, pixels()) << text;
+    EXPECT_EQ(title(d, 5), text);
+    HideWindow(GetDialogWindow(d));
+  }
+  DisposeDialog(d);
+}
