@@ -12,6 +12,8 @@
 
 #include "platform/file/file.h"
 #include "vok/draw/file_dialogs.h"
+#include "vok/frame/messages.h"
+#include "vok/frame/startup.h"
 #include "vok/params/dialog_run.h"
 #include "vok/params/pd_print.h"
 
@@ -74,19 +76,24 @@ void PDParamListString(char* line, PDParam param) {
 
 void FprintfPDParamList(FILE* file, PDParam param) { std::fputs(PDParamLine(param).c_str(), file); }
 
+namespace {
+// The console may be hidden (drawing-only programs): once the windows are up
+// a failed save is also shown in an alert, which fails a headless run too.
+bool saveFailed(const std::string& error) {
+  std::string message = "Error in SavePDParameters: " + error + "\n";
+  pdPrint("%s", message.c_str());
+  if (s_ss.started) s_AlertFileError(message.c_str());
+  return false;
+}
+}  // namespace
+
 bool PDSaveParametersToPath(const char* path) {
   std::string error;
   VokAtomicFile* out = VokAtomicOpen(path, &error);
-  if (!out) {
-    pdPrint("Error in SavePDParameters: %s\n", error.c_str());
-    return false;
-  }
+  if (!out) return saveFailed(error);
   for (PDPage* page = s_PD.head; page; page = page->next)
     for (int slot = 0; slot < page->count; ++slot) FprintfPDParamList(VokAtomicStream(out), page->params[slot]);
-  if (!VokAtomicCommit(out, FourCC('T', 'E', 'X', 'T'), FourCC('V', 'O', 'K', ' '), &error)) {
-    pdPrint("Error in SavePDParameters: %s\n", error.c_str());
-    return false;
-  }
+  if (!VokAtomicCommit(out, FourCC('T', 'E', 'X', 'T'), FourCC('V', 'O', 'K', ' '), &error)) return saveFailed(error);
   return true;
 }
 
