@@ -108,7 +108,7 @@ TEST_P(WriterFaults, AFailedStepKeepsTheOldFileLeavesNoTemporaryAndSaysWhy) {
                   std::string(w.file) + "\n-\n")
             << what;
         if (r.status == 0) {
-          EXPECT_EQ(vtest::readFile(target()), whole) << what << ": got over the fault, so the file is whole";
+          EXPECT_EQ(vtest::readFile(target()), whole) << what << ": a run that ends well must have written the whole file";
           continue;
         }
         EXPECT_EQ(r.status, 1) << what << r.err;

@@ -9,7 +9,7 @@
 // leave the process (a stdio call counts when it reached the kernel, so a
 // buffered stream's writes are few); fsync/fdatasync count on files opened
 // for writing; renames count when either name is watched.
-#undef _FORTIFY_SOURCE  // the checked stdio entry points are wrapped below
+#undef _FORTIFY_SOURCE  // the plain stdio entry points are the ones wrapped
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <stdarg.h>
@@ -120,27 +120,19 @@ __attribute__((destructor)) void writeReport() {
   syscall(SYS_close, fd);
 }
 
-using OpenAtFn = int (*)(int, const char*, int, ...);
-using MkstempsFn = int (*)(char*, int);
-using MkostempsFn = int (*)(char*, int, int);
-OpenAtFn real_openat, real_openat64;
-int (*real_open)(const char*, int, ...), (*real_open64)(const char*, int, ...);
-int (*real_creat)(const char*, mode_t), (*real_creat64)(const char*, mode_t);
+int (*real_open)(const char*, int, ...), (*real_openat)(int, const char*, int, ...);
+int (*real_creat)(const char*, mode_t);
 FILE* (*real_fopen)(const char*, const char*);
-int (*real_mkstemp)(char*), (*real_mkstemp64)(char*);
-MkstempsFn real_mkstemps, real_mkstemps64;
-int (*real_mkostemp)(char*, int), (*real_mkostemp64)(char*, int);
-MkostempsFn real_mkostemps, real_mkostemps64;
+int (*real_mkstemp)(char*), (*real_mkstemps)(char*, int);
 int (*real_close)(int);
 ssize_t (*real_write)(int, const void*, size_t), (*real_pwrite)(int, const void*, size_t, off_t),
-    (*real_pwrite64)(int, const void*, size_t, off_t), (*real_writev)(int, const iovec*, int);
+    (*real_writev)(int, const iovec*, int);
 size_t (*real_fwrite)(const void*, size_t, size_t, FILE*);
-int (*real_fputs)(const char*, FILE*), (*real_fputc)(int, FILE*), (*real_putc)(int, FILE*);
+int (*real_fputs)(const char*, FILE*), (*real_fputc)(int, FILE*);
 int (*real_vfprintf)(FILE*, const char*, va_list);
 int (*real_fflush)(FILE*), (*real_fclose)(FILE*);
 int (*real_fsync)(int), (*real_fdatasync)(int);
 int (*real_rename)(const char*, const char*), (*real_renameat)(int, const char*, int, const char*);
-int (*real_renameat2)(int, const char*, int, const char*, unsigned);
 
 // An open of `path` that may write: counted, maybe failed, its file tracked.
 template <typename Call>
@@ -151,9 +143,6 @@ int openWatched(int dirfd, const char* path, bool forWriting, Call call) {
   if (watched) track(fd, true);
   return fd;
 }
-
-template <typename Call>
-int mkstempWatched(const char* tmpl, Call call) { return openWatched(AT_FDCWD, tmpl, true, call); }
 
 mode_t modeArg(int flags, va_list ap) { return (flags & (O_CREAT | O_TMPFILE)) ? mode_t(va_arg(ap, int)) : 0; }
 
@@ -187,13 +176,6 @@ int open(const char* path, int flags, ...) {
   va_end(ap);
   return openWatched(AT_FDCWD, path, writes(flags), [&] { return REAL(open)(path, flags, mode); });
 }
-int open64(const char* path, int flags, ...) {
-  va_list ap;
-  va_start(ap, flags);
-  mode_t mode = modeArg(flags, ap);
-  va_end(ap);
-  return openWatched(AT_FDCWD, path, writes(flags), [&] { return REAL(open64)(path, flags, mode); });
-}
 int openat(int dirfd, const char* path, int flags, ...) {
   va_list ap;
   va_start(ap, flags);
@@ -201,18 +183,8 @@ int openat(int dirfd, const char* path, int flags, ...) {
   va_end(ap);
   return openWatched(dirfd, path, writes(flags), [&] { return REAL(openat)(dirfd, path, flags, mode); });
 }
-int openat64(int dirfd, const char* path, int flags, ...) {
-  va_list ap;
-  va_start(ap, flags);
-  mode_t mode = modeArg(flags, ap);
-  va_end(ap);
-  return openWatched(dirfd, path, writes(flags), [&] { return REAL(openat64)(dirfd, path, flags, mode); });
-}
 int creat(const char* path, mode_t mode) {
   return openWatched(AT_FDCWD, path, true, [&] { return REAL(creat)(path, mode); });
-}
-int creat64(const char* path, mode_t mode) {
-  return openWatched(AT_FDCWD, path, true, [&] { return REAL(creat64)(path, mode); });
 }
 FILE* fopen(const char* path, const char* mode) {
   bool watched = writes(mode) && watchedPath(AT_FDCWD, path);
@@ -221,15 +193,8 @@ FILE* fopen(const char* path, const char* mode) {
   if (watched && f) track(fileno(f), true);
   return f;
 }
-FILE* fopen64(const char* path, const char* mode) { return fopen(path, mode); }
-int mkstemp(char* t) { return mkstempWatched(t, [&] { return REAL(mkstemp)(t); }); }
-int mkstemp64(char* t) { return mkstempWatched(t, [&] { return REAL(mkstemp64)(t); }); }
-int mkstemps(char* t, int s) { return mkstempWatched(t, [&] { return REAL(mkstemps)(t, s); }); }
-int mkstemps64(char* t, int s) { return mkstempWatched(t, [&] { return REAL(mkstemps64)(t, s); }); }
-int mkostemp(char* t, int fl) { return mkstempWatched(t, [&] { return REAL(mkostemp)(t, fl); }); }
-int mkostemp64(char* t, int fl) { return mkstempWatched(t, [&] { return REAL(mkostemp64)(t, fl); }); }
-int mkostemps(char* t, int s, int fl) { return mkstempWatched(t, [&] { return REAL(mkostemps)(t, s, fl); }); }
-int mkostemps64(char* t, int s, int fl) { return mkstempWatched(t, [&] { return REAL(mkostemps64)(t, s, fl); }); }
+int mkstemp(char* t) { return openWatched(AT_FDCWD, t, true, [&] { return REAL(mkstemp)(t); }); }
+int mkstemps(char* t, int s) { return openWatched(AT_FDCWD, t, true, [&] { return REAL(mkstemps)(t, s); }); }
 
 int close(int fd) {
   track(fd, false);
@@ -244,10 +209,6 @@ ssize_t pwrite(int fd, const void* buf, size_t n, off_t at) {
   if (watchedFd(fd) && hit(kWrite)) return -1;
   return REAL(pwrite)(fd, buf, n, at);
 }
-ssize_t pwrite64(int fd, const void* buf, size_t n, off_t at) {
-  if (watchedFd(fd) && hit(kWrite)) return -1;
-  return REAL(pwrite64)(fd, buf, n, at);
-}
 ssize_t writev(int fd, const iovec* iov, int count) {
   if (watchedFd(fd) && hit(kWrite)) return -1;
   return REAL(writev)(fd, iov, count);
@@ -258,17 +219,8 @@ size_t fwrite(const void* p, size_t size, size_t n, FILE* f) {
 }
 int fputs(const char* s, FILE* f) { return stdioWrite(f, strlen(s), EOF, [&] { return REAL(fputs)(s, f); }); }
 int fputc(int c, FILE* f) { return stdioWrite(f, 1, EOF, [&] { return REAL(fputc)(c, f); }); }
-int putc(int c, FILE* f) { return stdioWrite(f, 1, EOF, [&] { return REAL(putc)(c, f); }); }
 int vfprintf(FILE* f, const char* format, va_list ap) { return vfprintfWatched(f, format, ap); }
-int __vfprintf_chk(FILE* f, int, const char* format, va_list ap) { return vfprintfWatched(f, format, ap); }
 int fprintf(FILE* f, const char* format, ...) {
-  va_list ap;
-  va_start(ap, format);
-  int n = vfprintfWatched(f, format, ap);
-  va_end(ap);
-  return n;
-}
-int __fprintf_chk(FILE* f, int, const char* format, ...) {
   va_list ap;
   va_start(ap, format);
   int n = vfprintfWatched(f, format, ap);
@@ -304,9 +256,5 @@ int rename(const char* from, const char* to) {
 int renameat(int fromDir, const char* from, int toDir, const char* to) {
   if ((watchedPath(fromDir, from) || watchedPath(toDir, to)) && hit(kRename)) return -1;
   return REAL(renameat)(fromDir, from, toDir, to);
-}
-int renameat2(int fromDir, const char* from, int toDir, const char* to, unsigned flags) {
-  if ((watchedPath(fromDir, from) || watchedPath(toDir, to)) && hit(kRename)) return -1;
-  return REAL(renameat2)(fromDir, from, toDir, to, flags);
 }
 }  // extern "C"
