@@ -13,7 +13,6 @@
 #include "platform/file/file.h"
 #include "vok/draw/file_dialogs.h"
 #include "vok/frame/messages.h"
-#include "vok/frame/startup.h"
 #include "vok/params/dialog_run.h"
 #include "vok/params/pd_print.h"
 
@@ -77,35 +76,35 @@ void PDParamListString(char* line, PDParam param) {
 void FprintfPDParamList(FILE* file, PDParam param) { std::fputs(PDParamLine(param).c_str(), file); }
 
 namespace {
-// The console may be hidden (drawing-only programs): once the windows are up
-// a failed save is also shown in an alert, which fails a headless run too.
-bool saveFailed(const std::string& error) {
+// Writes the dump; on failure says why in the console and returns the message.
+std::string saveTo(const char* path) {
+  std::string error;
+  VokAtomicFile* out = VokAtomicOpen(path, &error);
+  if (out) {
+    for (PDPage* page = s_PD.head; page; page = page->next)
+      for (int slot = 0; slot < page->count; ++slot) FprintfPDParamList(VokAtomicStream(out), page->params[slot]);
+    if (VokAtomicCommit(out, FourCC('T', 'E', 'X', 'T'), FourCC('V', 'O', 'K', ' '), &error)) return std::string();
+  }
   std::string message = "Error in SavePDParameters: " + error + "\n";
   pdPrint("%s", message.c_str());
-  if (s_ss.started) s_AlertFileError(message.c_str());
-  return false;
+  return message;
 }
 }  // namespace
 
-bool PDSaveParametersToPath(const char* path) {
-  std::string error;
-  VokAtomicFile* out = VokAtomicOpen(path, &error);
-  if (!out) return saveFailed(error);
-  for (PDPage* page = s_PD.head; page; page = page->next)
-    for (int slot = 0; slot < page->count; ++slot) FprintfPDParamList(VokAtomicStream(out), page->params[slot]);
-  if (!VokAtomicCommit(out, FourCC('T', 'E', 'X', 'T'), FourCC('V', 'O', 'K', ' '), &error)) return saveFailed(error);
-  return true;
-}
+bool PDSaveParametersToPath(const char* path) { return saveTo(path).empty(); }
 
 // The save dialog only names the file; the file is replaced once the whole
-// dump has been written beside it, so a failed save keeps the old one.
+// dump has been written beside it, so a failed save keeps the old one. The
+// console may be hidden (drawing-only programs), so a failed write is also
+// shown in an alert, which fails a headless run too.
 void SavePDParameters() {
   FSSpec spec;
   Boolean good = false;
-  std::string path;
+  std::string path, failure;
   OSErr err = VOKChooseSaveFile(s_PD.fileName, FourCC('T', 'E', 'X', 'T'), &spec, &good);
-  if (err != noErr || !good || !VokSpecToPath(&spec, &path) || !PDSaveParametersToPath(path.c_str()))
+  if (err != noErr || !good || !VokSpecToPath(&spec, &path) || !(failure = saveTo(path.c_str())).empty())
     pdPrint("Error while writing parameters file, may be canceled\n");
+  if (!failure.empty()) s_AlertFileError(failure.c_str());
 }
 
 namespace {
