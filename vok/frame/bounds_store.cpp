@@ -1,10 +1,7 @@
 // The file that remembers window rectangles: one line per record,
 // "ID top left bottom right name". Lines that do not parse, or hold an empty
-// or out-of-range rectangle, are skipped; writes replace the file atomically.
-#include <errno.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
+// or out-of-range rectangle, are skipped; writes replace the file whole.
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -71,23 +68,18 @@ bool s_ReadWindowBounds(short id, Rect* r) {
 bool s_WriteWindowBounds(short id, const Rect& r, const char* name) {
   const char* p = s_WindowBoundsPath();
   if (!p) return false;
-  std::string path = p;
+  std::string path = p, text = "# window rectangles: ID top left bottom right name\n", why;
   auto all = readAll();
   all[id] = {r, name ? name : ""};
-  std::string tmp = path + ".tmp" + std::to_string(::getpid());
-  FILE* f = VokMakeParentFolders(path) ? std::fopen(tmp.c_str(), "w") : nullptr;
-  bool ok = f != nullptr;
-  if (f) {
-    std::fprintf(f, "# window rectangles: ID top left bottom right name\n");
-    for (auto& [key, rec] : all)
-      std::fprintf(f, "%d %d %d %d %d %s\n", key, rec.r.top, rec.r.left, rec.r.bottom, rec.r.right, rec.name.c_str());
-    ok = std::fflush(f) == 0 && !std::ferror(f);
-    ok = std::fclose(f) == 0 && ok;
+  char line[64];
+  for (auto& [key, rec] : all) {
+    std::snprintf(line, sizeof line, "%d %d %d %d %d ", key, rec.r.top, rec.r.left, rec.r.bottom, rec.r.right);
+    text += line + rec.name + "\n";
   }
-  if (ok) ok = std::rename(tmp.c_str(), path.c_str()) == 0;
-  if (!ok) {
-    std::remove(tmp.c_str());
-    std::fprintf(stderr, "%s: cannot remember the window rectangles in %s: %s\n", VokProgramName(), path.c_str(), std::strerror(errno));
-  }
-  return ok;
+  if (!VokMakeParentFolders(path)) why = "cannot write " + path + ": " + std::strerror(errno);
+  else if (VokWriteFileAtomic(path, text.data(), text.size(), FourCC('T', 'E', 'X', 'T'), 0, &why)) return true;
+  // The windows still open where asked; only the next run will not know.
+  std::fprintf(stderr, "%s: cannot remember the window rectangles: %s\n", VokProgramName(), why.c_str());
+  VokNoteFailure();
+  return false;
 }

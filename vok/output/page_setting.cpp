@@ -45,11 +45,11 @@ void SavePageFormat(Handle flat) {
   if (!flat || !*flat || !s_print.pageSettingPath[0]) return;
   std::string path = s_print.pageSettingPath, why;
   HLock(flat);
-  bool ok = VokMakeParentFolders(path) &&
-            VokWriteFileAtomic(path, *flat, size_t(GetHandleSize(flat)), FourCC('T', 'E', 'X', 'T'), 0, &why);
+  if (!VokMakeParentFolders(path)) why = "cannot write " + path + ": " + std::strerror(errno);
+  else VokWriteFileAtomic(path, *flat, size_t(GetHandleSize(flat)), FourCC('T', 'E', 'X', 'T'), 0, &why);
   HUnlock(flat);
+  if (why.empty()) return;
   // The choice still holds for this job; only the next run will not see it.
-  if (!ok)
-    std::fprintf(stderr, "%s: cannot keep the page setup in %s: %s\n", VokProgramName(), path.c_str(),
-                 why.empty() ? std::strerror(errno) : why.c_str());
+  std::fprintf(stderr, "%s: cannot keep the page setup: %s\n", VokProgramName(), why.c_str());
+  VokNoteFailure();
 }

@@ -12,6 +12,7 @@
 
 #include "platform/file/file.h"
 #include "vok/draw/file_dialogs.h"
+#include "vok/frame/messages.h"
 #include "vok/params/dialog_run.h"
 #include "vok/params/pd_print.h"
 
@@ -74,31 +75,36 @@ void PDParamListString(char* line, PDParam param) {
 
 void FprintfPDParamList(FILE* file, PDParam param) { std::fputs(PDParamLine(param).c_str(), file); }
 
-bool PDSaveParametersToPath(const char* path) {
+namespace {
+// Writes the dump; on failure says why in the console and returns the message.
+std::string saveTo(const char* path) {
   std::string error;
   VokAtomicFile* out = VokAtomicOpen(path, &error);
-  if (!out) {
-    pdPrint("Error in SavePDParameters: %s\n", error.c_str());
-    return false;
+  if (out) {
+    for (PDPage* page = s_PD.head; page; page = page->next)
+      for (int slot = 0; slot < page->count; ++slot) FprintfPDParamList(VokAtomicStream(out), page->params[slot]);
+    if (VokAtomicCommit(out, FourCC('T', 'E', 'X', 'T'), FourCC('V', 'O', 'K', ' '), &error)) return std::string();
   }
-  for (PDPage* page = s_PD.head; page; page = page->next)
-    for (int slot = 0; slot < page->count; ++slot) FprintfPDParamList(VokAtomicStream(out), page->params[slot]);
-  if (!VokAtomicCommit(out, FourCC('T', 'E', 'X', 'T'), FourCC('V', 'O', 'K', ' '), &error)) {
-    pdPrint("Error in SavePDParameters: %s\n", error.c_str());
-    return false;
-  }
-  return true;
+  std::string message = "Error in SavePDParameters: " + error + "\n";
+  pdPrint("%s", message.c_str());
+  return message;
 }
+}  // namespace
+
+bool PDSaveParametersToPath(const char* path) { return saveTo(path).empty(); }
 
 // The save dialog only names the file; the file is replaced once the whole
-// dump has been written beside it, so a failed save keeps the old one.
+// dump has been written beside it, so a failed save keeps the old one. The
+// console may be hidden (drawing-only programs), so a failed write is also
+// shown in an alert, which fails a headless run too.
 void SavePDParameters() {
   FSSpec spec;
   Boolean good = false;
-  std::string path;
+  std::string path, failure;
   OSErr err = VOKChooseSaveFile(s_PD.fileName, FourCC('T', 'E', 'X', 'T'), &spec, &good);
-  if (err != noErr || !good || !VokSpecToPath(&spec, &path) || !PDSaveParametersToPath(path.c_str()))
+  if (err != noErr || !good || !VokSpecToPath(&spec, &path) || !(failure = saveTo(path.c_str())).empty())
     pdPrint("Error while writing parameters file, may be canceled\n");
+  if (!failure.empty()) s_AlertFileError(failure.c_str());
 }
 
 namespace {
