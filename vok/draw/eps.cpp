@@ -235,8 +235,10 @@ void BeginEPSSavingBox(short /*left*/, short /*top*/, short /*right*/, short bot
   s_eps.file = openPrivateTemp();
   if (!s_eps.file) return;
   // A plot of many points writes millions of small fragments: a large buffer
-  // keeps the system calls few.
-  std::setvbuf(s_eps.file, nullptr, _IOFBF, kRecordingBuffer);
+  // keeps the system calls few. It must be ours (stdio ignores the size
+  // without one) and must outlive the stream, even at exit.
+  static char* const buffer = new char[kRecordingBuffer];
+  std::setvbuf(s_eps.file, buffer, _IOFBF, kRecordingBuffer);
   s_eps.active = 1;
   std::fprintf(s_eps.file, "/Times findfont\n12 scalefont setfont\n1 -1 scale\n0 %d translate\n1 setlinecap\n",
                -bottom);
