@@ -32,6 +32,10 @@ void s_PSRRect(GrafVerb verb, const Rect* r, short ovalWidth, short ovalHeight);
 void s_PSOval(GrafVerb verb, const Rect* r);
 void s_PSArc(GrafVerb verb, const Rect* r, short startAngle, short arcAngle);
 void s_PSPoly(GrafVerb verb, PolyHandle poly);
+// The closed paths alone, for callers that paint them their own way: an
+// oval in its box, a rectangle with elliptic corners of radii rx and ry.
+void s_PSOvalPath(double left, double top, double right, double bottom);
+void s_PSRRectPath(double left, double top, double right, double bottom, double rx, double ry);
 
 // The body of a PostScript string for these bytes: "(", ")" and "\" get a
 // backslash, bytes outside printable ASCII become \ooo.

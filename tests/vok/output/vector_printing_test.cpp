@@ -2,10 +2,13 @@
 // private print daemon is vector PostScript with PostScript fonts, renders
 // at 300 dpi like the window, and keeps the whole drawing on the page in
 // both orientations, scaled down (and said so) only when it does not fit.
+// Regions, pixel copies and wide frames print where the picture's replay
+// draws them.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -24,6 +27,34 @@ std::array<int, 4> inkBox(const vtest::Image& img) {
     for (int x = 0; x < img.width; ++x)
       if (img.at(x, y) != 0xFFFFFFu) b = {std::min(b[0], x), std::min(b[1], y), std::max(b[2], x), std::max(b[3], y)};
   return b;
+}
+
+bool near(uint32_t a, uint32_t b) {
+  for (int shift : {0, 8, 16})
+    if (std::abs(int(a >> shift & 0xFF) - int(b >> shift & 0xFF)) > 8) return false;
+  return true;
+}
+
+struct Cell {
+  const char* what;
+  int left, top, right, bottom;
+};
+
+// Pixels of the cell whose colour in `other` is that of neither the
+// replayed pixel nor any of its neighbours: edges may move by a pixel,
+// nothing more. `other` is a page at `dots` pixels a point (sampled at
+// pixel centres), or an image of the replay's size when `dots` is 0.
+long mismatches(const Cell& c, const vtest::Image& replay, const vtest::Image& other, double dots) {
+  long bad = 0;
+  for (int y = c.top; y < c.bottom; ++y)
+    for (int x = c.left; x < c.right; ++x) {
+      uint32_t got = dots > 0 ? other.at(int((x + 0.5) * dots), int((y + 0.5) * dots)) : other.at(x, y);
+      bool seen = false;
+      for (int dy = -1; dy <= 1 && !seen; ++dy)
+        for (int dx = -1; dx <= 1 && !seen; ++dx) seen = near(got, replay.at(x + dx, y + dy));
+      bad += !seen;
+    }
+  return bad;
 }
 }  // namespace
 
@@ -64,5 +95,52 @@ TEST(VectorPrinting, PagesAreVectorsThatKeepTheWholeDrawing) {
     // Unscaled and upright, the shapes' colours are where the window shows them.
     for (auto [x, y] : {std::pair{100, 100}, {140, 360}, {480, 530}})
       EXPECT_TRUE(scaled || landscape || page.at(int((x + 0.5) * kDots), int((y + 0.5) * kDots)) == window.at(x, y));
+  }
+}
+
+TEST(VectorPrinting, RegionsPixelCopiesAndWideFramesPrintAsReplayed) {
+  VTEST_REQUIRE(vtest::haveCupsTools() && vtest::haveGhostscript(), "cupsd, lpadmin, lpstat or gs");
+  VTEST_REQUIRE(!vtest::picttoppmPath().empty(), "picttoppm (scripts/build-picttoppm)");
+  vtest::CupsDaemon daemon;
+  std::string queueFile, why, dir = vtest::scratchDir("vector-elements");
+  ASSERT_TRUE(daemon.start(&why) && daemon.addQueue("voke", &queueFile, &why, true)) << why;
+  vtest::RunResult r = vtest::runHeadlessIn(dir, "print_prog", "press \"OK\"\npress \"Print\"\n",
+                                            {"PAPERSIZE=a4 " + daemon.env() + " PRINT_CASE=elements"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  ASSERT_TRUE(vtest::has(r.out, "printed 1\n")) << r.out;
+  ASSERT_TRUE(daemon.waitIdle("voke"));
+  std::string job = vtest::readFile(queueFile);
+  // Copies as images and masks; the page itself still paths, not one picture.
+  for (const char* part : {"imagemask", " image ", "eofill"}) EXPECT_TRUE(vtest::has(job, part)) << part;
+  EXPECT_FALSE(vtest::has(job, "\nvokimage"));
+
+  vtest::Image replay, copies, decoded;
+  std::vector<vtest::Image> pages;
+  ASSERT_TRUE(vtest::readPPM(dir + "/elements.ppm", &replay) && vtest::readPPM(dir + "/copies.ppm", &copies));
+  // The outside decoder draws plain pixel maps (unscaled, no mask, copy and
+  // bic modes only) as the platform replays them.
+  std::string pict = dir + "/copies.pict";
+  ASSERT_EQ(vtest::run(vtest::picttoppmPath() + " " + pict + " > " + pict + ".ppm 2> " + pict + ".log").status, 0);
+  ASSERT_TRUE(vtest::readPPM(pict + ".ppm", &decoded));
+  for (const Cell& c : {Cell{"1-bit copy", 20, 150, 68, 182}, Cell{"1-bit bic", 300, 150, 348, 182},
+                        Cell{"colour copy", 20, 230, 68, 262}})
+    EXPECT_EQ(mismatches(c, copies, decoded, 0), 0) << c.what;
+
+  ASSERT_TRUE(vtest::gsRenderPages(queueFile, &pages, &why, 300) && pages.size() == 1) << why;
+  const Cell cells[] = {
+      {"framed region", 20, 20, 140, 120},          {"painted region", 180, 20, 300, 120},
+      {"1-bit copy", 20, 150, 68, 182},             {"1-bit or, masked, scaled", 160, 150, 232, 198},
+      {"1-bit bic", 300, 150, 348, 182},            {"colour copy, scaled", 20, 230, 116, 294},
+      {"colour or", 160, 230, 208, 262},            {"framed oval, pen 4", 20, 340, 140, 420},
+      {"framed arc, pen 5x3", 160, 340, 280, 420},  {"framed round rect, pen 3x5", 300, 340, 420, 420},
+      {"framed polygon, pen 4", 458, 448, 566, 536},
+  };
+  for (const Cell& c : cells) {
+    SCOPED_TRACE(c.what);
+    long area = long(c.right - c.left) * (c.bottom - c.top), ink = 0;
+    for (int y = c.top; y < c.bottom; ++y)
+      for (int x = c.left; x < c.right; ++x) ink += replay.at(x, y) != 0xFFFFFFu;
+    EXPECT_GT(ink, area / 20) << "the picture holds the element";
+    EXPECT_LE(mismatches(c, replay, pages[0], 300 / 72.0), area / 200);
   }
 }
