@@ -6,12 +6,11 @@
 //   format:  PageSetUp(PRINT_MODE) on a fresh session; prints the format
 //   picture: the shapes and a label drawn between BeginPrinting and
 //            EndPrinting; with PRINT_FRAME=1 a 720 x 540 frame and the label only
-//   elements: regions, pixel copies and wide frames printed as a picture;
-//            writes the picture file (elements.pict) and its replay (replay.ppm)
+//   elements: regions, pixel copies and wide frames printed as a picture,
+//            then saved (a picture file) and replayed in the window
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <vector>
 
 #include "tests/support/test_drawing.h"
 #include "vok/params/pd_procs.h"
@@ -25,78 +24,34 @@ std::string env(const char* name, const char* fallback = "") {
   return v ? v : fallback;
 }
 
-RgnHandle ovalRgn(Rect r) {
-  RgnHandle rgn = NewRgn();
-  OpenRgn();
-  FrameOval(&r);
-  CloseRgn(rgn);
-  return rgn;
-}
-
-// A 48 x 32 source: 8-pixel checks and a diagonal, or a colour ramp with white columns.
-GWorldPtr source(bool colour) {
-  Rect r = {0, 0, 32, 48};
-  GWorldPtr world = nullptr;
-  CGrafPtr port;
-  GDHandle device;
-  GetGWorld(&port, &device);
-  if (NewGWorld(&world, colour ? 32 : 1, &r, nullptr, nullptr, 0) != noErr) std::exit(4);
-  SetGWorld(world, nullptr);
-  for (short y = 0; y < 32; ++y)
-    for (short x = 0; x < 48; ++x) {
-      RGBColor c = colour ? RGBColor{uint16_t(x * 1400), 30000, uint16_t(y * 2000)} : RGBColor{0, 0, 0};
-      bool white = colour ? x % 6 == 5 : ((x / 8 + y / 8) % 2 == 0 && x != y);
-      if (white) c = {65535, 65535, 65535};
-      SetCPixel(x, y, &c);
-    }
-  SetGWorld(port, device);
-  return world;
-}
-
-// The five copies in their cells: 1-bit plain, or over yellow through an
-// oval mask, bic over yellow; colour plain, or over grey. Unscaled, they
-// are copies the outside decoder can draw too (it cannot scale them).
-void drawCopies(bool scaled) {
-  const RGBColor yellow = {65535, 60000, 0}, grey = {50000, 50000, 50000};
-  GWorldPtr mono = source(false), colour = source(true);
-  const BitMap* port = GetPortBitMapForCopyBits(GetQDPort());
-  Rect src = {0, 0, 32, 48}, copy = {150, 20, 182, 68}, orCopy = {150, 160, 182, 208}, bic = {150, 300, 182, 348};
-  Rect colourCopy = {230, 20, 262, 68}, colourOr = {230, 160, 262, 208};
-  if (scaled) orCopy = {150, 160, 198, 232}, colourCopy = {230, 20, 294, 116};
-  RGBForeColor(&yellow);
-  PaintRect(&orCopy);
-  PaintRect(&bic);
-  RGBForeColor(&grey);
-  PaintRect(&colourOr);
-  ForeColor(blackColor);
-  RgnHandle mask = ovalRgn(orCopy);
-  CopyBits(GetPortBitMapForCopyBits(mono), port, &src, &copy, srcCopy, nullptr);
-  CopyBits(GetPortBitMapForCopyBits(mono), port, &src, &orCopy, srcOr, mask);
-  CopyBits(GetPortBitMapForCopyBits(mono), port, &src, &bic, srcBic, nullptr);
-  CopyBits(GetPortBitMapForCopyBits(colour), port, &src, &colourCopy, srcCopy, nullptr);
-  CopyBits(GetPortBitMapForCopyBits(colour), port, &src, &colourOr, srcOr, nullptr);
-  DisposeRgn(mask);
-  DisposeGWorld(mono);
-  DisposeGWorld(colour);
-}
-
-// Each kind in its own cell (the test's table repeats these places).
+// Each kind in its own place (the test's table repeats them). The copies
+// take parts of the drawing: black and white, or green, black and white.
 void drawElements() {
-  const RGBColor green = {0, 40000, 0};
-  RgnHandle ell = NewRgn(), bar = NewRgn();
-  SetRectRgn(ell, 20, 20, 140, 60);
-  SetRectRgn(bar, 20, 20, 60, 120);
-  UnionRgn(ell, bar, ell);
-  PenSize(3, 3);
-  FrameRgn(ell);
-  OffsetRgn(ell, 160, 0);
+  const RGBColor green = {0, 40000, 0}, yellow = {65535, 60000, 0};
+  Rect box = {20, 20, 120, 140}, band = {150, 160, 262, 348}, mono = {20, 150, 52, 198}, colour = {20, 70, 52, 118};
+  Rect copy = {150, 20, 182, 68}, orCopy = {150, 160, 182, 208}, bic = {150, 300, 182, 348};
+  Rect colourCopy = {230, 20, 262, 68}, colourOr = {230, 160, 262, 208};
+  RgnHandle rgn = NewRgn(), mask = NewRgn();
+  OpenRgn();
+  FrameOval(&box);
+  CloseRgn(rgn);
+  OpenRgn();
+  FrameOval(&orCopy);
+  CloseRgn(mask);
   RGBForeColor(&green);
-  PaintRgn(ell);
+  PaintRgn(rgn);
+  RGBForeColor(&yellow);
+  PaintRect(&band);
   ForeColor(blackColor);
-  PenNormal();
-  DisposeRgn(ell);
-  DisposeRgn(bar);
-  drawCopies(true);
+  OffsetRgn(rgn, 60, 0);
+  PenSize(3, 3);
+  FrameRgn(rgn);
+  const BitMap* window = GetPortBitMapForCopyBits(s_drawingPort);
+  CopyBits(window, window, &mono, &copy, srcCopy, nullptr);
+  CopyBits(window, window, &mono, &orCopy, srcOr, mask);
+  CopyBits(window, window, &mono, &bic, srcBic, nullptr);
+  CopyBits(window, window, &colour, &colourCopy, srcCopy, nullptr);
+  CopyBits(window, window, &colour, &colourOr, srcOr, nullptr);
   Rect oval = {340, 20, 420, 140}, arc = {340, 160, 420, 280}, round = {340, 300, 420, 420};
   PenSize(4, 4);
   FrameOval(&oval);
@@ -114,49 +69,8 @@ void drawElements() {
   FramePoly(poly);
   KillPoly(poly);
   PenNormal();
-}
-
-// The picture as a file (512 zero bytes, then its data) and as the platform
-// replays it, in NAME.pict and NAME.ppm.
-bool writePictureAndReplay(PicHandle pict, const std::string& name) {
-  FILE* f = std::fopen((name + ".pict").c_str(), "wb");
-  if (!f) return false;
-  std::vector<char> header(512, 0);
-  std::fwrite(header.data(), 1, header.size(), f);
-  std::fwrite(*pict, 1, size_t(GetHandleSize(reinterpret_cast<Handle>(pict))), f);
-  std::fclose(f);
-  Rect frame;
-  QDGetPictureBounds(pict, &frame);
-  GWorldPtr world = nullptr;
-  CGrafPtr port;
-  GDHandle device;
-  GetGWorld(&port, &device);
-  if (NewGWorld(&world, 32, &frame, nullptr, nullptr, 0) != noErr) return false;
-  SetGWorld(world, nullptr);
-  DrawPicture(pict, &frame);
-  bool ok = vtest::writePortPPM(world, name + ".ppm");
-  SetGWorld(port, device);
-  DisposeGWorld(world);
-  return ok;
-}
-
-// The unscaled copies recorded in a world of their own.
-bool writeUnscaledCopies() {
-  Rect frame = {0, 0, 300, 400};
-  GWorldPtr world = nullptr;
-  CGrafPtr port;
-  GDHandle device;
-  GetGWorld(&port, &device);
-  if (NewGWorld(&world, 32, &frame, nullptr, nullptr, 0) != noErr) return false;
-  SetGWorld(world, nullptr);
-  PicHandle pict = OpenPicture(&frame);
-  drawCopies(false);
-  ClosePicture();
-  SetGWorld(port, device);
-  DisposeGWorld(world);
-  bool ok = writePictureAndReplay(pict, "copies");
-  KillPicture(pict);
-  return ok;
+  DisposeRgn(rgn);
+  DisposeRgn(mask);
 }
 
 void describeFormat(PMPageFormat f) {
@@ -202,13 +116,18 @@ int main() {
     DrawText("Max Bitmap (a\\b)", 0, 16);
     vtest::writeDrawingPPM(env("PRINT_EXPECT", "expect.ppm"));
     std::printf("printed %d\n", int(EndPrinting()));
-  } else if (which == "elements") {
+  } else if (which == "elements") {  // the window, the picture's file and its replay in the window
     s_SetGWorld(s_drawingWindow, nullptr);
     EraseDrawing();
     BeginPrinting();
     drawElements();
+    vtest::writeDrawingPPM("window.ppm");
     std::printf("printed %d\n", int(EndPrinting()));
-    if (!writePictureAndReplay(s_print.pict, "elements") || !writeUnscaledCopies()) return 5;
+    SavePict(s_print.pict);
+    EraseDrawing();
+    Rect frame;
+    DrawPicture(s_print.pict, QDGetPictureBounds(s_print.pict, &frame));
+    vtest::writeDrawingPPM("replay.ppm");
   } else if (which == "format") {
     PMPrintSession session = nullptr;
     PMCreateSession(&session);
