@@ -35,10 +35,10 @@ inline void drawTestShapes(const RGBColor& third) {
   drawTestShapesHere(third);
 }
 
-inline bool writePortPPM(CGrafPtr port, const std::string& path) {
+inline bool writeDrawingPPM(const std::string& path) {
   FILE* f = std::fopen(path.c_str(), "wb");
-  if (!f || !port) return f ? (std::fclose(f), false) : false;
-  const PixMap& pm = port->portPixMap;
+  if (!f || !s_drawingPort) return f ? (std::fclose(f), false) : false;
+  const PixMap& pm = s_drawingPort->portPixMap;
   int w = pm.bounds.right - pm.bounds.left, h = pm.bounds.bottom - pm.bounds.top;
   std::fprintf(f, "P6\n%d %d\n255\n", w, h);
   for (int y = 0; y < h; ++y)
@@ -49,6 +49,4 @@ inline bool writePortPPM(CGrafPtr port, const std::string& path) {
     }
   return std::fclose(f) == 0;
 }
-
-inline bool writeDrawingPPM(const std::string& path) { return writePortPPM(s_drawingPort, path); }
 }  // namespace vtest

@@ -40,7 +40,8 @@ void sweepPath(Point from, Point to, Point pen) {
   for (Point p : {from, to})
     for (int dh : {0, int(pen.h)})
       for (int dv : {0, int(pen.v)}) pts[size_t(n++)] = {double(p.h + dh), double(p.v + dv)};
-  std::sort(pts.begin(), pts.end(), [](const Corner& a, const Corner& b) { return a.h < b.h || (a.h == b.h && a.v < b.v); });
+  std::sort(pts.begin(), pts.end(),
+            [](const Corner& a, const Corner& b) { return a.h < b.h || (a.h == b.h && a.v < b.v); });
   auto cross = [](const Corner& o, const Corner& a, const Corner& b) {
     return (a.h - o.h) * (b.v - o.v) - (a.v - o.v) * (b.h - o.h);
   };
@@ -54,7 +55,8 @@ void sweepPath(Point from, Point to, Point pen) {
     while (k >= lower && cross(hull[size_t(k - 2)], hull[size_t(k - 1)], pts[size_t(i)]) <= 0) --k;
     hull[size_t(k++)] = pts[size_t(i)];
   }
-  for (int i = 0; i + 1 < k; ++i) s_PSPrintf("%.0f %.0f %s\n", hull[size_t(i)].h, hull[size_t(i)].v, i ? "lineto" : "moveto");
+  for (int i = 0; i + 1 < k; ++i)
+    s_PSPrintf("%.0f %.0f %s\n", hull[size_t(i)].h, hull[size_t(i)].v, i ? "lineto" : "moveto");
   s_PSPrintf("closepath\n");
 }
 

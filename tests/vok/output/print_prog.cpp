@@ -29,8 +29,8 @@ std::string env(const char* name, const char* fallback = "") {
 void drawElements() {
   const RGBColor green = {0, 40000, 0}, yellow = {65535, 60000, 0};
   Rect box = {20, 20, 120, 140}, band = {150, 160, 262, 348}, mono = {20, 150, 52, 198}, colour = {20, 70, 52, 118};
-  Rect copy = {150, 20, 182, 68}, orCopy = {150, 160, 182, 208}, bic = {150, 300, 182, 348};
-  Rect colourCopy = {230, 20, 262, 68}, colourOr = {230, 160, 262, 208};
+  Rect copy = {150, 20, 182, 68}, orCopy = {150, 160, 182, 208}, bic = {150, 300, 182, 348},
+       colourCopy = {230, 20, 262, 68}, colourOr = {230, 160, 262, 208};
   RgnHandle rgn = NewRgn(), mask = NewRgn();
   OpenRgn();
   FrameOval(&box);
@@ -62,15 +62,11 @@ void drawElements() {
   PenSize(4, 4);
   PolyHandle poly = OpenPoly();
   MoveTo(460, 450);
-  LineTo(560, 450);
-  LineTo(500, 530);
-  LineTo(470, 480);
+  for (Point p : {Point{450, 560}, Point{530, 500}, Point{480, 470}}) LineTo(p.h, p.v);
   ClosePoly();
   FramePoly(poly);
   KillPoly(poly);
-  PenNormal();
-  DisposeRgn(rgn);
-  DisposeRgn(mask);
+  for (RgnHandle h : {rgn, mask}) DisposeRgn(h);
 }
 
 void describeFormat(PMPageFormat f) {
@@ -125,8 +121,7 @@ int main() {
     std::printf("printed %d\n", int(EndPrinting()));
     SavePict(s_print.pict);
     EraseDrawing();
-    Rect frame;
-    DrawPicture(s_print.pict, QDGetPictureBounds(s_print.pict, &frame));
+    DrawPicture(s_print.pict, &s_drawingPort->portRect);  // the picture's frame
     vtest::writeDrawingPPM("replay.ppm");
   } else if (which == "format") {
     PMPrintSession session = nullptr;
