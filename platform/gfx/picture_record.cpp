@@ -69,13 +69,17 @@ class Recorder final : public PictureRecorder {
   }
 
   void line(GrafPort* port, Point from, Point to) override {
+    if (defining(port)) return;
     sync(port, false);
     w_.u16(kOpLine);
     w_.point(shift(from));
     w_.point(shift(to));
   }
-  void rect(GrafPort* port, GrafVerb verb, const Rect& r) override { shape(port, kOpRectBase + verb, r); }
+  void rect(GrafPort* port, GrafVerb verb, const Rect& r) override {
+    if (verb != kQDGrafVerbFrame || !defining(port)) shape(port, kOpRectBase + verb, r);
+  }
   void rRect(GrafPort* port, GrafVerb verb, const Rect& r, short ovalWidth, short ovalHeight) override {
+    if (verb == kQDGrafVerbFrame && defining(port)) return;
     Point ov{ovalHeight, ovalWidth};
     if (!last_.ovValid || ov.h != last_.ovSize.h || ov.v != last_.ovSize.v) {
       w_.u16(kOpOvSize);
@@ -85,15 +89,18 @@ class Recorder final : public PictureRecorder {
     }
     shape(port, kOpRRectBase + verb, r);
   }
-  void oval(GrafPort* port, GrafVerb verb, const Rect& r) override { shape(port, kOpOvalBase + verb, r); }
+  void oval(GrafPort* port, GrafVerb verb, const Rect& r) override {
+    if (verb != kQDGrafVerbFrame || !defining(port)) shape(port, kOpOvalBase + verb, r);
+  }
   void arc(GrafPort* port, GrafVerb verb, const Rect& r, short startAngle, short arcAngle) override {
+    if (verb == kQDGrafVerbFrame && defining(port)) return;
     shape(port, kOpArcBase + verb, r);
     w_.i16(startAngle);
     w_.i16(arcAngle);
   }
   void poly(GrafPort* port, GrafVerb verb, PolyHandle poly) override {
     int n = PolyPointCount(poly);
-    if (n <= 0) return;
+    if (n <= 0 || (verb == kQDGrafVerbFrame && defining(port))) return;
     sync(port, false);
     w_.u16(uint16_t(kOpPolyBase + verb));
     w_.u16(uint16_t(10 + 4 * n));
@@ -101,7 +108,7 @@ class Recorder final : public PictureRecorder {
     for (int i = 0; i < n; ++i) w_.point(shift((*poly)->polyPoints[i]));
   }
   void rgn(GrafPort* port, GrafVerb verb, RgnHandle rgn) override {
-    if (!rgn) return;
+    if (!rgn || (verb == kQDGrafVerbFrame && defining(port))) return;
     sync(port, false);
     writeRegionOp(verb, *rgn, 0, rgn->bands.size());
   }
@@ -153,6 +160,11 @@ class Recorder final : public PictureRecorder {
   Rect shift(const Rect& r) const {
     return Rect{short(r.top + dv()), short(r.left + dh()), short(r.bottom + dv()), short(r.right + dh())};
   }
+
+  // Lines and frames that define an open polygon or region behind a hidden
+  // pen: the screen never shows them, so the picture leaves them out (a
+  // shown pen draws them, and then they are recorded).
+  static bool defining(const GrafPort* port) { return (port->polySave || port->rgnSave) && port->pnVis < 0; }
 
   // The state, then a shape's opcode and rectangle.
   void shape(GrafPort* port, int op, const Rect& r) {

@@ -183,7 +183,10 @@ void finishShape(GrafVerb verb) {
 bool emptyShape(const Rect* r) { return !r || r->right <= r->left || r->bottom <= r->top; }
 
 // One corner of an oval or rounded rectangle: a curve whose control points
-// lie on the bounding box at 0.55 of the half-axis from its corner.
+// lie on the bounding box 0.5523 of the half-axis away from its end points,
+// the quarter circle's best cubic (at 0.55 from the box corner instead, an
+// oval comes out pointed, 5 % inside at the diagonals).
+constexpr double kCorner = 1 - 0.5522847498;  // of the half-axis, from the box corner
 void curve(double x1, double y1, double x2, double y2, double x3, double y3) {
   s_PSPrintf("%f %f %f %f %f %f curveto\n", x1, y1, x2, y2, x3, y3);
 }
@@ -276,20 +279,35 @@ void s_PSRect(GrafVerb verb, const Rect* r) {
   finishShape(verb);
 }
 
-void s_PSOval(GrafVerb verb, const Rect* r) {
-  if (!s_PSRecording() || emptyShape(r)) return;
-  double left = r->left, top = r->top, right = r->right, bottom = r->bottom;
+void s_PSOvalPath(double left, double top, double right, double bottom) {
   double cx = (left + right) / 2, cy = (top + bottom) / 2, rx = (right - left) / 2, ry = (bottom - top) / 2;
   s_PSPrintf("%f %f moveto\n", right, cy);
-  curve(right, top + 0.55 * ry, right - 0.55 * rx, top, cx, top);
-  curve(left + 0.55 * rx, top, left, top + 0.55 * ry, left, cy);
-  curve(left, bottom - 0.55 * ry, left + 0.55 * rx, bottom, cx, bottom);
-  curve(right - 0.55 * rx, bottom, right, bottom - 0.55 * ry, right, cy);
+  curve(right, top + kCorner * ry, right - kCorner * rx, top, cx, top);
+  curve(left + kCorner * rx, top, left, top + kCorner * ry, left, cy);
+  curve(left, bottom - kCorner * ry, left + kCorner * rx, bottom, cx, bottom);
+  curve(right - kCorner * rx, bottom, right, bottom - kCorner * ry, right, cy);
   s_PSPrintf("closepath\n");
+}
+
+void s_PSOval(GrafVerb verb, const Rect* r) {
+  if (!s_PSRecording() || emptyShape(r)) return;
+  s_PSOvalPath(r->left, r->top, r->right, r->bottom);
   finishShape(verb);
 }
 
 // The corners are joined by straight edges, which make the outline a rounded rectangle.
+void s_PSRRectPath(double left, double top, double right, double bottom, double rx, double ry) {
+  s_PSPrintf("%f %f moveto\n", right, top + ry);
+  curve(right, top + kCorner * ry, right - kCorner * rx, top, right - rx, top);
+  s_PSPrintf("%f %f lineto\n", left + rx, top);
+  curve(left + kCorner * rx, top, left, top + kCorner * ry, left, top + ry);
+  s_PSPrintf("%f %f lineto\n", left, bottom - ry);
+  curve(left, bottom - kCorner * ry, left + kCorner * rx, bottom, left + rx, bottom);
+  s_PSPrintf("%f %f lineto\n", right - rx, bottom);
+  curve(right - kCorner * rx, bottom, right, bottom - kCorner * ry, right, bottom - ry);
+  s_PSPrintf("closepath\n");
+}
+
 void s_PSRRect(GrafVerb verb, const Rect* r, short ovalWidth, short ovalHeight) {
   if (!s_PSRecording() || emptyShape(r)) return;
   double left = r->left, top = r->top, right = r->right, bottom = r->bottom;
@@ -297,16 +315,7 @@ void s_PSRRect(GrafVerb verb, const Rect* r, short ovalWidth, short ovalHeight) 
   double oh = ovalHeight < bottom - top ? ovalHeight : bottom - top;
   if (ow < 0) ow = 0;
   if (oh < 0) oh = 0;
-  double rx = ow / 2, ry = oh / 2;
-  s_PSPrintf("%f %f moveto\n", right, top + ry);
-  curve(right, top + 0.55 * ry, right - 0.55 * rx, top, right - rx, top);
-  s_PSPrintf("%f %f lineto\n", left + rx, top);
-  curve(left + 0.55 * rx, top, left, top + 0.55 * ry, left, top + ry);
-  s_PSPrintf("%f %f lineto\n", left, bottom - ry);
-  curve(left, bottom - 0.55 * ry, left + 0.55 * rx, bottom, left + rx, bottom);
-  s_PSPrintf("%f %f lineto\n", right - rx, bottom);
-  curve(right - 0.55 * rx, bottom, right, bottom - 0.55 * ry, right, bottom - ry);
-  s_PSPrintf("closepath\n");
+  s_PSRRectPath(left, top, right, bottom, ow / 2, oh / 2);
   finishShape(verb);
 }
 

@@ -36,6 +36,10 @@ void s_PSPoly(GrafVerb verb, PolyHandle poly);
 // polygon) and forgets the last colour: before the recording's file changes
 // hands or is finished.
 void s_PSSettle();
+// The closed paths alone, for callers that paint them their own way: an
+// oval in its box, a rectangle with elliptic corners of radii rx and ry.
+void s_PSOvalPath(double left, double top, double right, double bottom);
+void s_PSRRectPath(double left, double top, double right, double bottom, double rx, double ry);
 
 // The body of a PostScript string for these bytes: "(", ")" and "\" get a
 // backslash, bytes outside printable ASCII become \ooo.

@@ -6,12 +6,14 @@
 // written here whenever the port's differ from the last ones written.
 #include "vok/output/picture_postscript.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 #include "vok/draw/eps.h"
 #include "vok/draw/postscript.h"
+#include "vok/output/picture_postscript_parts.h"
 
 namespace {
 struct Written {
@@ -43,73 +45,91 @@ void textProc(short byteCount, const void* text, Point numer, Point denom) {
   s_PSText(pen, byteCount, text);
 }
 
-// A pen wider than a pixel strokes as wide, over the pixels it covers on
-// screen (the pen hangs right and below its location).
-void lineProc(Point to) {
+Point penSize() { return GetQDPort()->pnSize; }
+// Frames draw nothing while the pen is hidden or empty, as on screen.
+bool penShows() {
   CGrafPtr port = GetQDPort();
-  Point from = port->pnLoc, pen = port->pnSize;
-  bool visible = port->pnVis >= 0 && pen.h > 0 && pen.v > 0;
-  StdLine(to);
-  if (!visible) return;
-  writeState(false);
-  bool wide = pen.h > 1 || pen.v > 1;
-  if (wide)
-    s_PSPrintf("gsave\n%d setlinewidth\n%f %f translate\n", pen.h > pen.v ? pen.h : pen.v, (pen.h - 1) / 2.0,
-               (pen.v - 1) / 2.0);
-  s_PSMoveTo(from.h, from.v);
-  s_PSLine(to);
-  if (wide) s_PSPrintf("grestore\n%d %d moveto\n", to.h, to.v);
+  return port->pnVis >= 0 && port->pnSize.h > 0 && port->pnSize.v > 0;
 }
-
-// A frame drawn with a wide pen lies inside its rectangle, as on screen.
-void wideFrame(const Rect* r, Point pen) {
-  if (r->right - r->left <= pen.h || r->bottom - r->top <= pen.v) return s_PSRect(kQDGrafVerbPaint, r);
-  double left = r->left + pen.h / 2.0, top = r->top + pen.v / 2.0;
-  double right = r->right - pen.h / 2.0, bottom = r->bottom - pen.v / 2.0;
-  s_PSPrintf("gsave\n%d setlinewidth\n0 setlinejoin\n%f %f moveto\n%f %f lineto\n%f %f lineto\n%f %f lineto\n"
-             "closepath\nstroke\ngrestore\n",
-             pen.h > pen.v ? pen.h : pen.v, left, top, right, top, right, bottom, left, bottom);
+// Painting a frame consumes the current point the next line starts from.
+void backToPen() {
   Point at = GetQDPort()->pnLoc;
   s_PSMoveTo(at.h, at.v);
 }
 
+void lineProc(Point to) {
+  Point from = GetQDPort()->pnLoc;
+  bool visible = penShows();
+  StdLine(to);
+  if (!visible) return;
+  writeState(false);
+  s_PSPenLine(from, to, penSize());
+}
+
+// A frame of a rectangle with elliptic corners of radii a and c.
+void frameRound(const Rect* r, double a, double c) {
+  if (!penShows()) return;
+  writeState(false);
+  s_PSPenFrameRound(*r, a, c, penSize());
+  backToPen();
+}
+
 void rectProc(GrafVerb verb, const Rect* r) {
   StdRect(verb, r);
+  if (verb == kQDGrafVerbFrame) return frameRound(r, 0, 0);
   writeState(false);
-  Point pen = GetQDPort()->pnSize;
-  if (verb == kQDGrafVerbFrame && (pen.h > 1 || pen.v > 1) && r->right > r->left && r->bottom > r->top)
-    return wideFrame(r, pen);
   s_PSRect(verb, r);
 }
+// Corners as the screen clips them: within the rectangle, square when either is 0.
 void rRectProc(GrafVerb verb, const Rect* r, short ovalWidth, short ovalHeight) {
   StdRRect(verb, r, ovalWidth, ovalHeight);
+  if (verb == kQDGrafVerbFrame) {
+    int w = std::clamp<int>(ovalWidth, 0, std::max(0, r->right - r->left));
+    int h = std::clamp<int>(ovalHeight, 0, std::max(0, r->bottom - r->top));
+    return w && h ? frameRound(r, w / 2.0, h / 2.0) : frameRound(r, 0, 0);
+  }
   writeState(false);
   s_PSRRect(verb, r, ovalWidth, ovalHeight);
 }
 void ovalProc(GrafVerb verb, const Rect* r) {
   StdOval(verb, r);
+  if (verb == kQDGrafVerbFrame) return frameRound(r, (r->right - r->left) / 2.0, (r->bottom - r->top) / 2.0);
   writeState(false);
   s_PSOval(verb, r);
 }
 void arcProc(GrafVerb verb, const Rect* r, short startAngle, short arcAngle) {
   StdArc(verb, r, startAngle, arcAngle);
+  if (verb == kQDGrafVerbFrame && !penShows()) return;
   writeState(false);
-  s_PSArc(verb, r, startAngle, arcAngle);
+  if (verb != kQDGrafVerbFrame) return s_PSArc(verb, r, startAngle, arcAngle);
+  s_PSPenFrameArc(*r, startAngle, arcAngle, penSize());
+  backToPen();
 }
 void polyProc(GrafVerb verb, PolyHandle poly) {
   StdPoly(verb, poly);
+  if (verb == kQDGrafVerbFrame && !penShows()) return;
   writeState(false);
-  s_PSPoly(verb, poly);
+  if (verb != kQDGrafVerbFrame) return s_PSPoly(verb, poly);
+  s_PSPenFramePoly(poly, penSize());
+  backToPen();
 }
 
-// A filled region (the shading of a contour map) is its rectangles; a
-// framed one has no outline to stroke and prints as on screen only.
+// A region is its rectangles; its frame, the region less its inset copy.
 void regionRect(const Rect* r, void* verb) { s_PSRect(*static_cast<GrafVerb*>(verb), r); }
 void rgnProc(GrafVerb verb, RgnHandle rgn) {
   StdRgn(verb, rgn);
-  if (verb == kQDGrafVerbFrame || !rgn) return;
+  if (!rgn || (verb == kQDGrafVerbFrame && !penShows())) return;
   writeState(false);
+  if (verb == kQDGrafVerbFrame) return s_PSPenFrameRgn(rgn, penSize());
   RgnForEachRect(rgn, regionRect, &verb);
+}
+
+void bitsProc(const BitMap* srcBits, const Rect* srcRect, const Rect* dstRect, short mode, RgnHandle maskRgn) {
+  StdBits(srcBits, srcRect, dstRect, mode, maskRgn);
+  if (!srcBits || !srcRect || !dstRect) return;
+  RGBColor back;
+  GetBackColor(&back);
+  s_PSPixelCopy(*srcBits, *srcRect, *dstRect, mode, maskRgn, back);
 }
 
 // Restores the port, the writer's target and the scratch world on every way out.
@@ -130,6 +150,7 @@ class Replay {
     procs_.arcProc = arcProc;
     procs_.polyProc = polyProc;
     procs_.rgnProc = rgnProc;
+    procs_.bitsProc = bitsProc;
     SetPortGrafProcs(world_, &procs_);
     target_ = s_PSRedirect(stream_);
     redirected_ = true;

@@ -6,6 +6,8 @@
 //   format:  PageSetUp(PRINT_MODE) on a fresh session; prints the format
 //   picture: the shapes and a label drawn between BeginPrinting and
 //            EndPrinting; with PRINT_FRAME=1 a 720 x 540 frame and the label only
+//   elements: regions, pixel copies and wide frames printed as a picture,
+//            then saved (a picture file) and replayed in the window
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -20,6 +22,51 @@ const RGBColor kBlue = {0, 0, 65535};
 std::string env(const char* name, const char* fallback = "") {
   const char* v = std::getenv(name);
   return v ? v : fallback;
+}
+
+// Each kind in its own place (the test's table repeats them). The copies
+// take parts of the drawing: black and white, or green, black and white.
+void drawElements() {
+  const RGBColor green = {0, 40000, 0}, yellow = {65535, 60000, 0};
+  Rect box = {20, 20, 120, 140}, band = {150, 160, 262, 348}, mono = {20, 150, 52, 198}, colour = {20, 70, 52, 118};
+  Rect copy = {150, 20, 182, 68}, orCopy = {150, 160, 182, 208}, bic = {150, 300, 182, 348},
+       colourCopy = {230, 20, 262, 68}, colourOr = {230, 160, 262, 208};
+  RgnHandle rgn = NewRgn(), mask = NewRgn();
+  OpenRgn();
+  FrameOval(&box);
+  CloseRgn(rgn);
+  OpenRgn();
+  FrameOval(&orCopy);
+  CloseRgn(mask);
+  RGBForeColor(&green);
+  PaintRgn(rgn);
+  RGBForeColor(&yellow);
+  PaintRect(&band);
+  ForeColor(blackColor);
+  OffsetRgn(rgn, 60, 0);
+  PenSize(3, 3);
+  FrameRgn(rgn);
+  const BitMap* window = GetPortBitMapForCopyBits(s_drawingPort);
+  CopyBits(window, window, &mono, &copy, srcCopy, nullptr);
+  CopyBits(window, window, &mono, &orCopy, srcOr, mask);
+  CopyBits(window, window, &mono, &bic, srcBic, nullptr);
+  CopyBits(window, window, &colour, &colourCopy, srcCopy, nullptr);
+  CopyBits(window, window, &colour, &colourOr, srcOr, nullptr);
+  Rect oval = {340, 20, 420, 140}, arc = {340, 160, 420, 280}, round = {340, 300, 420, 420};
+  PenSize(4, 4);
+  FrameOval(&oval);
+  PenSize(5, 3);
+  FrameArc(&arc, 45, 200);
+  PenSize(3, 5);
+  FrameRoundRect(&round, 40, 30);
+  PenSize(4, 4);
+  PolyHandle poly = OpenPoly();
+  MoveTo(460, 450);
+  for (Point p : {Point{450, 560}, Point{530, 500}, Point{480, 470}}) LineTo(p.h, p.v);
+  ClosePoly();
+  FramePoly(poly);
+  KillPoly(poly);
+  for (RgnHandle h : {rgn, mask}) DisposeRgn(h);
 }
 
 void describeFormat(PMPageFormat f) {
@@ -65,6 +112,17 @@ int main() {
     DrawText("Max Bitmap (a\\b)", 0, 16);
     vtest::writeDrawingPPM(env("PRINT_EXPECT", "expect.ppm"));
     std::printf("printed %d\n", int(EndPrinting()));
+  } else if (which == "elements") {  // the window, the picture's file and its replay in the window
+    s_SetGWorld(s_drawingWindow, nullptr);
+    EraseDrawing();
+    BeginPrinting();
+    drawElements();
+    vtest::writeDrawingPPM("window.ppm");
+    std::printf("printed %d\n", int(EndPrinting()));
+    SavePict(s_print.pict);
+    EraseDrawing();
+    DrawPicture(s_print.pict, &s_drawingPort->portRect);  // the picture's frame
+    vtest::writeDrawingPPM("replay.ppm");
   } else if (which == "format") {
     PMPrintSession session = nullptr;
     PMCreateSession(&session);
