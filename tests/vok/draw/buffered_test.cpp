@@ -36,8 +36,7 @@ TEST_F(BufferedTest, PenSizeIsRoundedUpInTheWindow) {
 TEST_F(BufferedTest, ShapesTextAndColoursReachBothPorts) {
   useBuffered(Rect{0, 0, 60, 60}, 2.0);
   SetRGBColor(100, 0, 0);
-  Rect r = {5, 5, 15, 25};
-  PaintRect(&r);
+  PaintRect(drawtest::rect({5, 5, 15, 25}));
   EXPECT_TRUE(drawtest::pixel(world, 10, 10) == 0xFF0000u && drawtest::pixel(screen, 20, 20) == 0xFF0000u);
   EXPECT_EQ(inkBox(screen), (Rect{10, 10, 30, 50}));
   s_ForeColor(blackColor);
@@ -51,8 +50,7 @@ TEST_F(BufferedTest, ShapesTextAndColoursReachBothPorts) {
 TEST_F(BufferedTest, PatternFillsPaintWithThePatternInBothPorts) {
   useBuffered(Rect{0, 0, 40, 40}, 2.0);
   Pattern stripes = {{0xFF, 0, 0xFF, 0, 0xFF, 0, 0xFF, 0}};
-  Rect r = {0, 0, 8, 8};
-  s_FillRect(&r, &stripes);
+  s_FillRect(drawtest::rect({0, 0, 8, 8}), &stripes);
   EXPECT_TRUE(inked(world, 3, 0) && !inked(world, 3, 1) && inked(screen, 3, 0));
   PenState ps;
   GetPenState(&ps);
@@ -91,11 +89,9 @@ TEST_F(BufferedTest, PixelsAreReadFromTheBufferAndSetInBoth) {
 
 TEST_F(BufferedTest, TheWindowIsRepaintedFromTheBuffer) {
   useBuffered(Rect{0, 0, 30, 30}, 2.0);
-  Rect r = {2, 2, 10, 12};
-  PaintRect(&r);
+  PaintRect(drawtest::rect({2, 2, 10, 12}));
   SetGWorld(screen, nullptr);
-  Rect all = {0, 0, 60, 60};
-  StdRect(kQDGrafVerbErase, &all);  // the window alone, as if another window had covered it
+  StdRect(kQDGrafVerbErase, drawtest::rect({0, 0, 60, 60}));  // the window alone, as if another window had covered it
   EXPECT_EQ(inkBox(screen).right, 0);
   RGBColor red = {65535, 0, 0};
   RGBForeColor(&red);
@@ -110,8 +106,7 @@ TEST_F(BufferedTest, TheWindowIsRepaintedFromTheBuffer) {
 
 TEST_F(BufferedTest, EraseDrawingNamesTheUnscaledArea) {
   useBuffered(Rect{0, 0, 30, 20}, 2.0);
-  Rect r = {0, 0, 30, 20};
-  PaintRect(&r);
+  PaintRect(drawtest::rect({0, 0, 30, 20}));
   EraseDrawing();
   EXPECT_EQ(inkBox(world).right + inkBox(screen).right, 0);
 }
@@ -136,8 +131,7 @@ TEST_F(BufferedTest, RecordingIsUnscaled) {
   std::string before = body();
   s_MoveTo(10, 10);
   LineTo(20, 10);
-  Rect r = {50, 20, 60, 40};
-  FrameRect(&r);
+  FrameRect(drawtest::rect({50, 20, 60, 40}));
   EXPECT_EQ(body().substr(before.size()),
             "10 10 moveto\n20 10 lineto\nstroke\n20 10 moveto\n20 50 moveto\n40 50 lineto\n40 60 lineto\n"
             "20 60 lineto\nclosepath\nstrokepath\nfill\n20 10 moveto\n");

@@ -22,6 +22,9 @@ inline uint32_t pixel(CGrafPtr port, int h, int v) {
 }
 inline bool inked(CGrafPtr port, int h, int v) { return pixel(port, h, v) != 0xFFFFFF; }
 
+// A rectangle for one call: PaintRect(rect({top, left, bottom, right})).
+inline const Rect* rect(const Rect& r) { return &r; }
+
 // Bounding box of the non-white pixels of a port (empty when all white).
 inline Rect inkBox(CGrafPtr port) {
   Rect b;

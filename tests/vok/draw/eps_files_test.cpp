@@ -55,12 +55,13 @@ class EPSFileTest : public DrawTest {
 
 TEST(EPSFileName, DefaultNamesFromDataNames) {
   EXPECT_STREQ(s_eps.fileName, "drawing.eps");
-  const char* cases[][2] = {{"graph.dat", "graph.eps"},
-                            {"a.b.c", "a.b.eps"},
-                            {"results", "results.eps"},
-                            {"abcdefghijklmnopqrstuvwxyz0123456789.dat", "abcdefghijklmnopqrstuvwxyz0.eps"},  // cut to 27
-                            {"x.abcdefghijklmnopqrstuvwxyz0123456789", "x.eps"},
-                            {nullptr, "x.eps"}};  // no name: the last stays
+  const char* cases[][2] = {
+      {"graph.dat", "graph.eps"},
+      {"a.b.c", "a.b.eps"},
+      {"results", "results.eps"},
+      {"abcdefghijklmnopqrstuvwxyz0123456789.dat", "abcdefghijklmnopqrstuvwxyz0.eps"},  // cut to 27
+      {"x.abcdefghijklmnopqrstuvwxyz0123456789", "x.eps"},
+      {nullptr, "x.eps"}};  // no name: the last stays
   for (auto& c : cases) {
     SetEPSFileName(c[0]);
     EXPECT_STREQ(s_eps.fileName, c[1]) << (c[0] ? c[0] : "null");
@@ -71,8 +72,7 @@ TEST(EPSFileName, DefaultNamesFromDataNames) {
 TEST_F(EPSFileTest, FinishedFileHasHeaderBoxAndRecording) {
   usePlain(500, 500);
   BeginEPSSaving();
-  Rect r = {40, 50, 300, 450};
-  PaintRect(&r);
+  PaintRect(drawtest::rect({40, 50, 300, 450}));
   std::string rec = recorded();
   std::string out = vtest::readFile(saveTo("box.eps"));
   EXPECT_EQ(line(out, 1), "%!PS-Adobe-3.0 EPSF-3.0");
@@ -114,7 +114,8 @@ TEST_F(EPSFileTest, MissingTMPDIRIsReportedAndTheRecordingFallsBack) {
 }
 
 TEST_F(EPSFileTest, ProgramEndingWhileRecordingLeavesNoTemporaryFile) {
-  vtest::RunResult r = vtest::run("TMPDIR=" + dir + " VOK_DISPLAY=headless " + vtest::progPath("eps_exit_prog"));
+  vtest::RunResult r = vtest::run("TMPDIR=" + dir + " VOK_DISPLAY=headless " + vtest::progPath("eps_dialog_prog") +
+                                  " exit");
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_TRUE(vtest::hasAll(r.out, {"recording " + dir}));
   EXPECT_TRUE(std::filesystem::is_empty(dir));
@@ -178,14 +179,14 @@ TEST_F(EPSFileTest, LostRecordingIsReportedNotSaved) {
 // a cancel saves nothing, and no temporary file is left either way.
 TEST(EPSSaveDialog, ScriptedChoiceAndCancel) {
   std::string dir = vtest::scratchDir("eps-dialog");
-  vtest::RunResult r = vtest::runHeadlessIn(dir, "eps_dialog_prog", "saveas \"" + dir + "/chosen.eps\"\ncancel\n",
-                                            {"TMPDIR=" + dir});
+  vtest::RunResult r =
+      vtest::runHeadlessIn(dir, "eps_dialog_prog", "saveas \"" + dir + "/chosen.eps\"\ncancel\n", {"TMPDIR=" + dir});
   ASSERT_EQ(r.status, 0) << r.out << r.err;
   EXPECT_TRUE(vtest::hasAll(r.out, {"round 1: temporary removed", "round 2: temporary removed"}));
   std::string eps = vtest::readFile(dir + "/chosen.eps");
   EXPECT_EQ(eps.rfind("%!PS-Adobe-3.0 EPSF-3.0\n%%BoundingBox: 29 ", 0), 0u) << eps.substr(0, 80);
   EXPECT_NE(eps.find("(\\() show"), std::string::npos);  // styled text goes character by character
-  EXPECT_EQ(vtest::regularFiles(dir), 2);  // the script and the one EPS file
+  EXPECT_EQ(vtest::regularFiles(dir), 2);                // the script and the one EPS file
   VTEST_REQUIRE(vtest::haveGhostscript(), "gs");
   std::string log;
   EXPECT_TRUE(vtest::gsParses(dir + "/chosen.eps", &log)) << log;

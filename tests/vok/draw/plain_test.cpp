@@ -47,8 +47,7 @@ TEST_F(PlainTest, OneFlushPerTickUnlessDirectDraw) {
 
 TEST_F(PlainTest, EraseDrawingErasesExactlyTheContent) {
   usePlain(30, 20);
-  Rect all = {0, 0, 20, 30};
-  PaintRect(&all);
+  PaintRect(drawtest::rect({0, 0, 20, 30}));
   EraseDrawing();
   EXPECT_EQ(inkBox(world).right, 0);
   RedrawWindowP();  // plain mode: does nothing

@@ -131,8 +131,7 @@ TEST_F(StyledTextTest, WidthIsThePenAdvanceOfTheDrawing) {
     s_TextFace(normal);
     int width = StyleTextWidth(label);
     EXPECT_EQ(world->txSize, 12) << label;  // measuring changes nothing
-    Rect all = {0, 0, 100, 400};
-    EraseRect(&all);
+    EraseRect(drawtest::rect({0, 0, 100, 400}));
     s_MoveTo(20, kBase);
     DrawStyleText(label);
     EXPECT_EQ(world->pnLoc.h - 20, width) << label;
