@@ -27,6 +27,14 @@ inline ::testing::AssertionResult hasNone(const std::string& text, std::initiali
   if (found.empty()) return ::testing::AssertionSuccess();
   return ::testing::AssertionFailure() << found << "\nin:\n" << text;
 }
+
+// What `call` writes to standard output (the console's headless echo included).
+template <class Call>
+std::string stdoutOf(Call call) {
+  ::testing::internal::CaptureStdout();
+  call();
+  return ::testing::internal::GetCapturedStdout();
+}
 }  // namespace vtest
 
 inline bool operator==(const Rect& a, const Rect& b) {
