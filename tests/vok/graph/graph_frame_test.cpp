@@ -196,9 +196,7 @@ TEST_F(GraphFrame, LogAxesGoThroughTheConversions) {
   s_sg.logX = s_sg.logY = 1;
   EXPECT_NEAR(GraphConvertX(std::exp(1.0)), 1, 1e-15);
   EXPECT_NEAR(GraphConvertY(100), std::log(100.0), 1e-15);
-  testing::internal::CaptureStdout();
-  EXPECT_TRUE(GraphConvertX(-1) == 0 && GraphConvertY(0) == 0);
-  testing::internal::GetCapturedStdout();
+  vtest::stdoutOf([] { EXPECT_TRUE(GraphConvertX(-1) == 0 && GraphConvertY(0) == 0); });
 
   SetGraphFrameRange(1, std::exp(2.0), 1, std::exp(1.0));  // plotted 0 ... 2 and 0 ... 1
   s_g.scaleMarkX = 1;

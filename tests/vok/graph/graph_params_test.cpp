@@ -5,6 +5,7 @@
 #include <string>
 
 #include "tests/support/paths.h"
+#include "tests/support/vok_expect.h"
 #include "tests/vok/params/pd_fixture.h"
 #include "vok/graph/graph_frame.h"
 #include "vok/graph/graph_settings.h"
@@ -62,9 +63,7 @@ TEST_F(GraphParams, AParameterFileOfThemReadsBack) {
   s_g.dialog = list;
   s_g.dialogReady = 1;
   s_p = savedP;
-  testing::internal::CaptureStdout();
-  LoadFileNamePDParameters(file.c_str());
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+  EXPECT_EQ(vtest::stdoutOf([&] { LoadFileNamePDParameters(file.c_str()); }), "");
   EXPECT_EQ(std::memcmp(&s_g, &changed, sizeof s_g), 0);
   EXPECT_TRUE(s_p.xNumDx == changedP.xNumDx && s_p.yNumDy == changedP.yNumDy);
   EXPECT_STREQ(s_g.title, "Decay\tof 50%");

@@ -129,16 +129,10 @@ TEST(SGInit, DelayedSeriesSettingsLandAfterEveryRead) {
 // and registers nothing new.
 TEST(SGInit, LoadNewDataFromTheDialog) {
   std::string longName(200, 'n');
+  std::string load = "press \"Load New Data\"\n", report = "press \"Report\"\n";
   ProgRun r = runProg("button", "SG_BUTTON=1",
-                      "field \"Data 2\" \"" + longName +
-                          "\"\n"
-                          "press \"Load New Data\"\n"
-                          "cancel\n"
-                          "press \"Report\"\n"
-                          "press \"Load New Data\"\n"
-                          "choose \"b.tsv\"\n"
-                          "press \"Report\"\n"
-                          "press #1\n",
+                      "field \"Data 2\" \"" + longName + "\"\n" + load + "cancel\n" + report + load +
+                          "choose \"b.tsv\"\n" + report + "press #1\n",
                       "a.tsv");
   ASSERT_EQ(r.result.status, 0) << r.result.out << r.result.err;
   const std::string& out = r.result.out;

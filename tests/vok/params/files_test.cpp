@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "tests/support/paths.h"
+#include "tests/support/vok_expect.h"
 #include "tests/vok/params/pd_fixture.h"
 
 namespace {
@@ -38,15 +39,11 @@ void registerAll(AllTypes& v, PDPage* list) {
 
 // Saves to `path`, expecting `ok`; returns what the console received.
 std::string save(const std::string& path, bool ok = true) {
-  testing::internal::CaptureStdout();
-  EXPECT_EQ(PDSaveParametersToPath(path.c_str()), ok);
-  return testing::internal::GetCapturedStdout();
+  return vtest::stdoutOf([&] { EXPECT_EQ(PDSaveParametersToPath(path.c_str()), ok); });
 }
 
 std::string load(const std::string& path) {
-  testing::internal::CaptureStdout();
-  LoadFileNamePDParameters(path.c_str());
-  return testing::internal::GetCapturedStdout();
+  return vtest::stdoutOf([&] { LoadFileNamePDParameters(path.c_str()); });
 }
 }  // namespace
 
