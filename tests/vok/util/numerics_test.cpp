@@ -17,19 +17,9 @@ TEST(Numerics, Binomial) {
   const struct {
     int n, k;
     double value;
-  } cases[] = {{5, 2, 10},
-               {5, 3, 10},
-               {7, 0, 1},
-               {7, 7, 1},
-               {3, 5, 1},
-               {-4, 2, 1},
-               {10, -1, 1},
-               {50, 25, 126410606437752.0},
-               {60, 30, 118264581564861424.0},
-               {INT_MAX, -1, 1},
-               {INT_MIN, 1, 1},
-               {INT_MAX, 1, double(INT_MAX)},
-               {2000000000, 1000000000, double(INFINITY)}};
+  } cases[] = {{5, 2, 10}, {5, 3, 10}, {7, 0, 1}, {7, 7, 1}, {3, 5, 1}, {-4, 2, 1}, {10, -1, 1},
+               {50, 25, 126410606437752.0}, {60, 30, 118264581564861424.0}, {INT_MAX, -1, 1}, {INT_MIN, 1, 1},
+               {INT_MAX, 1, double(INT_MAX)}, {2000000000, 1000000000, double(INFINITY)}};
   for (const auto& c : cases)
     EXPECT_TRUE(Binomial(c.n, c.k) == c.value || std::abs(Binomial(c.n, c.k) - c.value) < c.value * 1e-13)
         << c.n << " " << c.k << ": " << Binomial(c.n, c.k);
