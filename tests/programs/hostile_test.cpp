@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/headless.h"
+#include "tests/support/vok_expect.h"
 
 namespace {
-using vtest::has;
 const std::string kSave = "check \"EPS Save Graph\" on\npress \"OK\"\nsaveas \"graph.eps\"\n";
 const std::string kEnd = "click 600 400\ncheck \"Exit Graph\" on\npress \"OK\"\n";
 vtest::ProgRun sheetgraph(const std::string& script, const std::string& env, const std::string& setup = "") {
@@ -32,7 +32,7 @@ TEST(Hostile, RunsEndWithTheirReason) {
   for (const Case& c : cases) {
     vtest::ProgRun run = sheetgraph(c.script, c.env, c.setup);
     EXPECT_EQ(run.result.status, c.status) << c.says << "\n" << run.err();
-    EXPECT_TRUE(has(run.out() + run.err(), c.says)) << run.out() << run.err();
+    EXPECT_TRUE(vtest::hasAll(run.out() + run.err(), {c.says}));
     std::string left = c.setup.empty() ? "old" : vtest::run("cd '" + run.dir + "' && ls -A t; cat graph.eps").out;
     EXPECT_EQ(left, "old");
   }

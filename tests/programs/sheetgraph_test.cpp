@@ -4,149 +4,91 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 
-#include "tests/support/ghostscript.h"
 #include "tests/support/headless.h"
+#include "tests/support/vok_expect.h"
+#include "tests/support/vok_ink.h"
+#include "tests/support/vok_scripts.h"
 
 namespace {
-using vtest::has;
-std::string program() { return vtest::binaryDir() + "/programs/sheetgraph"; }
+using vtest::epsPass;
+using vtest::kExitGraph;
+const std::string kDamped = "'" + vtest::sourceDir() + "/examples/damped.tsv'";
 
 // Runs sheetgraph in the folder `dir` (kept between runs of one test) with
 // the script and the documents `args`; HOME is the folder too.
-vtest::RunResult runIn(const std::string& dir, const std::string& script, const std::string& args = "") {
-  return vtest::runHeadlessIn(dir, program(), script, {"", args});
+vtest::RunResult runIn(const std::string& dir, const std::string& script, const std::string& args = kDamped) {
+  return vtest::runHeadlessIn(dir, vtest::programPath("sheetgraph"), script, {"", args});
 }
-
-
-std::string examples() { return vtest::sourceDir() + "/examples"; }
 
 // The corner numbers are drawn as text, so the EPS carries them as strings.
-bool showsNumber(const std::string& eps, const std::string& number) {
-  return has(vtest::readFile(eps), "(" + number + ")");
+::testing::AssertionResult shows(const std::string& eps, std::initializer_list<std::string> numbers) {
+  std::string text = vtest::readFile(eps);
+  for (const std::string& n : numbers)
+    if (!vtest::has(text, "(" + n + ")")) return ::testing::AssertionFailure() << eps << " lacks " << n;
+  return ::testing::AssertionSuccess();
 }
-
 
 // A parameter file without its command lines, whose values are procedure
 // addresses of the run that wrote them.
 std::string settings(const std::string& file) {
   std::string out;
-  size_t at = 0;
-  while (at < file.size()) {
-    size_t end = file.find('\n', at);
-    if (end == std::string::npos) end = file.size();
-    std::string line = file.substr(at, end - at);
-    if (line.find("\tdoType\t") == std::string::npos) out += line + "\n";
-    at = end + 1;
+  for (size_t at = 0, end; at < file.size(); at = end + 1) {
+    end = std::min(file.find('\n', at), file.size());
+    if (file.find("\tdoType\t", at) >= end) out += file.substr(at, end - at) + "\n";
   }
   return out;
 }
-
-const char* kExit = "check \"Exit Graph\" on\npress \"OK\"\n";
 }  // namespace
 
 // Frame and series settings edited, saved as EPS and as a parameter file,
 // and read back into a fresh run.
 TEST(SheetGraph, EditsFrameSavesEPSAndParametersThenLoadsThemInANewRun) {
   std::string dir = vtest::scratchDir("sheetgraph-edit");
-  std::string data = "'" + examples() + "/damped.tsv'";
   vtest::RunResult r = runIn(dir,
-                             "field \"Min Frame X\" 2\n"
-                             "field \"Max Frame X\" 7.5\n"
-                             "field \"Min Frame Y\" -2\n"
-                             "field \"Max Frame Y\" 3\n"
-                             "field \"X Label\" \"time t_0\"\n"
-                             "field \"Pen 1 Width\" 4\n"
-                             "field \"Data 1 Color\" 3\n"
-                             "field \"Data Mark 2\" 2\n"
-                             "check \"No Line 2\" on\n"
-                             "check \"EPS Save Graph\" on\n"
-                             "press \"OK\"\n"
-                             "saveas \"graph.eps\"\n"
-                             "click 600 400\n"
-                             "check \"EPS Save Graph\" off\n"
-                             "press \"Save Params\"\n"
-                             "saveas \"graph.param\"\n" +
-                                 std::string(kExit),
-                             data);
+                             "field \"Min Frame X\" 2\nfield \"Max Frame X\" 7.5\n"
+                             "field \"Min Frame Y\" -2\nfield \"Max Frame Y\" 3\n"
+                             "field \"X Label\" \"time t_0\"\nfield \"Pen 1 Width\" 4\n"
+                             "field \"Data 1 Color\" 3\nfield \"Data Mark 2\" 2\ncheck \"No Line 2\" on\n" +
+                                 epsPass("graph.eps") + "press \"Save Params\"\nsaveas \"graph.param\"\n" + kExitGraph);
   ASSERT_EQ(r.status, 0) << r.out << r.err;
   vtest::expectGoodEPS(dir + "/graph.eps");
-  EXPECT_TRUE(showsNumber(dir + "/graph.eps", "2.0"));
-  EXPECT_TRUE(showsNumber(dir + "/graph.eps", "7.5"));
-  EXPECT_TRUE(showsNumber(dir + "/graph.eps", "-2.0"));
+  EXPECT_TRUE(shows(dir + "/graph.eps", {"2.0", "7.5", "-2.0"}));
   std::string params = vtest::readFile(dir + "/graph.param");
-  EXPECT_TRUE(has(params, "\"Max Frame X\"\tdoubleType\t7.5")) << params;
-  for (const char* line : {"\"X Label\"\tstringType\ttime t_0\n", "\"Pen 1 Width\"\tdoubleType\t4.000000\n",
-                           "\"Data 1 Color\"\tintType\t3\n", "\"Data Mark 2\"\tintType\t2\n", "\"No Line 2\"\tflagType\t1\n"})
-    EXPECT_TRUE(has(params, line)) << line << params;
+  EXPECT_TRUE(vtest::hasAll(params, {"\"Max Frame X\"\tdoubleType\t7.5", "\"X Label\"\tstringType\ttime t_0\n",
+                                     "\"Pen 1 Width\"\tdoubleType\t4.000000\n", "\"Data 1 Color\"\tintType\t3\n",
+                                     "\"Data Mark 2\"\tintType\t2\n", "\"No Line 2\"\tflagType\t1\n"}));
 
   // A new run starts from the data's own range; loading the file restores ours.
-  r = runIn(dir,
-            "check \"EPS Save Graph\" on\n"
-            "press \"OK\"\n"
-            "saveas \"fresh.eps\"\n"
-            "click 600 400\n"
-            "press \"Load Params\"\n"
-            "choose \"graph.param\"\n"
-            "check \"EPS Save Graph\" on\n"
-            "press \"OK\"\n"
-            "saveas \"loaded.eps\"\n"
-            "click 600 400\n"
-            "check \"EPS Save Graph\" off\n"
-            "press \"Save Params\"\n"
-            "saveas \"again.param\"\n" +
-                std::string(kExit),
-            data);
+  r = runIn(dir, epsPass("fresh.eps") + "press \"Load Params\"\nchoose \"graph.param\"\n" + epsPass("loaded.eps") +
+                     "press \"Save Params\"\nsaveas \"again.param\"\n" + kExitGraph);
   ASSERT_EQ(r.status, 0) << r.out << r.err;
-  EXPECT_FALSE(showsNumber(dir + "/fresh.eps", "7.5"));
-  EXPECT_TRUE(showsNumber(dir + "/loaded.eps", "7.5"));
-  EXPECT_TRUE(showsNumber(dir + "/loaded.eps", "-2.0"));
+  EXPECT_FALSE(shows(dir + "/fresh.eps", {"7.5"}));
+  EXPECT_TRUE(shows(dir + "/loaded.eps", {"7.5", "-2.0"}));
   EXPECT_EQ(settings(vtest::readFile(dir + "/again.param")), settings(params)) << "every setting restored";
 }
 
-TEST(SheetGraph, LoadNewDataSwitchesFileAndFrameRange) {
+// "Load New Data" switches file and frame range; without data (a cancelled
+// open dialog) the graph has frame and labels only.
+TEST(SheetGraph, LoadNewDataAndNoData) {
   std::string dir = vtest::scratchDir("sheetgraph-newdata");
-  vtest::RunResult r = runIn(dir,
-                             "press \"Load New Data\"\n"
-                             "choose \"" + examples() + "/grid.tsv\"\n"
-                             "check \"EPS Save Graph\" on\n"
-                             "press \"OK\"\n"
-                             "saveas \"grid.eps\"\n"
-                             "click 600 400\n" +
-                                 std::string(kExit),
-                             "'" + examples() + "/damped.tsv'");
-  ASSERT_EQ(r.status, 0) << r.out << r.err;
+  std::string grid = "press \"Load New Data\"\nchoose \"" + vtest::sourceDir() + "/examples/grid.tsv\"\n";
+  ASSERT_EQ(runIn(dir, grid + epsPass("grid.eps") + kExitGraph).status, 0);
   vtest::expectGoodEPS(dir + "/grid.eps");
-  EXPECT_TRUE(showsNumber(dir + "/grid.eps", "-2.0")) << "x range of grid.tsv starts at -2";
-}
-
-TEST(SheetGraph, WithoutDataTheGraphHasFrameAndLabelsOnly) {
-  std::string dir = vtest::scratchDir("sheetgraph-nodata");
-  // Cancelled open dialog (files that cannot be read: sheet_init_test.cpp).
-  vtest::RunResult r = runIn(dir,
-                             "cancel\n"
-                             "check \"EPS Save Graph\" on\n"
-                             "press \"OK\"\n"
-                             "saveas \"empty.eps\"\n"
-                             "click 600 400\n" +
-                                 std::string(kExit));
-  ASSERT_EQ(r.status, 0) << r.out << r.err;
+  EXPECT_TRUE(shows(dir + "/grid.eps", {"-2.0"})) << "x range of grid.tsv starts at -2";
+  ASSERT_EQ(runIn(dir, "cancel\n" + epsPass("empty.eps") + kExitGraph, "").status, 0);
   vtest::expectGoodEPS(dir + "/empty.eps");
-  EXPECT_TRUE(showsNumber(dir + "/empty.eps", "0.0"));
-  EXPECT_TRUE(showsNumber(dir + "/empty.eps", "1.0"));
+  EXPECT_TRUE(shows(dir + "/empty.eps", {"0.0", "1.0"}));
 }
 
 TEST(SheetGraph, ExitOrQuitInTheFirstDialogWritesNothing) {
   std::string dir = vtest::scratchDir("sheetgraph-quit");
-  std::string data = "'" + examples() + "/damped.tsv'";
-  vtest::RunResult r = runIn(dir, "check \"EPS Save Graph\" on\n" + std::string(kExit), data);
-  EXPECT_EQ(r.status, 0) << r.err;
-  r = runIn(dir, "check \"EPS Save Graph\" on\npress \"Quit\"\n", data);
-  EXPECT_EQ(r.status, 0) << r.err;
-  std::string listing = vtest::run("ls -A '" + dir + "'").out;
-  EXPECT_EQ(listing, "script\n") << listing;
+  for (std::string end : {kExitGraph, "press \"Quit\"\n"}) {
+    vtest::RunResult r = runIn(dir, "check \"EPS Save Graph\" on\n" + end);
+    EXPECT_EQ(r.status, 0) << r.err;
+  }
+  EXPECT_EQ(vtest::run("ls -A '" + dir + "'").out, "script\n");
 }
 
 // The EPS file of a whole graph, rendered by Ghostscript, shows what the
@@ -156,57 +98,19 @@ TEST(SheetGraph, EPSOfTheGraphLooksLikeTheScreen) {
   VTEST_REQUIRE(vtest::haveGhostscript(), "gs");
   VTEST_REQUIRE(vtest::haveTool("pngtopnm"), "pngtopnm (netpbm)");
   std::string dir = vtest::scratchDir("sheetgraph-eps-screen");
-  vtest::RunResult r = runIn(dir,
-                             "field \"Title\" \"Damped x_1\"\n"
-                             "check \"Title above\" on\n"
-                             "check \"EPS Save Graph\" on\n"
-                             "press \"OK\"\n"
-                             "saveas \"graph.eps\"\n"
-                             "snapshot \"screen.png\"\n"
-                             "click 600 400\n" +
-                                 std::string(kExit),
-                             "'" + examples() + "/damped.tsv'");
+  vtest::RunResult r = runIn(dir, "field \"Title\" \"Damped x_1\"\ncheck \"Title above\" on\n" +
+                                      epsPass("graph.eps", "screen.png") + kExitGraph);
   ASSERT_EQ(r.status, 0) << r.out << r.err;
-  ASSERT_EQ(vtest::run("pngtopnm " + dir + "/screen.png > " + dir + "/screen.ppm").status, 0);
   vtest::Image screen, eps;
-  ASSERT_TRUE(vtest::readPPM(dir + "/screen.ppm", &screen));
-  std::string log;
-  ASSERT_TRUE(vtest::gsRender(dir + "/graph.eps", &eps, &log)) << log;
   vtest::Box box;
-  ASSERT_TRUE(vtest::epsDeclaredBox(dir + "/graph.eps", &box));
+  ASSERT_TRUE(vtest::readPNG(dir + "/screen.png", &screen));
+  ASSERT_TRUE(vtest::gsRender(dir + "/graph.eps", &eps) && vtest::epsDeclaredBox(dir + "/graph.eps", &box));
+  ASSERT_GT(eps.width, 100);
   // The drawing window's content starts below the menu bar, at global (0, 22);
   // the file's y axis runs up from the content's bottom edge.
-  const int kTop = 22, kHeight = 768 - kTop;
-  const int left = int(box.llx), top = kTop + kHeight - int(box.ury);
-  ASSERT_GT(eps.width, 100);
-  auto ink = [](uint32_t rgb) { return (rgb & 0xFFFFFF) != 0xFFFFFF; };
-  auto screenInk = [&](int x, int y) {
-    x += left, y += top;
-    return x >= 0 && y >= 0 && x < screen.width && y < screen.height && ink(screen.at(x, y));
-  };
-  // Distance from an ink pixel to the nearest ink of the other picture (up to 6).
-  auto nearest = [](auto&& inkAt, int x, int y) {
-    for (int d = 0; d <= 5; ++d)
-      for (int dy = -d; dy <= d; ++dy)
-        for (int dx = -d; dx <= d; ++dx)
-          if (inkAt(x + dx, y + dy)) return d;
-    return 6;
-  };
-  auto epsInk = [&](int x, int y) { return x >= 0 && y >= 0 && x < eps.width && y < eps.height && ink(eps.at(x, y)); };
-  long differing = 0, inked = 0;
-  int worstEps = 0, worstScreen = 0;
-  for (int y = 0; y < eps.height; ++y)
-    for (int x = 0; x < eps.width; ++x) {
-      bool a = screenInk(x, y), b = epsInk(x, y);
-      inked += a || b;
-      differing += a != b;
-      if (b) worstEps = std::max(worstEps, nearest(screenInk, x, y));
-      if (a) worstScreen = std::max(worstScreen, nearest(epsInk, x, y));
-    }
-  std::printf("graph EPS against the screen: %ld of %ld inked pixels differ; farthest ink %d / %d px\n", differing,
-              inked, worstEps, worstScreen);
-  EXPECT_GT(inked, 2000);
-  EXPECT_LT(double(differing) / double(inked), 0.6);  // one-pixel edges everywhere
-  EXPECT_LE(worstEps, 2);
-  EXPECT_LE(worstScreen, 2);
+  vtest::InkMatch m = vtest::compareInk(eps, screen, int(box.llx), 768 - int(box.ury));
+  EXPECT_GT(m.inked, 2000);
+  EXPECT_LT(double(m.differing) / double(m.inked), 0.6) << m.differing;  // one-pixel edges everywhere
+  EXPECT_LE(m.farthestA, 2);
+  EXPECT_LE(m.farthestB, 2);
 }

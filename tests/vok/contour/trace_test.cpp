@@ -65,11 +65,10 @@ TEST_F(ContourTest, LinearFunctionGivesEvenlySpacedVerticalLines) {
   }
   ASSERT_EQ(ends.size(), 5u);
   int i = 0;
-  for (const auto& line : ends) {
-    EXPECT_EQ(line.first, Plot2DTransX(0.25 * i++));
-    EXPECT_EQ(*line.second.begin(), Plot2DTransY(1));
-    EXPECT_EQ(*line.second.rbegin(), Plot2DTransY(0));
-  }
+  for (const auto& line : ends)
+    EXPECT_TRUE(line.first == Plot2DTransX(0.25 * i++) && *line.second.begin() == Plot2DTransY(1) &&
+                *line.second.rbegin() == Plot2DTransY(0))
+        << line.first;
 }
 
 // Triangle P1 (0, 0), P2 (1, 0), P3 (0, 1) with sorted values.

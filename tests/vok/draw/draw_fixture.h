@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "tests/support/paths.h"
+#include "tests/support/vok_expect.h"
 #include "vok/draw/bottlenecks.h"
 #include "vok/vok.h"
 
@@ -20,6 +21,9 @@ inline uint32_t pixel(CGrafPtr port, int h, int v) {
   return pm.baseAddr[(v - pm.bounds.top) * pm.rowPixels + (h - pm.bounds.left)] & 0xFFFFFF;
 }
 inline bool inked(CGrafPtr port, int h, int v) { return pixel(port, h, v) != 0xFFFFFF; }
+
+// A rectangle for one call: PaintRect(rect({top, left, bottom, right})).
+inline const Rect* rect(const Rect& r) { return &r; }
 
 // Bounding box of the non-white pixels of a port (empty when all white).
 inline Rect inkBox(CGrafPtr port) {
@@ -36,13 +40,6 @@ inline Rect inkBox(CGrafPtr port) {
       }
   if (r <= l) return Rect{0, 0, 0, 0};
   return Rect{short(t), short(l), short(bo), short(r)};
-}
-
-inline ::testing::AssertionResult sameRect(const Rect& a, int top, int left, int bottom, int right) {
-  if (a.top == top && a.left == left && a.bottom == bottom && a.right == right) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << "rect (t " << a.top << ", l " << a.left << ", b " << a.bottom << ", r "
-                                       << a.right << ") expected (t " << top << ", l " << left << ", b " << bottom
-                                       << ", r " << right << ")";
 }
 
 // A text call that reached the drawing bottleneck, with the port's pen, font, size and face.

@@ -1,13 +1,28 @@
 // EPS saving in a started program: the save dialog answered by the headless
 // script (first a file, then a cancel), then what was left behind is printed.
+// With the argument "exit" the program instead ends while a recording is
+// open, whose private temporary file must be gone afterwards.
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "vok/vok.h"
 
-int main() {
+int main(int argc, char** argv) {
+  if (argc > 1 && std::strcmp(argv[1], "exit") == 0) {
+    Rect r = {0, 0, 50, 50};
+    GWorldPtr world = nullptr;
+    if (NewGWorld(&world, 0, &r, nullptr, nullptr, 0) != noErr) return 2;
+    s_ss.started = 1;  // no windows needed to record
+    s_UsePlainDrawingPort(world);
+    s_CustomizeQDProcs();
+    BeginEPSSaving();
+    std::printf("recording %s\n", EPSTemporaryPath());
+    FrameRect(&r);
+    return s_eps.active ? 0 : 3;
+  }
   StartDrawingOnly();
   SetEPSFileName("graph.dat");
   Rect r = {20, 30, 120, 230};

@@ -23,6 +23,12 @@ std::string line(const std::string& text, int n) {
   return text.substr(at, text.find('\n', at) - at);
 }
 bool exists(const std::string& p) { return std::filesystem::exists(p); }
+
+// Exactly one failure was reported, holding every part.
+::testing::AssertionResult reportedOnce(std::initializer_list<std::string> parts) {
+  if (g_reports.size() != 1) return ::testing::AssertionFailure() << g_reports.size() << " reports";
+  return vtest::hasAll(g_reports[0], parts);
+}
 }  // namespace
 
 class EPSFileTest : public DrawTest {
@@ -49,26 +55,24 @@ class EPSFileTest : public DrawTest {
 
 TEST(EPSFileName, DefaultNamesFromDataNames) {
   EXPECT_STREQ(s_eps.fileName, "drawing.eps");
-  SetEPSFileName("graph.dat");
-  EXPECT_STREQ(s_eps.fileName, "graph.eps");
-  SetEPSFileName("a.b.c");
-  EXPECT_STREQ(s_eps.fileName, "a.b.eps");
-  SetEPSFileName("results");
-  EXPECT_STREQ(s_eps.fileName, "results.eps");
-  SetEPSFileName("abcdefghijklmnopqrstuvwxyz0123456789.dat");  // cut to 27 before the dot is seen
-  EXPECT_STREQ(s_eps.fileName, "abcdefghijklmnopqrstuvwxyz0.eps");
-  SetEPSFileName("x.abcdefghijklmnopqrstuvwxyz0123456789");
-  EXPECT_STREQ(s_eps.fileName, "x.eps");
-  SetEPSFileName(nullptr);
-  EXPECT_STREQ(s_eps.fileName, "x.eps");
+  const char* cases[][2] = {
+      {"graph.dat", "graph.eps"},
+      {"a.b.c", "a.b.eps"},
+      {"results", "results.eps"},
+      {"abcdefghijklmnopqrstuvwxyz0123456789.dat", "abcdefghijklmnopqrstuvwxyz0.eps"},  // cut to 27
+      {"x.abcdefghijklmnopqrstuvwxyz0123456789", "x.eps"},
+      {nullptr, "x.eps"}};  // no name: the last stays
+  for (auto& c : cases) {
+    SetEPSFileName(c[0]);
+    EXPECT_STREQ(s_eps.fileName, c[1]) << (c[0] ? c[0] : "null");
+  }
   SetEPSFileName("drawing.eps");
 }
 
 TEST_F(EPSFileTest, FinishedFileHasHeaderBoxAndRecording) {
   usePlain(500, 500);
   BeginEPSSaving();
-  Rect r = {40, 50, 300, 450};
-  PaintRect(&r);
+  PaintRect(drawtest::rect({40, 50, 300, 450}));
   std::string rec = recorded();
   std::string out = vtest::readFile(saveTo("box.eps"));
   EXPECT_EQ(line(out, 1), "%!PS-Adobe-3.0 EPSF-3.0");
@@ -93,8 +97,7 @@ TEST_F(EPSFileTest, RecordingIsPrivateAndAlwaysRemoved) {
   BeginEPSSaving();  // recordings do not nest: the first goes on
   EXPECT_EQ(tmp, EPSTemporaryPath());
   saveTo("one.eps");
-  EXPECT_FALSE(exists(tmp));
-  EXPECT_STREQ(EPSTemporaryPath(), "");
+  EXPECT_TRUE(!exists(tmp) && std::string(EPSTemporaryPath()).empty());
   EndEPSSaving();  // without a recording: nothing
   EXPECT_TRUE(g_reports.empty());
 }
@@ -104,17 +107,17 @@ TEST_F(EPSFileTest, MissingTMPDIRIsReportedAndTheRecordingFallsBack) {
   setenv("TMPDIR", (dir + "/missing").c_str(), 1);
   BeginEPSSaving();
   EXPECT_EQ(s_eps.active, 1);
-  ASSERT_EQ(g_reports.size(), 1u);
-  EXPECT_NE(g_reports[0].find("cannot create the recording file in " + dir + "/missing"), std::string::npos);
+  EXPECT_TRUE(reportedOnce({"cannot create the recording file in " + dir + "/missing"}));
   EPSSetNextOutputPath((dir + "/a.eps").c_str());
   EndEPSSaving();
   EXPECT_TRUE(vtest::fileExists(dir + "/a.eps"));
 }
 
 TEST_F(EPSFileTest, ProgramEndingWhileRecordingLeavesNoTemporaryFile) {
-  vtest::RunResult r = vtest::run("TMPDIR=" + dir + " VOK_DISPLAY=headless " + vtest::progPath("eps_exit_prog"));
+  vtest::RunResult r = vtest::run("TMPDIR=" + dir + " VOK_DISPLAY=headless " + vtest::progPath("eps_dialog_prog") +
+                                  " exit");
   EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_NE(r.out.find("recording " + dir), std::string::npos) << r.out;
+  EXPECT_TRUE(vtest::hasAll(r.out, {"recording " + dir}));
   EXPECT_TRUE(std::filesystem::is_empty(dir));
 }
 
@@ -127,11 +130,8 @@ TEST_F(EPSFileTest, UnwritableFolderIsReportedAndLeavesNothing) {
     std::string tmp = EPSTemporaryPath();
     EPSSetNextOutputPath(target.c_str());
     EndEPSSaving();
-    ASSERT_EQ(g_reports.size(), 1u) << target;
-    EXPECT_NE(g_reports[0].find("Error in EndEPSSaving"), std::string::npos);
-    EXPECT_NE(g_reports[0].find(target), std::string::npos);
-    EXPECT_FALSE(exists(target));
-    EXPECT_FALSE(exists(tmp));
+    EXPECT_TRUE(reportedOnce({"Error in EndEPSSaving", target}));
+    EXPECT_FALSE(exists(target) || exists(tmp)) << target;
   }
 }
 
@@ -153,7 +153,7 @@ TEST_F(EPSFileTest, FullDiskKeepsTheOldFileAndIsReported) {
     vtest::FileSizeLimit limit(st.st_size + 20);  // the recording fits, the finished file does not
     EndEPSSaving();
   }
-  ASSERT_EQ(g_reports.size(), 1u);
+  EXPECT_TRUE(reportedOnce({}));
   EXPECT_EQ(vtest::readFile(target), "old content\n");
   EXPECT_EQ(vtest::regularFiles(dir), 1);  // no temporary file beside it either
 }
@@ -171,8 +171,7 @@ TEST_F(EPSFileTest, LostRecordingIsReportedNotSaved) {
     EPSSetNextOutputPath(target.c_str());
     EndEPSSaving();
   }
-  ASSERT_EQ(g_reports.size(), 1u);
-  EXPECT_NE(g_reports[0].find("recording"), std::string::npos);
+  EXPECT_TRUE(reportedOnce({"recording"}));
   EXPECT_FALSE(exists(target));
 }
 
@@ -180,15 +179,14 @@ TEST_F(EPSFileTest, LostRecordingIsReportedNotSaved) {
 // a cancel saves nothing, and no temporary file is left either way.
 TEST(EPSSaveDialog, ScriptedChoiceAndCancel) {
   std::string dir = vtest::scratchDir("eps-dialog");
-  vtest::RunResult r = vtest::runHeadlessIn(dir, "eps_dialog_prog", "saveas \"" + dir + "/chosen.eps\"\ncancel\n",
-                                            {"TMPDIR=" + dir});
+  vtest::RunResult r =
+      vtest::runHeadlessIn(dir, "eps_dialog_prog", "saveas \"" + dir + "/chosen.eps\"\ncancel\n", {"TMPDIR=" + dir});
   ASSERT_EQ(r.status, 0) << r.out << r.err;
-  EXPECT_NE(r.out.find("round 1: temporary removed"), std::string::npos) << r.out;
-  EXPECT_NE(r.out.find("round 2: temporary removed"), std::string::npos) << r.out;
+  EXPECT_TRUE(vtest::hasAll(r.out, {"round 1: temporary removed", "round 2: temporary removed"}));
   std::string eps = vtest::readFile(dir + "/chosen.eps");
   EXPECT_EQ(eps.rfind("%!PS-Adobe-3.0 EPSF-3.0\n%%BoundingBox: 29 ", 0), 0u) << eps.substr(0, 80);
   EXPECT_NE(eps.find("(\\() show"), std::string::npos);  // styled text goes character by character
-  EXPECT_EQ(vtest::regularFiles(dir), 2);  // the script and the one EPS file
+  EXPECT_EQ(vtest::regularFiles(dir), 2);                // the script and the one EPS file
   VTEST_REQUIRE(vtest::haveGhostscript(), "gs");
   std::string log;
   EXPECT_TRUE(vtest::gsParses(dir + "/chosen.eps", &log)) << log;

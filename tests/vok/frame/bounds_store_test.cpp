@@ -2,13 +2,13 @@
 // are skipped, a failed write keeps the old file, no HOME no memory. Round
 // trips across runs are checked end to end (frame_e2e_test.cpp).
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <cstdlib>
 #include <string>
 
 #include "tests/support/paths.h"
+#include "tests/support/vok_expect.h"
 #include "vok/frame/bounds.h"
 
 namespace {
@@ -23,25 +23,19 @@ class BoundsStore : public ::testing::Test {
   void TearDown() override { setenv("HOME", oldHome_.c_str(), 1); }
   std::string home_, oldHome_;
 };
-
-bool same(const Rect& a, const Rect& b) {
-  return a.top == b.top && a.left == b.left && a.bottom == b.bottom && a.right == b.right;
-}
 }  // namespace
 
 TEST_F(BoundsStore, DamagedLinesAreSkippedNotTrusted) {
   ASSERT_TRUE(s_WriteWindowBounds(kTextBoundsID, {23, 0, 767, 250}, "VOK Text Bounds"));
   std::string path = s_WindowBoundsPath();
   vtest::writeFile(path, vtest::readFile(path) +
-                             "129 40 0 55\n"                   // too few values
-                             "130 10 10 5 100 upside down\n"   // empty rectangle
-                             "131 0 0 99999 10 too large\n"    // out of 16-bit range
+                             "129 40 0 55\n"                  // too few values
+                             "130 10 10 5 100 upside down\n"  // empty rectangle
+                             "131 0 0 99999 10 too large\n"   // out of 16-bit range
                              "garbage line\n");
   Rect r = {1, 2, 3, 4};
-  EXPECT_FALSE(s_ReadWindowBounds(kInputBoundsID, &r));
-  EXPECT_FALSE(s_ReadWindowBounds(kDrawingBoundsID, &r));
-  EXPECT_FALSE(s_ReadWindowBounds(131, &r));
-  EXPECT_TRUE(same(r, {1, 2, 3, 4}));  // untouched by failed reads
+  for (int id : {int(kInputBoundsID), int(kDrawingBoundsID), 131}) EXPECT_FALSE(s_ReadWindowBounds(id, &r)) << id;
+  EXPECT_EQ(r, (Rect{1, 2, 3, 4}));  // untouched by failed reads
   EXPECT_TRUE(s_ReadWindowBounds(kTextBoundsID, &r));
 }
 
@@ -65,6 +59,5 @@ TEST_F(BoundsStore, NoHomeMeansNoMemory) {
   unsetenv("HOME");
   Rect r;
   EXPECT_EQ(s_WindowBoundsPath(), nullptr);
-  EXPECT_FALSE(s_ReadWindowBounds(kTextBoundsID, &r));
-  EXPECT_FALSE(s_WriteWindowBounds(kTextBoundsID, {0, 0, 10, 10}, "x"));
+  EXPECT_FALSE(s_ReadWindowBounds(kTextBoundsID, &r) || s_WriteWindowBounds(kTextBoundsID, {0, 0, 10, 10}, "x"));
 }

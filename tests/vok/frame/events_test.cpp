@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/script/script.h"
+#include "tests/support/vok_expect.h"
 #include "tests/vok/console/console_fixture.h"
 #include "vok/vok.h"
 
@@ -29,8 +30,7 @@ TEST_F(Frame, StopLetsArrowKeysBrowseTheConsole) {
   Stop();
   EXPECT_EQ(TEGetLine((**s_textH).selStart, s_textH), 22);  // 1 + 21 lines; other keys are ignored
   EXPECT_EQ(text(), lines);
-  EXPECT_EQ(s_event.what, mouseDown);
-  EXPECT_EQ(s_event.where.h, 300);
+  EXPECT_TRUE(s_event.what == mouseDown && s_event.where.h == 300);
 }
 
 TEST_F(Frame, WaitsAndPolls) {
@@ -41,11 +41,9 @@ TEST_F(Frame, WaitsAndPolls) {
   WaitTick(6);
   EXPECT_GE(TickCount() - t0, 6u);
   script("key \"k\"\n");
-  EXPECT_TRUE(KeyPressedCheckPause());
-  EXPECT_EQ(s_event.message & charCodeMask, uint32_t('k'));
+  EXPECT_TRUE(KeyPressedCheckPause() && (s_event.message & charCodeMask) == uint32_t('k'));
   script("click 200 300\n");
-  EXPECT_TRUE(MousePressedCheckPause());
-  EXPECT_EQ(s_event.where.h, 200);
+  EXPECT_TRUE(MousePressedCheckPause() && s_event.where.h == 200);
   FlushEvents(everyEvent, 0);
 }
 
@@ -69,9 +67,8 @@ TEST_F(Frame, DebugTextWaitsForAClickAndWindowBoundsAreShared) {
   Rect* first = VOWindowBounds(s_textWindow);
   Rect* second = VOWindowBounds(s_inputWindow);
   EXPECT_EQ(first, second);  // one rectangle, overwritten by every call
-  EXPECT_EQ(second->top, 0);
-  EXPECT_EQ(second->right, s_inputBounds.right - s_inputBounds.left);
-  EXPECT_EQ(second->bottom, s_inputBounds.bottom - s_inputBounds.top);
+  EXPECT_EQ(*second, (Rect{0, 0, short(s_inputBounds.bottom - s_inputBounds.top),
+                           short(s_inputBounds.right - s_inputBounds.left)}));
 }
 
 TEST_F(Frame, ConsoleInputEchoesAndCutsPieces) {
@@ -79,9 +76,7 @@ TEST_F(Frame, ConsoleInputEchoesAndCutsPieces) {
   int a = 0;
   double b = 0;
   EXPECT_EQ(s_scanf("%d %lf", &a, &b), 2);
-  EXPECT_EQ(a, 12);
-  EXPECT_EQ(b, 3.5);
-  EXPECT_EQ(text(), "12 3.5\r");
+  EXPECT_TRUE(a == 12 && b == 3.5 && text() == "12 3.5\r") << text();
   // Backspace edits the line but never eats earlier output.
   TESetText("out\r", 4, s_textH);
   script("key backspace\nkey \"ab\"\nkey backspace\nkey \"cdef\"\nkey return\n");
@@ -94,8 +89,7 @@ TEST_F(Frame, ConsoleInputEchoesAndCutsPieces) {
   char line[64];
   s_fgets(line, sizeof line, stdin);
   echoInputFlag = 1;
-  EXPECT_STREQ(line, "quiet\n");
-  EXPECT_EQ(text(), "out\racdef\r");
+  EXPECT_TRUE(std::string(line) == "quiet\n" && text() == "out\racdef\r") << line << text();
 }
 
 TEST_F(Frame, OverlongConsoleLineIsCutAndHandedOutWithinItsEnd) {

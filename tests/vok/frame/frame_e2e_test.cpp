@@ -6,10 +6,12 @@
 #include <vector>
 
 #include "tests/support/headless.h"
+#include "tests/support/vok_expect.h"
 
 namespace {
 using ProgRun = vtest::RunResult;
 using vtest::has;
+using vtest::hasAll;
 // Runs frame_prog in `mode` with the script lines and extra environment.
 ProgRun runProg(const std::string& mode, const std::string& script, const std::string& envs = "") {
   return vtest::runHeadless("frame-" + mode, "frame_prog", script, {"VOK_TEST_MODE=" + mode + " " + envs}).result;
@@ -37,7 +39,7 @@ TEST(FrameStart, EachVariantPlacesAndShowsItsWindows) {
   for (const auto& c : cases) {
     ProgRun r = runProg("start", "", c.envs);
     ASSERT_EQ(r.status, 0) << c.envs << ": " << r.err;
-    for (const char* line : c.lines) EXPECT_TRUE(has(r.out, line)) << c.envs << ": " << r.out;
+    for (const char* line : c.lines) EXPECT_TRUE(hasAll(r.out, {line})) << c.envs;
   }
 }
 
@@ -57,51 +59,45 @@ TEST(FrameBoundsMemory, RemembersChoicesAndTheBoundaryDrag) {
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(vtest::readFile(file), "");  // first run: nothing remembered, nothing written
   r = runProg("start", "", envs + " VOK_TEST_SETTEXT=1");
-  EXPECT_TRUE(has(vtest::readFile(file), "128 30 0 600 300 VOK Text Bounds\n")) << vtest::readFile(file);
+  EXPECT_TRUE(hasAll(vtest::readFile(file), {"128 30 0 600 300 VOK Text Bounds\n"}));
   r = runProg("start", "", envs);  // restored without being asked again
-  EXPECT_TRUE(has(r.out, "@text 30 0 600 300 visible")) << r.out;
+  EXPECT_TRUE(hasAll(r.out, {"@text 30 0 600 300 visible"}));
 
   r = runProg("boundary", "click 400 300\n", "HOME='" + home + "'");
   ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_TRUE(has(r.out, "@text 30 0 600 400 visible")) << r.out;
-  EXPECT_TRUE(has(r.out, "@drawing 23 400 767 1023 visible")) << r.out;  // right edge stays
-  EXPECT_TRUE(has(r.out, "@textport 400 570")) << r.out;
-  EXPECT_TRUE(has(r.out, "@te 396")) << r.out;  // the text reflows into the new width
-  std::string stored = vtest::readFile(file);
-  EXPECT_TRUE(has(stored, "128 30 0 600 400 VOK Text Bounds\n")) << stored;
-  EXPECT_TRUE(has(stored, "130 23 400 767 1023 VOK Window Bounds\n")) << stored;
-  r = runProg("start", "", envs);
-  EXPECT_TRUE(has(r.out, "@drawing 23 400 767 1023 visible")) << r.out;
+  // The drawing's right edge stays; the text reflows into the new width.
+  EXPECT_TRUE(hasAll(
+      r.out, {"@text 30 0 600 400 visible", "@drawing 23 400 767 1023 visible", "@textport 400 570", "@te 396"}));
+  EXPECT_TRUE(
+      hasAll(vtest::readFile(file), {"128 30 0 600 400 VOK Text Bounds\n", "130 23 400 767 1023 VOK Window Bounds\n"}));
+  EXPECT_TRUE(hasAll(runProg("start", "", envs).out, {"@drawing 23 400 767 1023 visible"}));
 }
 
 TEST(FrameEvents, QuitEndsAProgramThatWaits) {
   ProgRun r = runProg("stop", "");  // the exhausted script sends quit while Stop waits
   EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_FALSE(has(r.out, "@stopped")) << r.out;
+  EXPECT_TRUE(vtest::hasNone(r.out, {"@stopped"}));
 }
 
 TEST(FrameEvents, PauseGestureStopsUntilAClickAndShiftClickQuits) {
   std::string dir = vtest::scratchDir("frame-pause-evidence");
   std::string late = dir + "/late.png";
-  ProgRun r = runProg("pause",
-                  "move 600 10 shift\n"    // pointer into the menu bar with Shift: pause
-                  "click 500 400\n"        // a plain click continues
-                  "move 600 12 caps\n"     // Caps Lock pauses as well
-                  "click 600 5 shift\n"    // Shift-click in the menu bar ends the program
-                  "snapshot \"" + late + "\"\n");
+  // Shift with the pointer in the menu bar pauses, a plain click continues, Caps
+  // Lock pauses as well, and a Shift-click in the menu bar ends the program.
+  ProgRun r = runProg(
+      "pause", "move 600 10 shift\nclick 500 400\nmove 600 12 caps\nclick 600 5 shift\nsnapshot \"" + late + "\"\n");
   EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_TRUE(has(r.out, "Stopping ...\nClick center and lower part to continue\n")) << r.out;
-  EXPECT_TRUE(has(r.out, "Now continuing ...\n")) << r.out;
-  EXPECT_FALSE(has(r.out, "@finished")) << r.out;
+  EXPECT_TRUE(hasAll(r.out, {"Stopping ...\nClick center and lower part to continue\n", "Now continuing ...\n"}));
+  EXPECT_TRUE(vtest::hasNone(r.out, {"@finished"}));
   EXPECT_FALSE(vtest::readFile(late).size()) << "the program went on after the Shift-click";
 }
 
 TEST(FrameMessages, PrintErrorEndsWithItsTextAndFailure) {
   ProgRun r = runProg("error", "");
   EXPECT_EQ(r.status, 1);
-  EXPECT_TRUE(has(r.err, "Error in test: value 5 is 100% wrong\n")) << r.err;
-  EXPECT_TRUE(has(r.out, "Error in test: value 5 is 100% wrong\n")) << r.out;  // text window echo
-  r = runProg("error", "press \"OK\"\n");  // the alert answered by the script
+  const std::string message = "Error in test: value 5 is 100% wrong\n";
+  EXPECT_TRUE(has(r.err, message) && has(r.out, message)) << r.err << r.out;  // and the text window's echo
+  r = runProg("error", "press \"OK\"\n");                                     // the alert answered by the script
   EXPECT_EQ(r.status, 1);
 }
 

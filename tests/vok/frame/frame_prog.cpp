@@ -7,15 +7,13 @@
 #include <string>
 
 #include "platform/font/font.h"
+#include "tests/support/vok_prog.h"
 #include "vok/draw/draw_ops.h"
 #include "vok/draw/drawing_window.h"
 #include "vok/vok.h"
 
 namespace {
-std::string env(const char* name) {
-  const char* v = std::getenv(name);
-  return v ? v : "";
-}
+using vtest::env;
 
 void report(const char* name, WindowPtr w) {
   if (!w) {

@@ -2,6 +2,9 @@
 // length-prefixed name.
 #include <gtest/gtest.h>
 
+#include <string>
+
+#include "tests/support/vok_expect.h"
 #include "vok/frame/startup.h"
 
 namespace {
@@ -22,12 +25,6 @@ class Placement : public ::testing::Test {
   }
   Rect saved_[3];
 };
-
-::testing::AssertionResult isRect(const Rect& r, const Rect& w) {
-  if (r.top == w.top && r.left == w.left && r.bottom == w.bottom && r.right == w.right)
-    return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << "rect is " << r.top << "," << r.left << "," << r.bottom << "," << r.right;
-}
 }  // namespace
 
 // Where each window goes for each start-up is checked end to end
@@ -35,19 +32,16 @@ class Placement : public ::testing::Test {
 TEST_F(Placement, ZeroScaleIsNoDivisionByZero) {
   s_d_scale = 0.0;
   SetGoodBounds();
-  EXPECT_TRUE(isRect(s_windowBounds, {23, 250, 767, 1023}));
-  EXPECT_TRUE(isRect(s_textBounds, {23, 0, 767, 250}));
-  EXPECT_TRUE(isRect(s_inputBounds, {40, 0, 55, 250}));
+  EXPECT_EQ(s_windowBounds, (Rect{23, 250, 767, 1023}));
+  EXPECT_EQ(s_textBounds, (Rect{23, 0, 767, 250}));
+  EXPECT_EQ(s_inputBounds, (Rect{40, 0, 55, 250}));
 }
 
 TEST(StartFont, LengthByteNameAndNul) {
   SetStartFont("Times");
-  EXPECT_EQ(s_fontName[0], 5);
-  EXPECT_STREQ(reinterpret_cast<const char*>(s_fontName + 1), "Times");
-  std::string longName(300, 'x');
-  SetStartFont(longName.c_str());  // cut so that the NUL still fits the 256 bytes
-  EXPECT_EQ(s_fontName[0], 254);
-  EXPECT_EQ(s_fontName[255], 0);
+  EXPECT_TRUE(s_fontName[0] == 5 && std::string(reinterpret_cast<const char*>(s_fontName + 1)) == "Times");
+  SetStartFont(std::string(300, 'x').c_str());  // cut so that the NUL still fits the 256 bytes
+  EXPECT_TRUE(s_fontName[0] == 254 && s_fontName[255] == 0);
   SetStartFont("Monaco");
   EXPECT_EQ(s_fontName[0], 6);
 }

@@ -40,13 +40,7 @@ class FunctionCurves : public graphtest::GraphTest {
     s_g1 = savedG1;
     GraphTest::TearDown();
   }
-  template <class Call>
-  std::string console(Call call) {
-    testing::internal::CaptureStdout();
-    call();
-    return testing::internal::GetCapturedStdout();
-  }
-  std::string pass() { return console(GraphPlotFunction); }
+  std::string pass() { return vtest::stdoutOf(GraphPlotFunction); }
 };
 }  // namespace
 
@@ -93,7 +87,7 @@ TEST_F(FunctionCurves, RefusedStepsAndCurves) {
     EXPECT_EQ(s_fg.step, 0.1) << bad;
   }
   for (int i = 0; i < 9; ++i) AddGraphFunction(square);
-  EXPECT_EQ(console([] { AddGraphFunction(std::sqrt); }), "Error in AddGraphFunction:\nToo many functions\n");
+  EXPECT_EQ(vtest::stdoutOf([] { AddGraphFunction(std::sqrt); }), "Error in AddGraphFunction:\nToo many functions\n");
   EXPECT_EQ(s_fg.functionCount, 10) << "the first ten stay";
   SetGraphFunction(std::exp);
   EXPECT_TRUE(s_fg.functionCount == 1 && s_fg.function[0] == static_cast<GraphFunction>(std::exp));

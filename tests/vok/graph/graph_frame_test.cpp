@@ -35,6 +35,8 @@ class GraphFrame : public GraphTest {
   // Ink of one pixel column (or row) strictly inside the frame.
   int columnInk(int h) const { return inkIn(h, kT + 1, h + 1, kB); }
   int rowInk(int v) const { return inkIn(kL + 1, v, kR, v + 1); }
+  // A grey grid line inside the frame: the pattern, not a solid line.
+  static bool grey(int ink) { return ink > 299 * 3 / 10 && ink < 299 * 7 / 10; }
 };
 
 TEST_F(GraphFrame, AxesWithoutFrameGetArrowsAndEndNumbers) {
@@ -44,7 +46,7 @@ TEST_F(GraphFrame, AxesWithoutFrameGetArrowsAndEndNumbers) {
   drawPass();
   EXPECT_EQ(inkIn(kL, 250, kR + 1, 251), 301);  // the x axis
   EXPECT_EQ(inkIn(230, kT, 231, kB + 1), 301);  // the y axis
-  EXPECT_EQ(inkIn(kL, 251, kR + 1, 255), 4);  // only the y axis below the x axis
+  EXPECT_EQ(inkIn(kL, 251, kR + 1, 255), 4);    // only the y axis below the x axis
   ASSERT_EQ(allTexts(), (std::vector<std::string>{"-1.0", "1.0", "-1.0", "1.0", "x", "y"}));
   EXPECT_TRUE(at(find("-1.0", 0), kL - widthOf("-1.0") / 2, 250 + 25));
   EXPECT_TRUE(at(find("1.0", 0), kR - widthOf("1.0") / 2, 250 + 25));
@@ -71,11 +73,8 @@ TEST_F(GraphFrame, AxesWithoutFrameGetArrowsAndEndNumbers) {
       else
         ++elsewhere;
     }
-  EXPECT_GT(xHead, 15);
-  EXPECT_GT(yHead, 15);
-  EXPECT_EQ(elsewhere, 0);
-  EXPECT_TRUE(inked(world, 376, 249));
-  EXPECT_FALSE(inked(world, 376, 245));
+  EXPECT_TRUE(xHead > 15 && yHead > 15 && elsewhere == 0) << xHead << " " << yHead << " " << elsewhere;
+  EXPECT_TRUE(inked(world, 376, 249) && !inked(world, 376, 245));
 
   // With the frame on the axes stay, the arrows and end numbers go.
   EraseDrawing();
@@ -113,15 +112,12 @@ TEST_F(GraphFrame, GridLinesAreGreyInsideTheFrameWithTheirNumbers) {
   s_g.intervalY = 0.5;
   drawPass();
   for (int h : {155, 230, 305}) {  // x = 0.25, 0.5, 0.75
-    EXPECT_GT(columnInk(h), 299 * 3 / 10) << h;
-    EXPECT_LT(columnInk(h), 299 * 7 / 10) << h;  // the grey pattern, not a solid line
-    EXPECT_EQ(inkIn(h - 1, kT + 1, h, 250), 0) << h;
-    EXPECT_EQ(inkIn(h + 1, kT + 1, h + 2, 250), 0) << h;
+    EXPECT_TRUE(grey(columnInk(h))) << h;
+    EXPECT_EQ(inkIn(h - 1, kT + 1, h, 250) + inkIn(h + 1, kT + 1, h + 2, 250), 0) << h;
   }
   EXPECT_EQ(columnInk(kL + 1), 0);  // none at x0: only the frame there
   EXPECT_EQ(inkIn(kL, kT, kL + 1, kB + 1), 301);
-  EXPECT_GT(rowInk(250), 299 * 3 / 10);  // y = 0.5
-  EXPECT_LT(rowInk(250), 299 * 7 / 10);
+  EXPECT_TRUE(grey(rowInk(250)));  // y = 0.5
   ASSERT_EQ(allTexts(),
             (std::vector<std::string>{"0.0", "1.0", "0.0", "1.0", "x", "y", "0.25", "0.50", "0.75", "0.5"}));
   EXPECT_TRUE(at(find("0.50"), 230 - widthOf("0.50") / 2, kB + 25));  // under the line's lower end
@@ -139,8 +135,7 @@ TEST_F(GraphFrame, GridEndsBeforeTheFarEdge) {
   s_g.scaleMarkX = 1;
   s_g.intervalX = 1.0;
   drawPass();
-  EXPECT_EQ(texts().size(), 6u);
-  EXPECT_EQ(inkIn(kL + 1, kT + 1, kR, kB), 0);
+  EXPECT_TRUE(texts().size() == 6u && inkIn(kL + 1, kT + 1, kR, kB) == 0);
   s_g.intervalX = 0.1;
   drawPass();
   EXPECT_EQ(allTexts(), (std::vector<std::string>{"0.0", "1.0", "0.0", "1.0", "x", "y", "0.1", "0.2", "0.3", "0.4",
@@ -156,8 +151,7 @@ TEST_F(GraphFrame, GridIntervalsThatCannotEndAreSkipped) {
   for (double interval : {0.0, -0.0, -1.0, double(NAN), double(INFINITY), -double(INFINITY), 1e-9, 1e-300}) {
     s_g.intervalX = s_g.intervalY = interval;
     drawPass();
-    EXPECT_EQ(texts().size(), 6u) << interval;
-    EXPECT_EQ(inkIn(kL + 1, kT + 1, kR, kB), 0) << interval;
+    EXPECT_TRUE(texts().size() == 6u && inkIn(kL + 1, kT + 1, kR, kB) == 0) << interval;
   }
   s_g.showNumberX = 0;
   s_g.scaleMarkY = 0;
@@ -171,8 +165,8 @@ TEST_F(GraphFrame, GridIntervalsThatCannotEndAreSkipped) {
   SetGraphFrameRange(big, big + 8, 0, 1);
   EraseDrawing();
   drawPass();
-  EXPECT_EQ(texts().size(), 6u + 6u);  // big + 7 rounds onto the far edge and is left out
-  EXPECT_GT(columnInk(kL + 75), 299 * 3 / 10);  // big + 2 at 37.5 pixels a unit
+  EXPECT_EQ(texts().size(), 6u + 6u);     // big + 7 rounds onto the far edge and is left out
+  EXPECT_TRUE(grey(columnInk(kL + 75)));  // big + 2 at 37.5 pixels a unit
 }
 
 TEST_F(GraphFrame, TitleAboveAndBelowIsUprightAndCentred) {
@@ -192,8 +186,7 @@ TEST_F(GraphFrame, TitleAboveAndBelowIsUprightAndCentred) {
   SetGraphTitle("F_1");
   drawPass();
   EXPECT_TRUE(at(find("F"), 230 - widthOf("F_1") / 2 + 10, kB + 39 - 5));
-  EXPECT_EQ(find("F")->face, 0);
-  EXPECT_GT(find("1")->v, find("F")->v);
+  EXPECT_TRUE(find("F")->face == 0 && find("1")->v > find("F")->v);
 }
 
 // With log(x) and log(y) the frame, its numbers and the grid are in natural
@@ -203,10 +196,7 @@ TEST_F(GraphFrame, LogAxesGoThroughTheConversions) {
   s_sg.logX = s_sg.logY = 1;
   EXPECT_NEAR(GraphConvertX(std::exp(1.0)), 1, 1e-15);
   EXPECT_NEAR(GraphConvertY(100), std::log(100.0), 1e-15);
-  testing::internal::CaptureStdout();
-  EXPECT_EQ(GraphConvertX(-1), 0);
-  EXPECT_EQ(GraphConvertY(0), 0);
-  testing::internal::GetCapturedStdout();
+  vtest::stdoutOf([] { EXPECT_TRUE(GraphConvertX(-1) == 0 && GraphConvertY(0) == 0); });
 
   SetGraphFrameRange(1, std::exp(2.0), 1, std::exp(1.0));  // plotted 0 ... 2 and 0 ... 1
   s_g.scaleMarkX = 1;
@@ -218,9 +208,7 @@ TEST_F(GraphFrame, LogAxesGoThroughTheConversions) {
   for (int h = kL + 2; h < kR - 1; ++h)
     if (columnInk(h) > 100) lines.push_back(h);
   ASSERT_EQ(lines.size(), 3u);
-  EXPECT_NEAR(lines[0], 155, 1);
-  EXPECT_NEAR(lines[1], 230, 1);
-  EXPECT_NEAR(lines[2], 305, 1);
+  for (int k = 0; k < 3; ++k) EXPECT_NEAR(lines[size_t(k)], 155 + 75 * k, 1);
 }
 
 // A function bar graph's outline takes in the half bars on each side while
@@ -232,28 +220,22 @@ TEST_F(GraphFrame, BarGraphFrameHoldsTheHalfBars) {
   GraphPlottedFrameRange(&x0, &x1, &y0, &y1);
   EXPECT_DOUBLE_EQ(x0, -0.1);
   EXPECT_DOUBLE_EQ(x1, 1.1);
-  EXPECT_EQ(y0, 0);
-  EXPECT_EQ(y1, 1);
+  EXPECT_TRUE(y0 == 0 && y1 == 1);
   s_g.scaleMarkX = 1;
   s_g.intervalX = 0.5;
   SetPlot4W(0, 300, 300, 0, 0);  // fixed: 0 ... 1 at pixels 80 ... 380
   SetPlot4B(0, 80, 50, 0, 0);
   SetPlot4O(0, 0, 0, 0, 0);
   GraphFrameAndLabel();
-  EXPECT_EQ(inkIn(50, kT, 51, kB + 1), 301);  // the sides at x = -0.1 and 1.1
-  EXPECT_EQ(inkIn(410, kT, 411, kB + 1), 301);
+  EXPECT_EQ(inkIn(50, kT, 51, kB + 1) + inkIn(410, kT, 411, kB + 1), 2 * 301);  // the sides at x = -0.1 and 1.1
   EXPECT_EQ(inkIn(411, kT, 500, kB + 1), 0);
-  ASSERT_GE(texts().size(), 2u);
-  EXPECT_TRUE(at(&texts()[0], 50 - widthOf("0.0") / 2, kB + 25));
-  EXPECT_EQ(texts()[0].text, "0.0");
-  EXPECT_TRUE(at(&texts()[1], 410 - widthOf("1.0") / 2, kB + 25));
-  EXPECT_EQ(texts()[1].text, "1.0");
+  EXPECT_TRUE(at(find("0.0"), 50 - widthOf("0.0") / 2, kB + 25));
+  EXPECT_TRUE(at(find("1.0"), 410 - widthOf("1.0") / 2, kB + 25));
   EXPECT_TRUE(find("0.4") && find("0.9"));  // the grid counts from the widened x0
 
   s_g.graphDimension = 2;  // a contour graph has no bars
   GraphPlottedFrameRange(&x0, &x1, &y0, &y1);
-  EXPECT_EQ(x0, 0);
-  EXPECT_EQ(x1, 1);
+  EXPECT_TRUE(x0 == 0 && x1 == 1);
 }
 
 // An empty or unusable range is widened to one plotted unit above its
@@ -263,7 +245,6 @@ TEST_F(GraphFrame, EmptyRangesDrawAUnitFrame) {
   drawPass();
   EXPECT_EQ(allTexts(), (std::vector<std::string>{"2.0", "3.0", "-3.0", "-2.0", "x", "y"}));
   EXPECT_EQ(inkIn(kL, kT, kR + 1, kB + 1) - inkIn(kL + 1, kT + 1, kR, kB), 4 * 300);
-  EXPECT_EQ(inkIn(kL + 1, kT + 1, kR, kB), 0);
   SetGraphFrameRange(NAN, 1, 0, INFINITY);
   EraseDrawing();
   drawPass();
@@ -302,12 +283,10 @@ TEST_F(GraphFrame, LeavesThePenAndTheTextSize) {
   s_g.scaleMarkX = 1;
   s_g.intervalX = 0.5;
   drawPass();
-  EXPECT_EQ(world->pnSize.h, 3);
-  EXPECT_EQ(world->pnSize.v, 3);
   Pattern black;
   GetQDGlobalsBlack(&black);
+  EXPECT_TRUE(world->pnSize.h == 3 && world->pnSize.v == 3 && world->txSize == 10);
   EXPECT_EQ(std::memcmp(&world->pnPat, &black, sizeof black), 0);
-  EXPECT_EQ(world->txSize, 10);
 }
 
 class GraphFrameBuffered : public GraphTest {};
@@ -317,6 +296,5 @@ TEST_F(GraphFrameBuffered, TextSizeComesBackExactlyAtScale1point5) {
   s_TextSize(7);  // the window shows 10
   s_g.labelSize = 24;
   drawPass();
-  EXPECT_EQ(s_UnscaledPort()->txSize, 7);
-  EXPECT_EQ(GetPortTextSize(world), 7);
+  EXPECT_TRUE(s_UnscaledPort()->txSize == 7 && GetPortTextSize(world) == 7);
 }

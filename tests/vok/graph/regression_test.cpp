@@ -31,9 +31,7 @@ class Regression : public graphtest::GraphTest {
     s_sg.regressionLine = 1, s_sg.logY = logY, s_sg.regRange = regRange, s_sg.regMin = 1, s_sg.regMax = 4;
     s_sg.logX = s_sg.showData = s_g.colorFlag = 0;
     loopTransform();
-    testing::internal::CaptureStdout();
-    GraphPlotSpreadSheet();
-    return testing::internal::GetCapturedStdout();
+    return vtest::stdoutOf(GraphPlotSpreadSheet);
   }
 };
 }  // namespace

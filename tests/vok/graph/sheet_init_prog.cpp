@@ -16,6 +16,7 @@
 #include "platform/script/script.h"
 #include "platform/wm/dialog.h"
 #include "platform/wm/window.h"
+#include "tests/support/vok_prog.h"
 #include "vok/draw/start.h"
 #include "vok/graph/graph_settings.h"
 #include "vok/graph/sheet_data.h"
@@ -25,11 +26,7 @@
 #include "vok/params/param_table.h"
 
 namespace {
-std::string env(const char* name) {
-  const char* v = std::getenv(name);
-  return v ? v : "";
-}
-
+using vtest::env;
 std::string alertText(const VokScriptLine&) {
   DialogRef d = GetDialogFromWindow(FrontWindow());
   if (!d) return "no dialog in front";
@@ -48,11 +45,6 @@ std::string alertText(const VokScriptLine&) {
   return "";
 }
 const bool g_registered = VokRegisterScriptCommand("alerttext", alertText);
-
-const char* base(const char* path) {
-  const char* slash = std::strrchr(path, '/');
-  return slash ? slash + 1 : path;
-}
 
 // What each registered parameter is bound to.
 std::string params() {
@@ -74,8 +66,8 @@ std::string params() {
 void report(const std::string& when) {
   std::string names;
   for (int c = 0; c < s_sg.columnCount; ++c) names += std::string(c ? "|" : "") + s_sg.columnNames[c];
-  std::printf("%s: file=%s columns=%d rows=%ld names=%s", when.c_str(), base(s_sg.fileName), s_sg.columnCount,
-              s_sg.dataCount, names.c_str());
+  std::printf("%s: file=%s columns=%d rows=%ld names=%s", when.c_str(), vtest::baseName(s_sg.fileName).c_str(),
+              s_sg.columnCount, s_sg.dataCount, names.c_str());
   if (s_sg.seriesCount > 0)
     std::printf(" x1=%d y1=%d pen2=%g frame=%g..%g,%g..%g", s_sg.seriesX[0], s_sg.seriesY[0],
                 s_sg.seriesCount > 1 ? s_sg.penWidth[1] : -1.0, s_g.minFrameX, s_g.maxFrameX, s_g.minFrameY,
@@ -89,10 +81,10 @@ int main() {
   StartDrawingOnly();
   if (!env("SG_FILE").empty()) SetGraphFileName(env("SG_FILE").c_str());
   if (!env("SG_DELAY").empty()) {
-    SetParamsIntArray(&s_sg.seriesY, 0, 3, 0);      // series 1 on column 3 for y
+    SetParamsIntArray(&s_sg.seriesY, 0, 3, 0);  // series 1 on column 3 for y
     SetParamsDoubleArray(&s_sg.penWidth, 1, 4.5, 0);
-    SetParamsIntArray(&s_sg.seriesX, 9, 2, 0);      // no tenth series: skipped
-    SetParamsIntArray(&s_sg.seriesX, 0, 3, 1);      // another group: not applied
+    SetParamsIntArray(&s_sg.seriesX, 9, 2, 0);  // no tenth series: skipped
+    SetParamsIntArray(&s_sg.seriesX, 0, 3, 1);  // another group: not applied
   }
   if (!env("SG_BUTTON").empty()) {
     in_SetUpParametersDialogP(&s_g.dialog);

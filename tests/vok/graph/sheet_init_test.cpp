@@ -5,11 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "tests/support/headless.h"
+#include "tests/support/vok_expect.h"
 
 namespace {
-using vtest::has;
+using vtest::hasAll;
 using vtest::ProgRun;
 
 // Runs sheet_init_prog in a scratch folder holding the standard files, with
@@ -25,13 +27,13 @@ ProgRun runProg(const std::string& name, const std::string& env, const std::stri
       {"wide.tsv", "p\tq\tr\ts\n1\t2\t3\t4\n"},
       {"empty.tsv", ""},
       {"noheader.tsv", " \t\n1\t2\n"},
-      {"binary.dat", std::string("\x7f" "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x03\0", 18)},
+      {"binary.dat", std::string("\x7f"
+                                 "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x03\0",
+                                 18)},
       {"tabs.tsv", tabs + "a\n1\n"}};
-  ProgRun r;
-  r.dir = vtest::scratchDir("sheet-init-" + name);
-  for (const auto& f : files) vtest::writeFile(r.dir + "/" + f.first, f.second);
-  r.result = vtest::runHeadlessIn(r.dir, "sheet_init_prog", script, {env, args, setup});
-  return r;
+  std::string dir = vtest::scratchDir("sheet-init-" + name);
+  for (const auto& f : files) vtest::writeFile(dir + "/" + f.first, f.second);
+  return {dir, vtest::runHeadlessIn(dir, "sheet_init_prog", script, {env, args, setup})};
 }
 
 int occurrences(const std::string& out, const std::string& text) {
@@ -52,22 +54,21 @@ TEST(SGInit, DocumentThenOpenDialogThenCancel) {
   ProgRun r = runProg("sources", "SG_READS=3", "choose \"b.tsv\"\ncancel\nalerttext\n", "a.tsv");
   ASSERT_EQ(r.result.status, 0) << r.result.out << r.result.err;
   const std::string& out = r.result.out;
-  EXPECT_TRUE(has(out, "read 1: file=a.tsv columns=3 rows=2 names=t|A|B x1=1 y1=2 pen2=2 frame=0..2,1..5\n" +
-                           std::string(kParamsOfA)))
-      << out;
-  EXPECT_TRUE(has(out, "read 2: file=b.tsv columns=2 rows=3 names=x|y x1=1 y1=2 pen2=2 frame=1..3,-3..-1\n")) << out;
-  EXPECT_TRUE(has(out, "read 3: file=b.tsv columns=2 rows=3 names=x|y")) << out;
-  EXPECT_EQ(occurrences(out, "Series Number:"), 3) << out;  // the one registration, listed after each read
-  EXPECT_EQ(occurrences(out, "Data 3:"), 3) << out;
-  EXPECT_FALSE(has(out, "alert:")) << out;
+  EXPECT_TRUE(hasAll(out, {"read 1: file=a.tsv columns=3 rows=2 names=t|A|B x1=1 y1=2 pen2=2 frame=0..2,1..5\n" +
+                               std::string(kParamsOfA),
+                           "read 2: file=b.tsv columns=2 rows=3 names=x|y x1=1 y1=2 pen2=2 frame=1..3,-3..-1\n",
+                           "read 3: file=b.tsv columns=2 rows=3 names=x|y"}));
+  // The one registration, listed after each read; no alert.
+  EXPECT_EQ(
+      (std::vector<int>{occurrences(out, "Series Number:"), occurrences(out, "Data 3:"), occurrences(out, "alert:")}),
+      (std::vector<int>{3, 3, 0}));
 }
 
 // With useDialog cleared the named file is read directly, again at every read.
 TEST(SGInit, NamedFileWithoutDialog) {
   ProgRun r = runProg("named", "SG_FILE=b.tsv SG_READS=2", "");
   ASSERT_EQ(r.result.status, 0) << r.result.out << r.result.err;
-  EXPECT_TRUE(has(r.result.out, "read 1: file=b.tsv columns=2 rows=3")) << r.result.out;
-  EXPECT_TRUE(has(r.result.out, "read 2: file=b.tsv columns=2 rows=3")) << r.result.out;
+  EXPECT_TRUE(hasAll(r.result.out, {"read 1: file=b.tsv columns=2 rows=3", "read 2: file=b.tsv columns=2 rows=3"}));
 }
 
 // Nothing read, nothing registered: a first dialog cancelled (silently), a
@@ -94,25 +95,21 @@ TEST(SGInit, UnreadableFilesAreNamedInAnAlert) {
                       "missing.tsv empty.tsv tabs.tsv binary.dat a.tsv noheader.tsv wide.tsv folder " + deep +
                           "/gone.tsv " + deep + "/deep.tsv",
                       "mkdir -p folder " + deep + " && : > " + deep + "/deep.tsv");
-  EXPECT_TRUE(has(r.result.out, "alert: Error in SGInit: cannot open \"gone.tsv\": No such file")) << r.result.out;
-  EXPECT_TRUE(has(r.result.out, "alert: Error in SGInit: \"deep.tsv\" is empty\n")) << r.result.out;
   ASSERT_EQ(r.result.status, 1) << r.result.out << r.result.err;
-  const std::string& out = r.result.out;
-  EXPECT_TRUE(has(out, "alert: Error in SGInit: cannot open \"" + r.dir + "/missing.tsv\": No such file")) << out;
-  EXPECT_TRUE(has(out, "alert: Error in SGInit: \"" + r.dir + "/binary.dat\" is not a text file")) << out;
-  // The dialog's parameters stand for the first file's three columns: a wider file is refused.
-  EXPECT_TRUE(has(out, "alert: Error in SGInit: \"" + r.dir + "/wide.tsv\" has 4 columns, more than the 3 of the "
-                       "first data file"))
-      << out;
-  EXPECT_TRUE(has(out, "alert: Error in SGInit: cannot read \"" + r.dir + "/folder\": Is a directory")) << out;
-  // Before the first file the width is bounded too: every column would get a dialog parameter.
-  EXPECT_TRUE(has(out, "alert: Error in SGInit: \"" + r.dir + "/tabs.tsv\" has 5001 columns; at most 4096 can be read"))
-      << out;
-  EXPECT_TRUE(has(out, "read 4: file=data columns=0 rows=0 names=\n  params: none\n")) << out;
-  EXPECT_TRUE(has(out, "read 5: file=a.tsv columns=3 rows=2 names=t|A|B")) << out;
-  EXPECT_TRUE(has(out, "read 7: file=a.tsv columns=3 rows=2 names=t|A|B x1=1 y1=2 pen2=2 frame=0..2,1..5\n" +
-                           std::string(kParamsOfA)))
-      << out;
+  const std::string e = "alert: Error in SGInit: ";
+  EXPECT_TRUE(hasAll(
+      r.result.out,
+      {e + "cannot open \"gone.tsv\": No such file", e + "\"deep.tsv\" is empty\n",
+       e + "cannot open \"" + r.dir + "/missing.tsv\": No such file",
+       e + "\"" + r.dir + "/binary.dat\" is not a text file",
+       // The dialog's parameters stand for the first file's three columns: a wider file is refused.
+       e + "\"" + r.dir + "/wide.tsv\" has 4 columns, more than the 3 of the first data file",
+       e + "cannot read \"" + r.dir + "/folder\": Is a directory",
+       // Before the first file the width is bounded too: every column would get a dialog parameter.
+       e + "\"" + r.dir + "/tabs.tsv\" has 5001 columns; at most 4096 can be read",
+       "read 4: file=data columns=0 rows=0 names=\n  params: none\n", "read 5: file=a.tsv columns=3 rows=2 names=t|A|B",
+       "read 7: file=a.tsv columns=3 rows=2 names=t|A|B x1=1 y1=2 pen2=2 frame=0..2,1..5\n" +
+           std::string(kParamsOfA)}));
 }
 
 // Settings recorded before the file existed land after each read, after the
@@ -121,9 +118,9 @@ TEST(SGInit, UnreadableFilesAreNamedInAnAlert) {
 TEST(SGInit, DelayedSeriesSettingsLandAfterEveryRead) {
   ProgRun r = runProg("delayed", "SG_DELAY=1 SG_READS=2", "choose \"a.tsv\"\n", "a.tsv");
   ASSERT_EQ(r.result.status, 0) << r.result.out << r.result.err;
-  EXPECT_TRUE(has(r.result.out, "read 1: file=a.tsv columns=3 rows=2 names=t|A|B x1=1 y1=3 pen2=4.5 frame=0..2,1..5\n"))
-      << r.result.out;
-  EXPECT_TRUE(has(r.result.out, "read 2: file=a.tsv columns=3 rows=2 names=t|A|B x1=1 y1=3 pen2=4.5")) << r.result.out;
+  EXPECT_TRUE(
+      hasAll(r.result.out, {"read 1: file=a.tsv columns=3 rows=2 names=t|A|B x1=1 y1=3 pen2=4.5 frame=0..2,1..5\n",
+                            "read 2: file=a.tsv columns=3 rows=2 names=t|A|B x1=1 y1=3 pen2=4.5"}));
 }
 
 // "Load New Data" inside the Parameters dialog: a name edited past 127
@@ -132,24 +129,18 @@ TEST(SGInit, DelayedSeriesSettingsLandAfterEveryRead) {
 // and registers nothing new.
 TEST(SGInit, LoadNewDataFromTheDialog) {
   std::string longName(200, 'n');
+  std::string load = "press \"Load New Data\"\n", report = "press \"Report\"\n";
   ProgRun r = runProg("button", "SG_BUTTON=1",
-                      "field \"Data 2\" \"" + longName + "\"\n"
-                      "press \"Load New Data\"\n"
-                      "cancel\n"
-                      "press \"Report\"\n"
-                      "press \"Load New Data\"\n"
-                      "choose \"b.tsv\"\n"
-                      "press \"Report\"\n"
-                      "press #1\n",
+                      "field \"Data 2\" \"" + longName + "\"\n" + load + "cancel\n" + report + load +
+                          "choose \"b.tsv\"\n" + report + "press #1\n",
                       "a.tsv");
   ASSERT_EQ(r.result.status, 0) << r.result.out << r.result.err;
   const std::string& out = r.result.out;
-  EXPECT_TRUE(has(out, "read 1: file=a.tsv columns=3 rows=2 names=t|A|B")) << out;
-  EXPECT_TRUE(has(out, "button: file=a.tsv columns=3 rows=2 names=t|" + std::string(127, 'n') + "|B ")) << out;
-  EXPECT_FALSE(has(out, longName.substr(0, 128))) << out;
-  EXPECT_TRUE(has(out, "button: file=b.tsv columns=2 rows=3 names=x|y ")) << out;
-  EXPECT_TRUE(has(out, "dialog: file=b.tsv columns=2 rows=3 names=x|y ")) << out;
-  EXPECT_TRUE(has(out, "  params: Load New Data:doType@button, Report:doType@button, Series Number:staticIntType@"
-                       "columnCount, Data 1:stringType@name1, Data 2:stringType@name2, Data 3:stringType@name3\n"))
-      << out;
+  EXPECT_TRUE(
+      hasAll(out, {"read 1: file=a.tsv columns=3 rows=2 names=t|A|B",
+                   "button: file=a.tsv columns=3 rows=2 names=t|" + std::string(127, 'n') + "|B ",
+                   "button: file=b.tsv columns=2 rows=3 names=x|y ", "dialog: file=b.tsv columns=2 rows=3 names=x|y ",
+                   "  params: Load New Data:doType@button, Report:doType@button, Series Number:staticIntType@"
+                   "columnCount, Data 1:stringType@name1, Data 2:stringType@name2, Data 3:stringType@name3\n"}));
+  EXPECT_TRUE(vtest::hasNone(out, {longName.substr(0, 128)}));
 }

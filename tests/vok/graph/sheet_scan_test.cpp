@@ -1,10 +1,13 @@
 // The string scanners: word and field rules, number results (1 / 0 / -1),
 // words longer than any fixed buffer, and the length-prefixed conversions.
+#include "vok/graph/sheet_scan.h"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
-
-#include "vok/graph/sheet_scan.h"
+#include <vector>
 
 namespace {
 // Scans every word of text with SScanStringTabSepareted; returns them joined by '|'.
@@ -34,32 +37,35 @@ TEST(SheetScan, WordsAndTabFields) {
   std::string text = "a\tb";
   char* pos = &text[0];
   char out[8] = "keep";
-  ASSERT_EQ(SScanStringTabSepareted(&pos, out, 1), 1);
-  ASSERT_EQ(SScanStringTabSepareted(&pos, out, 1), 1);
-  EXPECT_STREQ(out, "b");
+  ASSERT_EQ(SScanStringTabSepareted(&pos, out, 1) + SScanStringTabSepareted(&pos, out, 1), 2);
   EXPECT_EQ(SScanStringTabSepareted(&pos, out, 1), 0);  // never steps over the end
-  EXPECT_STREQ(out, "b");
-  EXPECT_EQ(*pos, '\0');
+  EXPECT_TRUE(std::string(out) == "b" && *pos == '\0');
 }
 
+// Result, value (written only on success: -1 stays) and what is left after the scan.
 TEST(SheetScan, DoubleResults) {
-  double v = -1;
-  EXPECT_EQ(scanDouble("3.5kg\t", &v), 1);
-  EXPECT_EQ(v, 3.5);
-  v = -1;
-  EXPECT_EQ(scanDouble("kg\t", &v), 0);
-  EXPECT_EQ(scanDouble("\t4", &v), -1);  // empty field
-  EXPECT_EQ(scanDouble(" 4", &v), -1);   // a field starting with a blank
-  EXPECT_EQ(v, -1);                      // written only on success
-  EXPECT_EQ(scanDouble("", &v), 0);      // no word at all
-  std::string rest;
-  EXPECT_EQ(scanDouble("1.5 extra words\t2", &v, 1, &rest), 1);
-  EXPECT_EQ(rest, "2");
+  const struct {
+    const char* text;
+    int result;
+    double value;
+    const char* rest;
+  } cases[] = {{"3.5kg\t", 1, 3.5, ""},
+               {"kg\t", 0, -1, ""},
+               {"\t4", -1, -1, "4"},  // an empty field
+               {" 4", -1, -1, "4"},   // a field starting with a blank
+               {"", 0, -1, ""},       // no word at all
+               {"1.5 extra words\t2", 1, 1.5, "2"}};
+  for (const auto& c : cases) {
+    double v = -1;
+    std::string rest;
+    EXPECT_EQ(scanDouble(c.text, &v, 1, &rest), c.result) << c.text;
+    EXPECT_TRUE(v == c.value && (c.result != 1 || rest == c.rest)) << c.text << ": " << v << " [" << rest << "]";
+  }
+  double v = 0;
   char text[] = "  -2e3   x";
   char* pos = text;
   EXPECT_EQ(SScanDouble(&pos, &v), 1);
-  EXPECT_EQ(v, -2000);
-  EXPECT_STREQ(pos, "x");
+  EXPECT_TRUE(v == -2000 && std::string(pos) == "x");
 }
 
 // Words far longer than the 256-byte local buffer are read whole.
@@ -68,56 +74,44 @@ TEST(SheetScan, LongWordsAreReadWhole) {
   std::string longOne = "1." + std::string(5000, '0') + "\t9";
   std::string rest;
   EXPECT_EQ(scanDouble(longOne, &v, 1, &rest), 1);
-  EXPECT_EQ(v, 1.0);
-  EXPECT_EQ(rest, "9");
+  EXPECT_TRUE(v == 1.0 && rest == "9");
   std::string tiny = "0." + std::string(400, '0') + "1";  // below the smallest double
-  EXPECT_EQ(scanDouble(tiny, &v), 1);
-  EXPECT_EQ(v, 0.0);
+  EXPECT_TRUE(scanDouble(tiny, &v) == 1 && v == 0.0);
   std::string text = std::string(1000, 'x') + " next";
   char* pos = &text[0];
   char out[16];
   EXPECT_EQ(s_SScanStringBounded(&pos, out, sizeof out, 0), 1);
-  EXPECT_EQ(std::string(out), std::string(15, 'x'));
-  EXPECT_STREQ(pos, "next");
+  EXPECT_TRUE(std::string(out) == std::string(15, 'x') && std::string(pos) == "next");
 }
 
+// Numbers that do not fit are no numbers; the value is written only on success.
 TEST(SheetScan, IntResultsIncludingOverflow) {
-  auto scanInt = [](std::string text, int* v) {
+  const struct {
+    const char* text;
+    int result, value;
+  } cases[] = {{" 42 ", 1, 42},      {"-2147483648", 1, INT32_MIN},
+               {"2147483648", 0, 7}, {"99999999999999999999999", 0, 7},
+               {"abc", 0, 7},        {"-", 0, 7},
+               {"   ", 0, 7},        {"12kg", 1, 12}};
+  for (const auto& c : cases) {
+    std::string text = c.text;
     char* pos = &text[0];
-    return SScanInt(&pos, v);
-  };
-  int v = 7;
-  EXPECT_EQ(scanInt(" 42 ", &v), 1);
-  EXPECT_EQ(v, 42);
-  EXPECT_EQ(scanInt("-2147483648", &v), 1);
-  EXPECT_EQ(v, -2147483648);
-  v = 7;
-  EXPECT_EQ(scanInt("2147483648", &v), 0);  // does not fit: not a number
-  EXPECT_EQ(scanInt("99999999999999999999999", &v), 0);
-  EXPECT_EQ(scanInt("abc", &v), 0);
-  EXPECT_EQ(scanInt("-", &v), 0);
-  EXPECT_EQ(scanInt("   ", &v), 0);
-  EXPECT_EQ(v, 7);
-  EXPECT_EQ(scanInt("12kg", &v), 1);
-  EXPECT_EQ(v, 12);
+    int v = 7;
+    EXPECT_EQ(SScanInt(&pos, &v), c.result) << c.text;
+    EXPECT_EQ(v, c.value) << c.text;
+  }
 }
 
 TEST(SheetScan, PascalConversionsAndPrefix) {
   unsigned char p[256];
-  C2PString("abc", p);
-  EXPECT_EQ(p[0], 3);
   char c[256];
-  P2CString(p, c);
-  EXPECT_STREQ(c, "abc");
-  std::string longText(300, 'y');
-  C2PString(longText.c_str(), p);  // cut, never past the 256 bytes
-  EXPECT_EQ(p[0], 255);
-  P2CString(p, c);
-  EXPECT_EQ(std::string(c), std::string(255, 'y'));
-
-  EXPECT_EQ(HeadStrCL("ab", "ABC"), 1);
-  EXPECT_EQ(HeadStrCL("abc", "ab"), 0);
-  EXPECT_EQ(HeadStrCL("", "x"), 1);
-  EXPECT_EQ(HeadStrCL("x", ""), 0);
-  EXPECT_EQ(HeadStrCL("Data", "dat"), 0);
+  for (const std::string& text : {std::string("abc"), std::string(300, 'y')}) {
+    C2PString(text.c_str(), p);  // cut, never past the 256 bytes
+    P2CString(p, c);
+    EXPECT_EQ(std::string(c), text.substr(0, 255));
+    EXPECT_EQ(p[0], std::min(text.size(), size_t(255)));
+  }
+  EXPECT_EQ((std::vector<int>{HeadStrCL("ab", "ABC"), HeadStrCL("abc", "ab"), HeadStrCL("", "x"), HeadStrCL("x", ""),
+                              HeadStrCL("Data", "dat")}),
+            (std::vector<int>{1, 0, 1, 0, 0}));
 }

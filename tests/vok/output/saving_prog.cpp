@@ -11,16 +11,13 @@
 #include <cstdlib>
 #include <string>
 
-#include "vok/params/pd_procs.h"
 #include "tests/support/test_drawing.h"
+#include "tests/support/vok_prog.h"
+#include "vok/params/pd_procs.h"
 #include "vok/vok.h"
 
 namespace {
-std::string env(const char* name, const char* fallback = "") {
-  const char* v = std::getenv(name);
-  return v ? v : fallback;
-}
-
+using vtest::env;
 // The test shapes with a light (yellow: white in one bit) rectangle, and
 // marks beyond 576 x 720 that a one-bit image cuts off.
 void drawShapes() {

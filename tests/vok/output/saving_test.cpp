@@ -12,7 +12,8 @@
 namespace {
 vtest::RunResult runProg(const std::string& dir, const std::string& which, const std::string& script,
                          const std::string& prefix = "") {
-  return vtest::runHeadlessIn(dir, "saving_prog", script, {"SAVE_CASE=" + which, "", prefix.empty() ? "" : prefix + " true"});
+  return vtest::runHeadlessIn(dir, "saving_prog", script,
+                              {"SAVE_CASE=" + which, "", prefix.empty() ? "" : prefix + " true"});
 }
 
 long fileSize(const std::string& path) {
@@ -45,8 +46,7 @@ long pictureMismatches(const std::string& file, const vtest::Image& window, std:
   vtest::RunResult r = vtest::run(decoder + " " + file + " > " + file + ".ppm 2> " + file + ".log");
   *log = r.status ? vtest::readFile(file + ".log").substr(0, 2000) : "";
   vtest::Image got;
-  if (r.status != 0 || !vtest::readPPM(file + ".ppm", &got) || got.width != window.width ||
-      got.height != window.height)
+  if (r.status != 0 || !vtest::readPPM(file + ".ppm", &got) || got.width != window.width || got.height != window.height)
     return -1;
   long bad = 0;
   for (size_t i = 0; i < got.rgb.size(); ++i) bad += got.rgb[i] != window.rgb[i];
@@ -84,8 +84,7 @@ TEST(Saving, ColourBitmapsArePicturesOfTheWindowPixels) {
   vtest::Image window;
   ASSERT_TRUE(vtest::readPPM(dir + "/expect.ppm", &window));
   std::string file = vtest::readFile(dir + "/window.pict");
-  ASSERT_GT(file.size(), 512u);
-  EXPECT_EQ(file.substr(0, 512), std::string(512, '\0'));
+  EXPECT_TRUE(file.size() > 512u && file.substr(0, 512) == std::string(512, '\0'));
   std::string log;
   EXPECT_EQ(pictureMismatches(dir + "/window.pict", window, &log), 0) << log;
 }
@@ -103,14 +102,12 @@ TEST(Saving, RecordedDrawingsSaveAsPicturesAndACancelledSaveStillEndsTheRecordin
   long bad = pictureMismatches(dir + "/drawing.pict", window, &log);
   ASSERT_GE(bad, 0) << log;
   EXPECT_LE(bad, long(window.rgb.size()) / 100);
-  long handleSize = 0;
   size_t at = r.out.find("pict ");
   ASSERT_NE(at, std::string::npos) << r.out;
-  handleSize = std::stol(r.out.substr(at + 5));
+  long handleSize = std::stol(r.out.substr(at + 5));
   ASSERT_GT(handleSize, 10);
-  std::string file = vtest::readFile(dir + "/drawing.pict");
-  EXPECT_EQ(long(file.size()), 512 + handleSize) << "512 zero bytes, then the picture's bytes";
-  EXPECT_EQ(file.substr(0, 512), std::string(512, '\0'));
+  std::string file = vtest::readFile(dir + "/drawing.pict");  // 512 zero bytes, then the picture's bytes
+  EXPECT_TRUE(long(file.size()) == 512 + handleSize && file.substr(0, 512) == std::string(512, '\0'));
   EXPECT_GT(fileSize(dir + "/empty.pict"), 512);
   EXPECT_EQ(vtest::regularFiles(dir), 6) << "script, expect.ppm, drawing.pict (with its .ppm and .log), empty.pict";
 }

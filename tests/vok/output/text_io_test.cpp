@@ -9,14 +9,12 @@
 #include <string>
 
 #include "tests/support/cups.h"
-#include "tests/support/paths.h"
+#include "tests/support/headless.h"
 
 namespace {
 vtest::RunResult runCase(const std::string& dir, const std::string& vars, const std::string& script,
                          const std::string& limit = "") {
-  vtest::writeFile(dir + "/s.txt", script);
-  return vtest::run("cd " + dir + " && " + limit + " env HOME=" + dir + " PAPERSIZE=a4 VOK_DISPLAY=headless " +
-                    "VOK_SCRIPT=s.txt " + vars + " " + vtest::progPath("text_io_prog"));
+  return vtest::runHeadlessIn(dir, "text_io_prog", script, {"PAPERSIZE=a4 " + vars, "", limit});
 }
 }  // namespace
 
@@ -32,7 +30,7 @@ TEST(TextFiles, SavedTextIsTheConsolesBytesReadsBackAndFailuresKeepTheOldFile) {
   vtest::writeFile(dir + "/out.txt", "old");
   vtest::writeFile(dir + "/in.txt", std::string("12\0\1", 4));
   r = runCase(dir, "TEXT_CASE=save", "saveas \"out.txt\"\ntype \"12\"\ncancel\nchoose \"in.txt\"\ncancel\n",
-              "trap '' XFSZ; ulimit -f 4 &&");  // 2048 bytes: the save fails
+              "trap '' XFSZ; ulimit -f 4");  // 2048 bytes: the save fails
   EXPECT_NE(r.err.find("Error in EndTextSaving: "), std::string::npos) << r.err;
   EXPECT_EQ(vtest::readFile(dir + "/out.txt"), "old");
   EXPECT_EQ(vtest::regularFiles(dir), 3) << "no temporary file is left behind";

@@ -1,6 +1,7 @@
 // Settings that size work are held to their range from a parameter file and
 // a typed field alike, with a message; CRLF files read as LF ones.
 #include "tests/support/paths.h"
+#include "tests/support/vok_expect.h"
 #include "tests/vok/params/pd_fixture.h"
 
 TEST_F(PDTest, SettingsAreHeldToTheirRangeAndCRLFIsStripped) {
@@ -15,9 +16,8 @@ TEST_F(PDTest, SettingsAreHeldToTheirRangeAndCRLFIsStripped) {
   s_PD.head = list;
   std::string path = vtest::scratchDir("pd-bounds") + "/params.txt";
   vtest::writeFile(path, "\"Digit\"\tintType\t2147483647\r\n\"Pen\"\tdoubleType\tnan\r\n\"Title\"\tstringType\tT\r\n");
-  testing::internal::CaptureStdout();
-  LoadFileNamePDParameters(path.c_str());
-  EXPECT_NE(testing::internal::GetCapturedStdout().find("\"Digit\" must be from 0 to 17"), std::string::npos);
+  EXPECT_TRUE(vtest::hasAll(vtest::stdoutOf([&] { LoadFileNamePDParameters(path.c_str()); }),
+                            {"\"Digit\" must be from 0 to 17"}));
   EXPECT_TRUE(digits == 17 && pen == 0 && std::string(title) == "T") << digits << " " << pen << " " << title;
   pdSetItemText(list->dialog, 5, reinterpret_cast<const unsigned char*>("\x03-99"));
   GetPDValues(list);

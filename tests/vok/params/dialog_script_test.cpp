@@ -6,68 +6,49 @@
 #include <filesystem>
 
 #include "tests/support/headless.h"
+#include "tests/support/vok_expect.h"
 
 namespace {
 vtest::RunResult runDialog(const std::string& dir, const std::string& script, const std::string& args) {
   return vtest::runHeadlessIn(dir, "params_dialog_prog", script, {"", args});
 }
-using vtest::has;
+using vtest::hasAll;
 }  // namespace
 
 TEST(ParamsDialog, EndingOnTheSecondPageReadsBackBothPages) {
   std::string dir = vtest::scratchDir("params-pages");
-  auto r = runDialog(dir,
-                     "field \"P0\" 100\n"
-                     "field \"P28\" 3.5\n"  // on page 2: the script turns the page with >>
-                     "press #1\n",
-                     "pages");
+  // P28 is on page 2: the script turns the page with >>.
+  auto r = runDialog(dir, "field \"P0\" 100\nfield \"P28\" 3.5\npress #1\n", "pages");
   ASSERT_EQ(r.status, 0) << r.out << r.err;
-  EXPECT_TRUE(has(r.out, "P0=100\n")) << r.out;
-  EXPECT_TRUE(has(r.out, "P28=3\n")) << r.out;
-  EXPECT_TRUE(has(r.out, "P27=27\n")) << r.out;
+  EXPECT_TRUE(hasAll(r.out, {"P0=100\n", "P28=3\n", "P27=27\n"}));
 
   // Tab and Shift-Tab move the focus with the field's text selected; Return
   // ends the dialog from the page in front.
   r = runDialog(dir,
-                "press \">>\"\n"
-                "field \"P27\" 7\n"
-                "press \"<<\"\n"
-                "key tab\n"
-                "key \"42\"\n"
-                "key tab shift\n"
-                "key \"11\"\n"
-                "press \">>\"\n"
-                "key return\n",
+                "press \">>\"\nfield \"P27\" 7\npress \"<<\"\nkey tab\nkey \"42\"\nkey tab shift\nkey \"11\"\n"
+                "press \">>\"\nkey return\n",
                 "pages");
   ASSERT_EQ(r.status, 0) << r.out << r.err;
-  EXPECT_TRUE(has(r.out, "P0=11\nP1=42\n")) << r.out;
-  EXPECT_TRUE(has(r.out, "P27=7\n")) << r.out;
+  EXPECT_TRUE(hasAll(r.out, {"P0=11\nP1=42\n", "P27=7\n"}));
 
   // A text on no item stops the run and names the script line.
   r = runDialog(dir, "field \"P1\" 3\nfield \"Nothing Here\" 1\n", "pages");
   EXPECT_EQ(r.status, 2);
-  EXPECT_TRUE(has(r.err, "line 2")) << r.err;
-  EXPECT_TRUE(has(r.err, "\"Nothing Here\"")) << r.err;
+  EXPECT_TRUE(hasAll(r.err, {"line 2", "\"Nothing Here\""}));
 }
 
 TEST(ParamsDialog, CommandSeesEditedValuesAndItsChangeIsShown) {
   std::string dir = vtest::scratchDir("params-do");
-  auto r = runDialog(dir,
-                     "field \"Counter\" 5\n"
-                     "check \"Flag\" on\n"
-                     "press \"Bump\"\n"
-                     "press #1\n",
-                     "do");
+  auto r = runDialog(dir, "field \"Counter\" 5\ncheck \"Flag\" on\npress \"Bump\"\npress #1\n", "do");
   ASSERT_EQ(r.status, 0) << r.out << r.err;
-  EXPECT_TRUE(has(r.out, "in command: counter=5 flag=1\n")) << r.out;
-  EXPECT_TRUE(has(r.out, "counter=15 field=15 flag=1 tiny_unchanged=1\n")) << r.out;
+  EXPECT_TRUE(hasAll(r.out, {"in command: counter=5 flag=1\n", "counter=15 field=15 flag=1 tiny_unchanged=1\n"}));
 }
 
 TEST(ParamsDialog, QuitEndsWithoutReadingBack) {
   std::string dir = vtest::scratchDir("params-quit");
   auto r = runDialog(dir, "field \"X\" 9\npress #3\n", "quit");
   EXPECT_EQ(r.status, 0) << r.out << r.err;
-  EXPECT_FALSE(has(r.out, "returned")) << r.out;
+  EXPECT_TRUE(vtest::hasNone(r.out, {"returned"}));
 }
 
 // Edits on both pages, saved through the save dialog; a restarted program
@@ -79,50 +60,29 @@ TEST(ParamsDialog, QuitEndsWithoutReadingBack) {
 TEST(ParamsDialog, SavedEditsComeBackAfterARestart) {
   std::string dir = vtest::scratchDir("params-all");
   auto first = runDialog(dir,
-                         "pagetext\n"
-                         "field \"Param File Name\" \"mine.txt\"\n"
-                         "field \"Long\" -99\n"
-                         "field \"Short\" 1234\n"
-                         "field \"Int 0\" 3.5\n"
-                         "field \"Int 1\" 12abc\n"
-                         "field \"Int 2\" abc\n"
-                         "field \"Int 3\" 333\n"
-                         "field \"Double 2\" 2.718281\n"
-                         "field \"Exp 1\" 6.25e-7\n"
-                         "field \"String 0\" \"  spaced out\"\n"
-                         "press \">>\"\n"
-                         "field \"String 2\" \"now filled\"\n"
-                         "check \"Flag 0\" on\n"
-                         "check \"Flag 3\" off\n"
-                         "pagetext\n"
-                         "press \"<<\"\n"
-                         "press \"Save Params\"\n"
-                         "saveas \"" + dir + "/saved.txt\"\n"
-                         "pagetext\n"
-                         "press #1\n",
+                         "pagetext\nfield \"Param File Name\" \"mine.txt\"\nfield \"Long\" -99\nfield \"Short\" 1234\n"
+                         "field \"Int 0\" 3.5\nfield \"Int 1\" 12abc\nfield \"Int 2\" abc\nfield \"Int 3\" 333\n"
+                         "field \"Double 2\" 2.718281\nfield \"Exp 1\" 6.25e-7\nfield \"String 0\" \"  spaced out\"\n"
+                         "press \">>\"\nfield \"String 2\" \"now filled\"\ncheck \"Flag 0\" on\ncheck \"Flag 3\" off\n"
+                         "pagetext\npress \"<<\"\npress \"Save Params\"\nsaveas \"" +
+                             dir + "/saved.txt\"\npagetext\npress #1\n",
                          "all");
   ASSERT_EQ(first.status, 0) << first.out << first.err;
   // The pages as shown: first page at the start, second after its edits,
   // first again after "Save Params" wrote the converted values back.
-  EXPECT_TRUE(has(first.out, "| Save Params = Do\n| Param File Name = VOKPDParams\n| Load Params = Do\n"
-                             "| Static Int = 42\n| Static Text = fixed text\n| Long = 1234567890123\n"))
-      << first.out;
-  EXPECT_TRUE(has(first.out, "| Double 5 = 0.000000\n| Exp 0 = 1.234550e+04\n")) << first.out;
-  EXPECT_TRUE(has(first.out, "| String 0 = alpha\n| buttons:  >>\n")) << first.out;
-  EXPECT_TRUE(has(first.out, "| String 1 = beta gamma\n| String 2 = now filled\n| String 3 = 50%\n"
-                             "| Flag 0 = [x]\n| Flag 1 = [x]\n| Flag 2 = [ ]\n| Flag 3 = [ ]\n| buttons: << \n"))
-      << first.out;
-  EXPECT_TRUE(has(first.out, "| Int 0 = 3\n| Int 1 = 12\n| Int 2 = 3\n| Int 3 = 333\n")) << first.out;
-  EXPECT_TRUE(has(first.out, "long=-99 short=1234 static=42,fixed text\nint=3\nint=12\nint=3\nint=333\n"))
-      << first.out;
-  EXPECT_TRUE(has(first.out, "double=9.9999999999999995e-08\n")) << first.out;
-  EXPECT_TRUE(has(first.out, "string=[  spaced out]\n")) << first.out;
-  EXPECT_TRUE(has(first.out, "file=mine.txt\n")) << first.out;
+  EXPECT_TRUE(
+      hasAll(first.out, {"| Save Params = Do\n| Param File Name = VOKPDParams\n| Load Params = Do\n"
+                         "| Static Int = 42\n| Static Text = fixed text\n| Long = 1234567890123\n",
+                         "| Double 5 = 0.000000\n| Exp 0 = 1.234550e+04\n", "| String 0 = alpha\n| buttons:  >>\n",
+                         "| String 1 = beta gamma\n| String 2 = now filled\n| String 3 = 50%\n| Flag 0 = [x]\n"
+                         "| Flag 1 = [x]\n| Flag 2 = [ ]\n| Flag 3 = [ ]\n| buttons: << \n",
+                         "| Int 0 = 3\n| Int 1 = 12\n| Int 2 = 3\n| Int 3 = 333\n",
+                         "long=-99 short=1234 static=42,fixed text\nint=3\nint=12\nint=3\nint=333\n",
+                         "double=9.9999999999999995e-08\n", "string=[  spaced out]\n", "file=mine.txt\n"}));
   std::string saved = vtest::readFile(dir + "/saved.txt");
   EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), 33);
-  EXPECT_TRUE(has(saved, "\"Int 1\"\tintType\t12\n\"Int 2\"\tintType\t3\n")) << saved;
-  EXPECT_TRUE(has(saved, "\"Double 5\"\tdoubleType\t0.000000\n")) << saved;
-  EXPECT_TRUE(has(saved, "\"Exp 1\"\texpType\t6.250000e-07\n")) << saved;
+  EXPECT_TRUE(hasAll(saved, {"\"Int 1\"\tintType\t12\n\"Int 2\"\tintType\t3\n", "\"Double 5\"\tdoubleType\t0.000000\n",
+                             "\"Exp 1\"\texpType\t6.250000e-07\n"}));
 
   // What a restarted program should print: the same, the tiny double as read.
   std::string expected;
@@ -157,11 +117,9 @@ TEST(ParamsFatal, MisusesEndTheProgramWithTheirMessage) {
   };
   std::string dir = vtest::scratchDir("params-fatal");
   for (const Case& c : cases) {
-    vtest::writeFile(dir + "/answer.txt", std::string(c.answer) + "\n");
-    auto r = vtest::run("VOK_DISPLAY=headless VOK_SCRIPT=" + dir + "/answer.txt " +
-                        vtest::progPath("params_fatal_prog") + " " + c.mode);
+    auto r = vtest::runHeadlessIn(dir, "params_fatal_prog", std::string(c.answer) + "\n", {"", c.mode});
     EXPECT_EQ(r.status, c.status) << c.mode;
-    EXPECT_TRUE(has(r.out + r.err, c.message)) << c.mode << ": " << r.out << r.err;
-    EXPECT_FALSE(has(r.out, "survived")) << c.mode;
+    EXPECT_TRUE(hasAll(r.out + r.err, {c.message})) << c.mode;
+    EXPECT_TRUE(vtest::hasNone(r.out, {"survived"})) << c.mode;
   }
 }

@@ -22,8 +22,7 @@ TEST_F(PDTest, FourteenthSlotStartsTheSecondColumn) {
   for (int i = 0; i < 14; ++i) in_AddParameterP(&v[i], intType, "Label", list);
   PDPage* page = list;
   GWorldPtr world = nullptr;
-  Rect bounds;
-  SetRect(&bounds, 0, 0, 800, 300);
+  Rect bounds = {0, 0, 300, 800};
   ASSERT_EQ(NewGWorld(&world, 32, &bounds, nullptr, nullptr, 0), noErr);
   CGrafPtr savedPort;
   GDHandle savedDevice;
@@ -33,10 +32,8 @@ TEST_F(PDTest, FourteenthSlotStartsTheSecondColumn) {
   DisplayParametersP(page);
   SetGWorld(savedPort, savedDevice);
 
-  EXPECT_GT(inkIn(world, 0, 5, 200, 25), 0);      // slot 0 label
-  EXPECT_GT(inkIn(world, 200, 5, 400, 25), 0);    // slot 0 value
-  EXPECT_GT(inkIn(world, 400, 5, 600, 25), 0);    // slot 13 label, top of column 2
-  EXPECT_GT(inkIn(world, 600, 5, 800, 25), 0);    // slot 13 value
-  EXPECT_EQ(inkIn(world, 400, 25, 800, 300), 0);  // nothing below it
+  // Slot 0's label and value, then slot 13's at the top of column 2, and nothing below it.
+  for (short left : {0, 200, 400, 600}) EXPECT_GT(inkIn(world, left, 5, short(left + 200), 25), 0) << left;
+  EXPECT_EQ(inkIn(world, 400, 25, 800, 300), 0);
   DisposeGWorld(world);
 }

@@ -3,8 +3,10 @@
 // writer would lose or corrupt data (long lines, line breaks in strings,
 // blanks, a save that fails half way).
 #include <cstring>
+#include <tuple>
 
 #include "tests/support/paths.h"
+#include "tests/support/vok_expect.h"
 #include "tests/vok/params/pd_fixture.h"
 
 namespace {
@@ -35,10 +37,13 @@ void registerAll(AllTypes& v, PDPage* list) {
   in_AddParameterP(v.empty, stringType, "Empty", list);
 }
 
+// Saves to `path`, expecting `ok`; returns what the console received.
+std::string save(const std::string& path, bool ok = true) {
+  return vtest::stdoutOf([&] { EXPECT_EQ(PDSaveParametersToPath(path.c_str()), ok); });
+}
+
 std::string load(const std::string& path) {
-  testing::internal::CaptureStdout();
-  LoadFileNamePDParameters(path.c_str());
-  return testing::internal::GetCapturedStdout();
+  return vtest::stdoutOf([&] { LoadFileNamePDParameters(path.c_str()); });
 }
 }  // namespace
 
@@ -82,15 +87,11 @@ TEST_F(PDFiles, EveryTypeIsWrittenByteForByteAndReadsBack) {
     list->params[k].pointer = mine[k];
   }
   EXPECT_EQ(load(path), "");
-  EXPECT_EQ(w.i, -42);
-  EXPECT_EQ(w.si, 99);  // read-only: the line is taken, nothing stored
-  EXPECT_EQ(w.l, -1234567890123L);
-  EXPECT_EQ(w.s, -32768);
-  EXPECT_EQ(w.d, 0.0);  // six decimals: 0.0000001 comes back as 0
+  // Static Int is read-only: the line is taken, nothing stored. Six decimals: 0.0000001 comes back as 0.
+  EXPECT_EQ(std::make_tuple(w.i, w.si, w.l, w.s, w.d, w.flag, std::string(w.str), std::string(w.empty)),
+            std::make_tuple(-42, 99, -1234567890123L, int16_t(-32768), 0.0, 1, std::string("a\ttabbed 50% string"),
+                            std::string()));
   EXPECT_DOUBLE_EQ(w.e, 6.022141e23);
-  EXPECT_STREQ(w.str, "a\ttabbed 50% string");
-  EXPECT_EQ(w.flag, 1);
-  EXPECT_STREQ(w.empty, "");
 }
 
 // A file of another registration loads its matching leading lines only.
@@ -99,13 +100,12 @@ TEST_F(PDFiles, OtherRegistrationStopsAtTheFirstMismatch) {
   in_AddParameterP(&a, intType, "A", list);
   in_AddParameterP(&b, intType, "B", list);
   in_AddParameterP(&c, intType, "C", list);
+  auto values = [&] { return std::vector<int>{a, b, c}; };
 
   vtest::writeFile(path, "\"A\"\tintType\t10\n\"B\"\tintType\t20\n");  // a line missing
   std::string out = load(path);
   EXPECT_EQ(out, "Error in FscanfPDParamList:\nthe line\n\nis wrong format\n");
-  EXPECT_EQ(a, 10);
-  EXPECT_EQ(b, 20);
-  EXPECT_EQ(c, 3);
+  EXPECT_EQ(values(), (std::vector<int>{10, 20, 3}));
 
   a = 1, b = 2;
   vtest::writeFile(path, "\"New\"\tintType\t5\n\"A\"\tintType\t10\n\"B\"\tintType\t20\n\"C\"\tintType\t30\n");
@@ -114,15 +114,12 @@ TEST_F(PDFiles, OtherRegistrationStopsAtTheFirstMismatch) {
             "Error in FscanfPDParamList:\nData type incompatible\n"
             "File: \"New\"\tintType\t5\n\n"
             "Dialog: \"A\"\tintType\t1\n\n");
-  EXPECT_EQ(a, 1);
-  EXPECT_EQ(b, 2);
+  EXPECT_EQ(values(), (std::vector<int>{1, 2, 3}));
 
   vtest::writeFile(path, "\"A\"\tintType\t10\n\"B\"\tdoubleType\t20.000000\n\"C\"\tintType\t30\n");
   out = load(path);
   EXPECT_NE(out.find("Data type incompatible"), std::string::npos);
-  EXPECT_EQ(a, 10);
-  EXPECT_EQ(b, 2);
-  EXPECT_EQ(c, 3);
+  EXPECT_EQ(values(), (std::vector<int>{10, 2, 3}));
 
   a = 1;
   vtest::writeFile(path, "\"a\"\tintType\t10\n");  // labels compare case-sensitively
@@ -148,9 +145,8 @@ TEST_F(PDFiles, HandWrittenValuesParseAsNumbersDo) {
   in_AddParameterP(&d, doubleType, "D", list);
   vtest::writeFile(path, "\"I\" intType   12abc\n\"S\"\tshortType\t70000\n\"D\"\tdoubleType\n");
   EXPECT_EQ(load(path), "");
-  EXPECT_EQ(i, 12);
-  EXPECT_EQ(s, int16_t(70000));  // narrowed to 16 bits
-  EXPECT_EQ(d, 0.0);             // an empty value is no number
+  // Narrowed to 16 bits; an empty value is no number.
+  EXPECT_EQ(std::make_tuple(i, s, d), std::make_tuple(12, int16_t(70000), 0.0));
   vtest::writeFile(path, "\"I\"\tintType\t99999999999999\n");
   load(path);
   EXPECT_EQ(i, INT32_MAX);  // held at the limit instead of overflowing
@@ -175,21 +171,17 @@ TEST_F(PDFiles, LongLinesReadBackWhole) {
   big = 0;
   after = 0;
   EXPECT_EQ(load(path), "");
-  EXPECT_EQ(std::string(text), saved);
-  EXPECT_EQ(big, 1e300);
-  EXPECT_EQ(after, 5);
+  EXPECT_EQ(std::make_tuple(std::string(text), big, after), std::make_tuple(saved, 1e300, 5));
 
   // PDParamListString fills its 528-byte buffer and no more.
   std::vector<char> line(kPDLineSize + 64, '#');
   PDParamListString(line.data(), list->params[3]);
-  EXPECT_EQ(std::strlen(line.data()), size_t(kPDLineSize - 1));
-  EXPECT_EQ(line[kPDLineSize], '#');
+  EXPECT_TRUE(std::strlen(line.data()) == size_t(kPDLineSize - 1) && line[kPDLineSize] == '#');
 
   // A line far beyond any we write is refused whole.
   std::memset(text, 0, sizeof text);
   vtest::writeFile(path, "\"" + label + "\"\tstringType\t" + std::string(10000, 'y') + "\n");
-  std::string out = load(path);
-  EXPECT_EQ(out.rfind("Error in FscanfPDParamList:\nthe line\n", 0), 0u);
+  EXPECT_EQ(load(path).rfind("Error in FscanfPDParamList:\nthe line\n", 0), 0u);
   EXPECT_EQ(text[0], 0);
 }
 
@@ -198,24 +190,18 @@ TEST_F(PDFiles, StringWithALineBreakIsSavedUpToIt) {
   int after = 3;
   in_AddParameterP(text, stringType, "Text", list);
   in_AddParameterP(&after, intType, "After", list);
-  testing::internal::CaptureStdout();
-  ASSERT_TRUE(PDSaveParametersToPath(path.c_str()));
-  std::string out = testing::internal::GetCapturedStdout();
-  EXPECT_NE(out.find("holds a line break"), std::string::npos);
+  EXPECT_NE(save(path).find("holds a line break"), std::string::npos);
   EXPECT_EQ(vtest::readFile(path), "\"Text\"\tstringType\tfirst\n\"After\"\tintType\t3\n");
   after = 0;
   EXPECT_EQ(load(path), "");
-  EXPECT_STREQ(text, "first");
-  EXPECT_EQ(after, 3);
+  EXPECT_TRUE(std::string(text) == "first" && after == 3);
 }
 
 TEST_F(PDFiles, UndefinedTypeHasNoLineAndIsSkippedOnLoad) {
   int odd = 0, after = 8;
   in_AddParameterP(&odd, 99, "Odd", list);
   in_AddParameterP(&after, intType, "After", list);
-  testing::internal::CaptureStdout();
-  ASSERT_TRUE(PDSaveParametersToPath(path.c_str()));
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "Error in PDParamListString: Type 99 is not defined\n");
+  EXPECT_EQ(save(path), "Error in PDParamListString: Type 99 is not defined\n");
   EXPECT_EQ(vtest::readFile(path), "\"After\"\tintType\t8\n");
   after = 0;
   EXPECT_EQ(load(path), "Error in FscanfPDParamList: Type 99 is not defined\n");
@@ -229,16 +215,10 @@ TEST_F(PDFiles, FailedSaveKeepsThePreviousFile) {
   std::memset(text, 'z', 200);
   for (int k = 0; k < 20; ++k) in_AddParameterP(text, stringType, "T", list);
   vtest::writeFile(path, "previous content\n");
-  bool saved;
-  std::string out;
   {
     vtest::FileSizeLimit limit(1000);
-    testing::internal::CaptureStdout();
-    saved = PDSaveParametersToPath(path.c_str());
-    out = testing::internal::GetCapturedStdout();
+    EXPECT_NE(save(path, false).find("Error in SavePDParameters"), std::string::npos);
   }
-  EXPECT_FALSE(saved);
-  EXPECT_NE(out.find("Error in SavePDParameters"), std::string::npos);
   EXPECT_EQ(vtest::readFile(path), "previous content\n");
   EXPECT_EQ(vtest::regularFiles(dir), 1);
 

@@ -7,9 +7,8 @@
 
 #include "tests/vok/plot/plot_fixture.h"
 
-using drawtest::inked;
 using drawtest::inkBox;
-using drawtest::sameRect;
+using drawtest::inked;
 using plottest::PlotTest;
 
 namespace {
@@ -39,22 +38,18 @@ TEST_F(FrameTest, CornerNumbersSitAtTheirOffsetsFromTheCorners) {
   SetFrame2DYMaxDigit(0);
   PlotFrame2D(0, 2, 0, 1);
   ASSERT_EQ(texts(), "0.00 2.00 0.00 1");
-  short w = widthOf("0.00");
-  EXPECT_EQ(textCalls()[0].h, 50 - w / 2);  // trunc(0 - w/2) for an even or odd w alike
-  EXPECT_EQ(textCalls()[0].v, 150 + 25);
-  EXPECT_EQ(textCalls()[1].h, 250 - w / 2);
-  EXPECT_EQ(textCalls()[2].h, 50 - 10 - w);
-  EXPECT_EQ(textCalls()[2].v, 150 + 5);
-  EXPECT_EQ(textCalls()[3].h, 50 - 10 - widthOf("1"));
-  EXPECT_EQ(textCalls()[3].v, 50 + 5);
+  short w = widthOf("0.00");  // x: trunc(0 - w/2) for an even or odd w alike
+  std::vector<int> pens;
+  for (auto& t : textCalls()) pens.insert(pens.end(), {t.h, t.v});
+  EXPECT_EQ(pens, (std::vector<int>{50 - w / 2, 150 + 25, 250 - w / 2, 150 + 25, 50 - 10 - w, 150 + 5,
+                                    50 - 10 - widthOf("1"), 50 + 5}));
   // The y numbers' ink ends just left of the gap before the frame.
   Rect left = {40, 0, 160, 45};  // rows of the y numbers only
   short right = 0;
   for (int v = left.top; v < left.bottom; ++v)
     for (int h = left.left; h < left.right; ++h)
       if (inked(world, h, v) && h + 1 > right) right = short(h + 1);
-  EXPECT_GE(right, 50 - 10 - 2);
-  EXPECT_LE(right, 50 - 10);
+  EXPECT_TRUE(right >= 50 - 10 - 2 && right <= 50 - 10) << right;
 }
 
 TEST_F(FrameTest, SeparateValuesAreWhatTheCornersShow) {
@@ -66,16 +61,15 @@ TEST_F(FrameTest, SeparateValuesAreWhatTheCornersShow) {
   s_p.xNumDy = -3;
   textCalls().clear();
   PlotFrame2D(0, 2, 0, 1);
-  EXPECT_EQ(textCalls()[0].h, 50 + short(7 - widthOf("0.0") * 0.5));
-  EXPECT_EQ(textCalls()[0].v, 150 - 3);
+  EXPECT_TRUE(textCalls()[0].h == 50 + short(7 - widthOf("0.0") * 0.5) && textCalls()[0].v == 150 - 3);
 }
 
 // A frame corner outside the region is skipped like any other point, and the
 // number drawn there stays relative to the pen: nothing lands at a wrapped pixel.
 TEST_F(FrameTest, FarCornersDropTheirSidesOnly) {
   s_p.showXMin = s_p.showXMax = s_p.showYMin = s_p.showYMax = 0;
-  PlotFrame2D(0, 2, 0, 1e6);  // the top corners map far above the region
-  EXPECT_TRUE(sameRect(inkBox(world), 150, 50, 151, 251));  // only the bottom side
+  PlotFrame2D(0, 2, 0, 1e6);                            // the top corners map far above the region
+  EXPECT_EQ(inkBox(world), (Rect{150, 50, 151, 251}));  // only the bottom side
 }
 
 TEST_F(FrameTest, StepPlotFrameUsesItsOwnMapping) {
@@ -83,6 +77,6 @@ TEST_F(FrameTest, StepPlotFrameUsesItsOwnMapping) {
   SetPlot4B(10, 20, 0, 0, 0);
   SetPlot4O(0, 1, 0, 0, 0);
   PlotFrame1D(0, 100, 1, 3);  // columns 10 ... 210, rows 180 ... 80
-  EXPECT_TRUE(sameRect(inkBox(world), 80, 10, 181, 211));
+  EXPECT_EQ(inkBox(world), (Rect{80, 10, 181, 211}));
   EXPECT_TRUE(textCalls().empty());
 }

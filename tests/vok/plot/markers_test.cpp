@@ -1,13 +1,13 @@
 // Data markers around the pen: their pixel boxes, the region test they obey,
 // where they leave the pen, and the pen reset of the two colour modes.
+#include "vok/plot/markers.h"
+
 #include <vector>
 
 #include "tests/vok/plot/plot_fixture.h"
-#include "vok/plot/markers.h"
 
-using drawtest::inked;
 using drawtest::inkBox;
-using drawtest::sameRect;
+using drawtest::inked;
 using plottest::PlotTest;
 
 class MarkerTest : public PlotTest {
@@ -17,10 +17,6 @@ class MarkerTest : public PlotTest {
     usePlain(200, 200);
     transform(1, 1, 0, 0);  // world (x, y) is pixel (x, 200 - y)
     Plot2DMoveTo(100, 100);
-  }
-  void expectPenAt(short h, short v) {
-    EXPECT_EQ(world->pnLoc.h, h);
-    EXPECT_EQ(world->pnLoc.v, v);
   }
 };
 
@@ -38,7 +34,7 @@ TEST_F(MarkerTest, EachMarkerFillsItsBoxAndPutsThePenBack) {
   } cases[] = {
       {PlotRect, 3, {97, 97, 103, 103}, {{97, 100}}, {{100, 100}}},
       {PlotPaintRect, 3, {97, 97, 103, 103}, {{100, 100}, {97, 97}}, {}},
-      {PlotCircle, 5.4, {95, 95, 105, 105}, {}, {{100, 100}}},  // 94.6 and 105.4 round to 95 and 105
+      {PlotCircle, 5.4, {95, 95, 105, 105}, {}, {{100, 100}}},               // 94.6 and 105.4 round to 95 and 105
       {PlotPaintCircle, 5.4, {95, 95, 105, 105}, {{100, 100}}, {{95, 95}}},  // the box's corners stay clear
       {PlotCross, 4, {96, 96, 105, 105}, {{96, 100}, {100, 96}}, {{97, 97}}},
       {PlotTriangle, 4, {96, 96, 105, 105}, {}, {{100, 101}}},  // apex (100, 96), base at row 104
@@ -52,22 +48,21 @@ TEST_F(MarkerTest, EachMarkerFillsItsBoxAndPutsThePenBack) {
     SCOPED_TRACE(&c - cases);
     EraseDrawing();
     c.marker(c.radius);
-    EXPECT_TRUE(sameRect(inkBox(world), c.box.top, c.box.left, c.box.bottom, c.box.right));
+    EXPECT_EQ(inkBox(world), c.box);
     for (P p : c.inked) EXPECT_TRUE(inked(world, p.h, p.v)) << p.h << "," << p.v;
     for (P p : c.clear) EXPECT_FALSE(inked(world, p.h, p.v)) << p.h << "," << p.v;
-    expectPenAt(100, 100);
+    EXPECT_TRUE(world->pnLoc.h == 100 && world->pnLoc.v == 100);
   }
 }
 
 TEST_F(MarkerTest, NothingAfterAPointOutsideTheRegion) {
   Plot2DMoveTo(5000, 100);
-  for (auto marker : {PlotPaintCircle, PlotCircle, PlotPaintRect, PlotRect, PlotCross, PlotPaintTriangle,
-                      PlotTriangle})
+  for (auto marker : {PlotPaintCircle, PlotCircle, PlotPaintRect, PlotRect, PlotCross, PlotPaintTriangle, PlotTriangle})
     marker(3);
   EXPECT_EQ(inkCount(), 0);
   Plot2DLineTo(100, 100);  // an accepted point makes markers draw again (and draws no line: same point)
   PlotRect(3);
-  EXPECT_TRUE(sameRect(inkBox(world), 97, 97, 103, 103));
+  EXPECT_EQ(inkBox(world), (Rect{97, 97, 103, 103}));
 }
 
 TEST_F(MarkerTest, ResetPenChangesOnlyWhatTheModeUses) {
@@ -75,17 +70,14 @@ TEST_F(MarkerTest, ResetPenChangesOnlyWhatTheModeUses) {
   SetColorPlotOn();
   s_ForeColor(blackColor);
   ResetPen();
-  EXPECT_EQ(world->pnSize.h, 7);
   RGBColor c;
   GetForeColor(&c);
-  EXPECT_EQ(c.red, 0);
-  EXPECT_EQ(c.green, 65535);  // green, the first panel colour
+  EXPECT_TRUE(world->pnSize.h == 7 && c.red == 0 && c.green == 65535);  // green, the first panel colour
   SetColorPlotOff();
   s_ForeColor(blackColor);
   ResetPen();
-  EXPECT_EQ(world->pnSize.h, 1);
   GetForeColor(&c);
-  EXPECT_EQ(c.green, 0);
+  EXPECT_TRUE(world->pnSize.h == 1 && c.green == 0);
   SetColorPlotOn();
 }
 
@@ -95,10 +87,6 @@ TEST_F(PlotTest, MarkersInABufferedWindowReturnToTheUnscaledPoint) {
   s_MoveTo(50, 50);
   s_p.lastPointInside = 1;
   PlotCross(4);
-  EXPECT_EQ(world->pnLoc.h, 50);
-  EXPECT_EQ(world->pnLoc.v, 50);
-  EXPECT_EQ(screen->pnLoc.h, 100);
-  EXPECT_EQ(screen->pnLoc.v, 100);
-  EXPECT_TRUE(inked(world, 48, 50));  // radius 4 in window pixels is 2 in the drawing
-  EXPECT_FALSE(inked(world, 47, 50));
+  EXPECT_TRUE(world->pnLoc.h == 50 && world->pnLoc.v == 50 && screen->pnLoc.h == 100 && screen->pnLoc.v == 100);
+  EXPECT_TRUE(inked(world, 48, 50) && !inked(world, 47, 50));  // radius 4 in window pixels is 2 in the drawing
 }

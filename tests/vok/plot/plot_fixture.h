@@ -1,6 +1,7 @@
 // Plot tests draw on an offscreen world standing in for the drawing window;
 // the transform and the plot state go back to their defaults after each test.
 #pragma once
+#include "tests/support/vok_expect.h"
 #include "tests/vok/draw/draw_fixture.h"
 #include "vok/plot/plot.h"
 

@@ -12,20 +12,13 @@
 #include <cstring>
 #include <string>
 
+#include "tests/support/vok_prog.h"
 #include "vok/draw/file_dialogs.h"
 #include "vok/draw/start.h"
 #include "vok/util/documents.h"
 
 namespace {
-std::string env(const char* name, const char* fallback = "") {
-  const char* v = std::getenv(name);
-  return v ? v : fallback;
-}
-
-std::string base(const char* path) {
-  const char* slash = std::strrchr(path, '/');
-  return slash ? slash + 1 : path;
-}
+using vtest::env;
 
 std::string firstLine(FILE* f) {
   char line[256] = "";
@@ -46,10 +39,10 @@ void queueCase() {
   while (DDCount() > 0) {
     FILE* f = DDFOpen("ignored", "r");
     if (f) {
-      std::printf("document %s: %s\n", base(DDFPath()).c_str(), firstLine(f).c_str());
+      std::printf("document %s: %s\n", vtest::baseName(DDFPath()).c_str(), firstLine(f).c_str());
       std::fclose(f);
     } else {
-      std::printf("document %s: %s\n", base(DDFPath()).c_str(), std::strerror(errno));
+      std::printf("document %s: %s\n", vtest::baseName(DDFPath()).c_str(), std::strerror(errno));
     }
     std::printf("count %d\n", int(DDCount()));
   }
@@ -71,18 +64,18 @@ void openCase() {
     errno = 0;
     FILE* f = DialogFOpen(name.c_str(), mode.c_str());
     if (!f) {
-      std::printf("%s: null%s%s\n", mode.c_str(), *DialogFPath() ? " " : "", base(DialogFPath()).c_str());
+      std::printf("%s: null%s%s\n", mode.c_str(), *DialogFPath() ? " " : "", vtest::baseName(DialogFPath()).c_str());
       continue;
     }
     std::string chosen = DialogFPath();
     if (mode[0] == 'r' || mode.find('+') != std::string::npos) {
-      std::printf("%s: %s: %s\n", mode.c_str(), base(chosen.c_str()).c_str(), firstLine(f).c_str());
+      std::printf("%s: %s: %s\n", mode.c_str(), vtest::baseName(chosen.c_str()).c_str(), firstLine(f).c_str());
     } else {
       std::fprintf(f, "written with %s\n", mode.c_str());
       FILE* now = std::fopen(chosen.c_str(), "r");  // before fclose the old file is still there
       std::string before = now ? firstLine(now) : "(none)";
       if (now) std::fclose(now);
-      std::printf("%s: %s: before close %s\n", mode.c_str(), base(chosen.c_str()).c_str(), before.c_str());
+      std::printf("%s: %s: before close %s\n", mode.c_str(), vtest::baseName(chosen.c_str()).c_str(), before.c_str());
     }
     if (!env("FD_LEAVE_OPEN").empty()) continue;  // left for the exit to deal with
     int rc = std::fclose(f);
@@ -116,7 +109,7 @@ void specCase() {
   FSSpec* back = DialogFSSpec(&spec);
   std::string path;
   if (allZero(spec)) std::printf("spec zero%s\n", back == &spec ? "" : " (wrong pointer)");
-  else if (VokSpecToPath(&spec, &path)) std::printf("spec %s, kept %d\n", base(path.c_str()).c_str(), std::memcmp(&spec, &s_df.spec, sizeof spec) == 0);
+  else if (VokSpecToPath(&spec, &path)) std::printf("spec %s, kept %d\n", vtest::baseName(path.c_str()).c_str(), std::memcmp(&spec, &s_df.spec, sizeof spec) == 0);
 }
 }  // namespace
 
