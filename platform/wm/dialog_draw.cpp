@@ -245,17 +245,31 @@ void drawOne(DialogData* d, short i, bool alone) {
 namespace dlg {
 void drawItem(DialogData* d, short i) {
   if (!d || i < 1 || size_t(i) > d->items.size()) return;
+  if (d->stale) return;  // the owed redraw draws it
   DrawScope scope(d);
   drawOne(d, i, true);
 }
 
 void drawAll(DialogData* d) {
   if (!d) return;
+  d->stale = false;
   DrawScope scope(d);
   Rect r;
   GetPortBounds(scope.port, &r);
   fillWith(r, kFace);
   for (size_t i = 1; i <= d->items.size(); ++i) drawOne(d, short(i), false);
+}
+
+void drawLater(DialogData* d) {
+  if (d) d->stale = true;
+}
+
+void drawIfStale(DialogData* d) {
+  if (d && d->stale) drawAll(d);
+}
+
+void drawAllStale() {
+  for (DialogData* d : all()) drawIfStale(d);
 }
 
 void drawControl(ControlRecord* c) {
