@@ -21,14 +21,12 @@ install(FILES ${PROJECT_BINARY_DIR}/vokConfig.cmake ${PROJECT_BINARY_DIR}/vokCon
 # --libs vok` links; the prefix follows the file, wherever it is installed.
 set(VOK_PC_REQUIRES "freetype2 fontconfig libpng")
 set(VOK_PC_CFLAGS "")
-set(VOK_PC_LIBS_PRIVATE "-lm")
+set(VOK_PC_LIBS_PRIVATE "-pthread -ldl -lm")  # dl: the window display and the print service are loaded on demand
 if(VOK_SDL)
-  string(APPEND VOK_PC_REQUIRES " sdl2")
   string(APPEND VOK_PC_CFLAGS " -DVOK_HAVE_SDL=1")
 endif()
 if(VOK_CUPS)
   string(APPEND VOK_PC_CFLAGS " -DVOK_HAVE_CUPS=1")
-  string(PREPEND VOK_PC_LIBS_PRIVATE "-lcups ")
 endif()
 configure_file(${CMAKE_CURRENT_LIST_DIR}/vok.pc.in ${PROJECT_BINARY_DIR}/vok.pc @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/vok.pc DESTINATION lib/pkgconfig)

@@ -75,6 +75,10 @@ inline uint32_t VokHighLevelEventID(const EventRecord& ev) {
 // Ticks are 1/60 s from a monotonic clock, counted from the first call
 // (which returns 1, so a stored tick of 0 always lies in the past).
 uint32_t TickCount();
+// True for the first call after each tick begins (and the first call ever):
+// a helper thread raises a flag as each tick begins, so that a caller asking
+// once per drawn line reads no clock. The thread sleeps while nobody asks.
+bool VokNewTick();
 // Waits up to `sleep` ticks for an event in `mask`, taking it from the queue.
 // Always fills where/modifiers/when with the current state; returns false
 // (what = nullEvent) when none came. The display is pumped and the screen

@@ -1,5 +1,8 @@
 // Ticks: 1/60 s from the monotonic clock, counted from the first use.
+#include <atomic>
 #include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <thread>
 
 #include "platform/event/event_internal.h"
@@ -24,4 +27,48 @@ void VokSleepUntilTick(uint32_t tick) {
   // Tick t begins ceil((t - 1) * 1e9 / 60) ns after the epoch.
   long long ns = ((long long)(tick - 1) * 1000000000LL + 59) / 60;
   std::this_thread::sleep_until(epoch() + std::chrono::nanoseconds(ns));
+}
+
+namespace {
+// Never destroyed: the helper thread may still wait on it while the program exits.
+struct TickFlag {
+  std::atomic<bool> raised{true};
+  std::atomic<bool> parked{false};
+  std::mutex mutex;
+  std::condition_variable taken;
+};
+TickFlag& tickFlag() {
+  static TickFlag* flag = new TickFlag;
+  return *flag;
+}
+
+[[noreturn]] void raiseEachTick() {
+  TickFlag& f = tickFlag();
+  for (;;) {
+    VokSleepUntilTick(TickCount() + 1);
+    if (!f.raised.exchange(true)) continue;
+    // Not taken during the whole last tick: wait until it is, instead of
+    // waking sixty times a second for nobody.
+    std::unique_lock<std::mutex> lock(f.mutex);
+    f.parked = true;
+    f.taken.wait(lock, [&] { return !f.raised.load(); });
+    f.parked = false;
+  }
+}
+}  // namespace
+
+bool VokNewTick() {
+  TickFlag& f = tickFlag();
+  static const bool started = [] {
+    std::thread(raiseEachTick).detach();
+    return true;
+  }();
+  (void)started;
+  if (!f.raised.load(std::memory_order_relaxed)) return false;
+  f.raised = false;
+  if (f.parked) {  // both sides write, then read the other's flag: one of them sees the other
+    std::lock_guard<std::mutex> lock(f.mutex);
+    f.taken.notify_one();
+  }
+  return true;
 }

@@ -188,7 +188,7 @@ void SetDialogItem(DialogRef d, short itemNo, short kind, Handle handle, const R
   if (!dlg::isControl(handle)) dlg::noteHandle(handle, d, itemNo);
   if (ControlRecord* c = dlg::control(*it)) c->bounds = it->box;
   if (dd->focus == itemNo && dlg::baseKind(*it) != editText) dd->focus = 0;
-  dlg::drawAll(dd);  // the item may have moved or changed its look
+  dlg::drawLater(dd);  // the item may have moved or changed its look
 }
 
 void GetDialogItemText(Handle item, Str255 text) {

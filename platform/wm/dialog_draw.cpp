@@ -250,7 +250,8 @@ bool deferred(DialogData* d) {
 }
 
 void drawItem(DialogData* d, short i) {
-  if (!d || i < 1 || size_t(i) > d->items.size() || deferred(d)) return;
+  if (!d || i < 1 || size_t(i) > d->items.size()) return;
+  if (d->stale || deferred(d)) return;  // the owed redraw draws it
   DrawScope scope(d);
   drawOne(d, i, true);
 }
@@ -265,9 +266,18 @@ void drawAll(DialogData* d) {
   for (size_t i = 1; i <= d->items.size(); ++i) drawOne(d, short(i), false);
 }
 
-void drawIfStale(WindowRef w) {
-  DialogData* d = find(w);
+void drawIfStale(WindowRef w) { drawIfStale(find(w)); }
+
+void drawLater(DialogData* d) {
+  if (d) d->stale = true;
+}
+
+void drawIfStale(DialogData* d) {
   if (d && d->stale) drawAll(d);
+}
+
+void drawAllStale() {
+  for (DialogData* d : all()) drawIfStale(d);
 }
 
 void drawControl(ControlRecord* c) {

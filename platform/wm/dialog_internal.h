@@ -34,7 +34,7 @@ struct DialogData {
   short defaultItem = 1, cancelItem = 0;
   short alertKind = -1;  // 0 plain, 1 note, 2 caution, 3 stop for alerts
   unsigned long serial = 0;  // creation order
-  bool stale = false;        // changed while hidden: drawn whole when shown
+  bool stale = false;        // a whole redraw is owed (see drawLater)
 };
 
 namespace dlg {
@@ -61,9 +61,15 @@ std::vector<DialogData*> all();
 // only for the call.
 void drawItem(DialogData* d, short i);
 void drawAll(DialogData* d);
+// Owes the dialog a whole redraw, paid before anything else draws into it,
+// takes input in it or shows it: a page of fifty items set up one by one
+// is drawn once, and a hidden one not at all until it is looked at.
+void drawLater(DialogData* d);
+void drawIfStale(DialogData* d);
+// Pays every dialog's owed redraw (before the screen is put together).
+void drawAllStale();
 void drawControl(ControlRecord* c);
-// A hidden dialog is not drawn: a page of many items would be drawn whole
-// for every item set up. Showing its window draws what changed meanwhile.
+// A hidden dialog is not drawn at all; showing its window pays what it owes.
 void drawIfStale(WindowRef w);
 // Lines of text wrapped to width in the system font (CR and LF break lines).
 std::vector<std::string> wrapText(const std::string& text, int width);

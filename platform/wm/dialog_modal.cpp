@@ -106,6 +106,7 @@ void moveFocus(DialogData* d, int step) {
 }
 
 bool handleKey(DialogData* d, const EventRecord& ev, short* hit) {
+  dlg::drawIfStale(d);
   unsigned char ch = static_cast<unsigned char>(ev.message & charCodeMask);
   bool cmd = ev.modifiers & cmdKey;
   if (ch == kReturnCharCode || ch == kEnterCharCode) {
@@ -142,6 +143,7 @@ bool handleKey(DialogData* d, const EventRecord& ev, short* hit) {
 }
 
 bool handleMouse(DialogData* d, const EventRecord& ev, short* hit) {
+  dlg::drawIfStale(d);
   WindowRef w = nullptr;
   if (FindWindow(ev.where, &w) != inContent || w != d->window) return false;
   Point local = toLocal(d, ev.where);
@@ -175,6 +177,7 @@ void syncFocusText(DialogData* d) {
 
 void setFocus(DialogData* d, short i, int selStart, int selEnd) {
   if (!d->te) return;
+  drawIfStale(d);  // the field's editing draws over the dialog as it is
   short old = d->focus;
   if (old && old != i) {
     syncFocusText(d);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/event/event_internal.h"
+#include "platform/wm/dialog_internal.h"
 #include "platform/wm/wm_internal.h"
 
 namespace {
@@ -55,6 +56,7 @@ OSStatus GetAvailableWindowPositioningBounds(GDHandle, Rect* available) {
 void VokSetMenuBarTitle(const char* programName) { g_menuTitle = programName ? programName : ""; }
 
 const PixMap* VokComposeScreen(bool withCursor) {
+  dlg::drawAllStale();
   GrafPtr screen = screenPort();
   vokwm::fillPixels(screen, screen->portPixMap.bounds, vokwm::kDesktop);
   auto& list = vokwm::windows();

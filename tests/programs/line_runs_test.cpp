@@ -1,4 +1,4 @@
-// A series with far more points than pixel columns draws its lines on one
+// Curves with far more points than pixel columns draw their lines on one
 // column as a few: the screen, the saved picture and the EPS file rendered
 // by Ghostscript must not change by one pixel against drawing every line.
 #include <gtest/gtest.h>
@@ -10,28 +10,31 @@
 #include "tests/support/headless.h"
 
 namespace {
-struct Series { const char* name; long rows; double noise; long gapEvery; };
-const char* kScript =
+// A series: a damped wave with `noise`, a NaN every `gapEvery` rows. Other
+// programs (examples) draw their own curves, made fine by `settings`.
+struct Curve { const char* name; long rows; double noise; long gapEvery; const char* example; const char* settings; };
+const char* kSave =
     "check \"Save Graph\" on\ncheck \"EPS Save Graph\" on\npress \"OK\"\nsaveas \"graph.pict\"\nsaveas \"graph.eps\"\n"
     "snapshot \"screen.png\"\nclick 600 400\ncheck \"Exit Graph\" on\npress \"OK\"\n";
-// A damped wave with `a` of noise, a NaN every `g` rows.
 const char* kSeries =
     " 'BEGIN { print \"t\\ty\"; for (i = 0; i < n; i++) { t = 10 * i / n; if (g && i % g == 1) print t \"\\tNaN\";"
     " else printf \"%.7f\\t%.6f\\n\", t, exp(-0.2 * t) * sin(6 * t) + a * sin(i * 12.9898) } }' > series.tsv";
-class LineRuns : public testing::TestWithParam<Series> {};
+class LineRuns : public testing::TestWithParam<Curve> {};
 }  // namespace
 
 TEST_P(LineRuns, ScreenPictureAndEPSAreThoseOfEveryLine) {
   VTEST_REQUIRE(vtest::haveGhostscript() && vtest::haveTool("pngtopnm") && !vtest::picttoppmPath().empty(),
                 "gs, pngtopnm and picttoppm");
-  const Series& s = GetParam();
-  std::string data = "awk -v n=" + std::to_string(s.rows) + " -v g=" + std::to_string(s.gapEvery) +
-                     " -v a=" + std::to_string(s.noise) + kSeries;
+  const Curve& c = GetParam();
+  std::string data = "awk -v n=" + std::to_string(c.rows) + " -v g=" + std::to_string(c.gapEvery) +
+                     " -v a=" + std::to_string(c.noise) + kSeries;
+  std::string program = c.example ? vtest::programPath(c.example, true) : vtest::programPath("sheetgraph");
   std::vector<vtest::Image> seen[2];
   for (int runs = 0; runs < 2; ++runs) {
-    vtest::ProgRun run = vtest::runHeadless(std::string("line-runs-") + s.name + (runs ? "-on" : "-off"),
-                                            vtest::programPath("sheetgraph"), kScript,
-                                            {runs ? "" : "VOK_LINE_RUNS=off", "series.tsv", data});
+    std::string off = runs ? "" : "VOK_LINE_RUNS=off";
+    vtest::ProgRun run = vtest::runHeadless(std::string("line-runs-") + c.name + (runs ? "-on" : "-off"), program,
+                                            std::string(c.settings) + kSave,
+                                            c.example ? vtest::Headless(off) : vtest::Headless(off, "series.tsv", data));
     ASSERT_EQ(run.result.status, 0) << run.out() << run.err();
     std::string gs = "gs -q -dNOPAUSE -dBATCH -dSAFER -sDEVICE=ppmraw -dEPSCrop -dTextAlphaBits=1 "
                      "-dGraphicsAlphaBits=1 -sOutputFile=- graph.eps -r";
@@ -46,8 +49,14 @@ TEST_P(LineRuns, ScreenPictureAndEPSAreThoseOfEveryLine) {
 }
 
 // 10^6 rows pass too, but take minutes to render at 600 dpi on a busy machine.
-INSTANTIATE_TEST_SUITE_P(Series, LineRuns,
-                         testing::Values(Series{"smooth", 100, 0, 0}, Series{"noisy", 10000, 0.3, 0},
-                                         Series{"gaps", 10000, 0.3, 97}, Series{"steep", 10000, 4.0, 0},
-                                         Series{"many", 200000, 0.3, 5003}),
-                         [](const testing::TestParamInfo<Series>& info) { return std::string(info.param.name); });
+// The function curves: one painted below, a step of a hundredth of a pixel;
+// the contours: cells under a pixel, level numbers drawn between segments.
+INSTANTIATE_TEST_SUITE_P(
+    Curves, LineRuns,
+    testing::Values(Curve{"smooth", 100, 0, 0, nullptr, ""}, Curve{"noisy", 10000, 0.3, 0, nullptr, ""},
+                    Curve{"gaps", 10000, 0.3, 97, nullptr, ""}, Curve{"steep", 10000, 4.0, 0, nullptr, ""},
+                    Curve{"many", 200000, 0.3, 5003, nullptr, ""},
+                    Curve{"functions", 0, 0, 0, "curves", "field \"dx\" 0.00005\n"},
+                    Curve{"contours", 0, 0, 0, "contour_functions",
+                          "field \"dx\" 0.004\nfield \"dy\" 0.004\ncheck \"Paint Negative Region\" off\n"}),
+    [](const testing::TestParamInfo<Curve>& info) { return std::string(info.param.name); });

@@ -8,6 +8,7 @@
 #include "vok/contour/contour.h"
 #include "vok/draw/draw_ops.h"
 #include "vok/draw/drawing_window.h"
+#include "vok/draw/line_run.h"
 #include "vok/frame/events.h"
 #include "vok/graph/graph_settings.h"
 #include "vok/plot/plot.h"
@@ -22,9 +23,20 @@ inline bool advance(double* value, double step) {
   return true;
 }
 
+// Cells finer than a pixel give many segments on one pixel column in a row:
+// they are held in a run while nothing else is drawn.
+VOKLineRun run = {};
+bool runs = false;
+
 void segment(double ax, double ay, double bx, double by, double level) {
-  Plot2DMoveTo(ax, ay);
-  Plot2DLineTo(bx, by);
+  Point p;
+  if (!runs) {
+    Plot2DMoveTo(ax, ay);
+    Plot2DLineTo(bx, by);
+  } else {
+    if (s_PlotAccepted(ax, ay, &p)) s_LineRunMoveTo(&run, p);
+    if (s_PlotAccepted(bx, by, &p)) s_LineRunLineTo(&run, p);
+  }
   if (s_g2d.contourLabel) ContourLabel(level);
 }
 
@@ -95,6 +107,7 @@ void LevelLineTriangle(double x1, double y1, double x2, double y2, double x3, do
 void PaintNegativeTriangle(double x1, double y1, double x2, double y2, double x3, double y3, double fa, double fb,
                            double fc) {
   if (!s_g2d.paintNegative || fa > 0) return;
+  s_LineRunFlush(&run);
   PolyHandle poly = s_OpenPoly();
   Plot2DMoveTo(x1, y1);
   if (fc < 0) {
@@ -128,6 +141,7 @@ void ContourLabel(double level) {
   if (!(index >= 0 && index <= s_g2d.levelNumber)) return;  // a df of the wrong sign points outside
   int32_t& counter = s_g2dArray[int(index)];
   if (counter <= 0 || --counter != 0) return;
+  s_LineRunFlush(&run);  // the number goes where the last segment ended
   s_Move(-13, 4);
   short size = GetPortTextSize(s_UnscaledPort());
   s_TextSize(short(s_g2d.labelSize));
@@ -143,6 +157,7 @@ bool s_Graph2DContourPass(int k) {
   if (!(dx > 0 && dy > 0 && s_g2d.df > 0) || !std::isfinite(dx + dy + s_g2d.df) ||
       !std::isfinite(x0 + x1 + y0 + y1) || !s_g2d.functions[k])
     return false;
+  runs = s_LineRunsEnabled();
   for (double x = x0; x < x1;) {
     for (double y = y0; y < y1;) {
       triangle(k, x, y, x + dx, y, x, y + dy);
@@ -150,8 +165,11 @@ bool s_Graph2DContourPass(int k) {
       if (!advance(&y, dy)) break;
     }
     bool more = advance(&x, dx);
+    s_LineRunFlush(&run);  // all drawn before a pause
     CheckPause();
     if (!more) break;
   }
+  s_LineRunFlush(&run);
+  runs = false;
   return true;
 }

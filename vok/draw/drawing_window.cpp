@@ -240,11 +240,11 @@ void SetPattern(Pattern* pattern, short index) {
 }
 
 // ---- screen flush --------------------------------------------------------------
+// Called after every primitive: the clock is read only when the screen is flushed.
 void s_FlushScreen() {
-  uint32_t now = TickCount();
-  if (s_ss.directDraw == 1 || now > s_ss.lastFlushTick) {
+  if (s_ss.directDraw == 1 || VokNewTick()) {
     EventAvail(0, &s_event);  // servicing the display shows what was drawn
-    s_ss.lastFlushTick = now;
+    s_ss.lastFlushTick = TickCount();
     ++s_flushCount;
   }
 }

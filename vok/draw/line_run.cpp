@@ -4,6 +4,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "vok/draw/draw_ops.h"
+#include "vok/draw/drawing_window.h"
+
 namespace {
 // Painting the same pixel twice gives the same result unless the mode inverts.
 bool idempotentMode(short mode) { return mode >= srcCopy && mode <= notPatBic && (mode & 3) != srcXor; }
@@ -38,6 +41,20 @@ bool s_LineRunTo(VOKLineRun* run, Point from, Point to) {
   }
   LineTo(to.h, to.v);
   return false;
+}
+
+bool s_LineRunLineTo(VOKLineRun* run, Point to) {
+  Point from = run->open ? Point{run->last, run->h} : s_UnscaledPort()->pnLoc;
+  return s_LineRunTo(run, from, to);
+}
+
+void s_LineRunMoveTo(VOKLineRun* run, Point to) {
+  if (run->open && to.h == run->h && to.v >= run->lo && to.v <= run->hi) {
+    run->last = to.v;
+    return;
+  }
+  s_LineRunFlush(run);
+  s_MoveTo(to.h, to.v);
 }
 
 // From the entry over both ends of the span to the last point, skipping lines

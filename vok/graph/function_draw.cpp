@@ -6,6 +6,7 @@
 #include "vok/console/text.h"
 #include "vok/draw/draw_ops.h"
 #include "vok/draw/drawing_window.h"
+#include "vok/draw/line_run.h"
 #include "vok/frame/startup.h"
 #include "vok/graph/function_graph.h"
 #include "vok/graph/function_paint.h"
@@ -63,20 +64,31 @@ double sampleRun(double start, double end, Sample sample) {
   return t;
 }
 
+// A step finer than a pixel draws many lines on one pixel column: they are
+// held in a run until the curve leaves the column or ends.
+VOKLineRun run = {};
+Point pen = {0, 0};  // where the curve's pen is (the run's last point while it is held)
+
 // Moves to the first point of a curve; a value that is not a number has no
 // pixel, so the curve then starts at its first sample that has one.
 bool startAt(double x, double y) {
   if (!std::isfinite(x) || !std::isfinite(y)) return false;
+  s_LineRunFlush(&run);
   SetPlot2D2I(x, y);
+  pen = Point{s_PlotTrunc16(s_PlotPixelY(y)), s_PlotTrunc16(s_PlotPixelX(x))};
   return true;
 }
 
 void lineOrStart(bool* started, double x, double y) {
-  if (*started)
-    Plot2D2(x, y);
-  else
+  Point p;
+  if (!*started) {
     *started = startAt(x, y);
-  s_FunctionNotePen();
+  } else if (s_PlotAccepted(x, y, &p)) {  // else skipped and the pen stays (as Plot2D2)
+    if (!s_LineRunsEnabled()) LineTo(p.h, p.v);
+    else s_LineRunTo(&run, pen, p);
+    pen = p;
+  }
+  s_FunctionNotePen(pen);
 }
 
 double penWidth(int i) { return s_g1.functionPenWidth ? s_g1.functionPenWidth[i] : 1.0; }
@@ -123,17 +135,23 @@ double GraphPlotFuctionOneSeries(int i) {
     if (!(s_fg.minDrawX < s_fg.maxDrawX + 0.001 * s_fg.step)) GraphPlotFuctionOneBar(s_fg.minDrawX, i);
     return sampleRun(s_fg.minDrawX, s_fg.maxDrawX, [&](double x) { GraphPlotFuctionOneBar(x, i); });
   }
+  pen = s_UnscaledPort()->pnLoc;  // noted until the curve starts
   bool started = startAt(s_fg.minDrawX, f(s_fg.minDrawX));
-  if (started) s_FunctionNotePen();
-  return sampleRun(s_fg.minDrawX, s_fg.maxDrawX, [&](double x) { lineOrStart(&started, x, f(x)); });
+  if (started) s_FunctionNotePen(pen);
+  double end = sampleRun(s_fg.minDrawX, s_fg.maxDrawX, [&](double x) { lineOrStart(&started, x, f(x)); });
+  s_LineRunFlush(&run);
+  return end;
 }
 
 double GraphPlotXYFuctionOneSeries(int i) {
   if (i < 1 || i > s_FunctionCount() || !s_fg.xFunction[i - 1] || !s_fg.yFunction[i - 1]) return 0.0;
   GraphFunction fx = s_fg.xFunction[i - 1], fy = s_fg.yFunction[i - 1];
   double t0 = s_fg.minT[i - 1];
+  pen = s_UnscaledPort()->pnLoc;
   bool started = startAt(fx(t0), fy(t0));
-  return sampleRun(t0, s_fg.maxT[i - 1], [&](double t) { lineOrStart(&started, fx(t), fy(t)); });
+  double end = sampleRun(t0, s_fg.maxT[i - 1], [&](double t) { lineOrStart(&started, fx(t), fy(t)); });
+  s_LineRunFlush(&run);
+  return end;
 }
 
 void GraphPlotFunction() {

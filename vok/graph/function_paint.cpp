@@ -7,6 +7,7 @@
 
 #include "vok/draw/draw_ops.h"
 #include "vok/draw/drawing_window.h"
+#include "vok/draw/line_run.h"
 #include "vok/graph/function_data.h"
 #include "vok/graph/graph_settings.h"
 #include "vok/plot/plot.h"
@@ -17,9 +18,15 @@ const size_t kSlicePoints = 4000;
 bool noting = false;
 std::vector<Point> path;
 
+// Lines of a polygon's outline are never held (each is a vertex).
 void lineThrough(size_t from, size_t to) {
   s_MoveTo(path[from].h, path[from].v);
-  for (size_t k = from + 1; k <= to; ++k) LineTo(path[k].h, path[k].v);
+  VOKLineRun run = {};
+  for (size_t k = from + 1; k <= to; ++k) {
+    if (s_LineRunsEnabled()) s_LineRunTo(&run, path[k - 1], path[k]);
+    else LineTo(path[k].h, path[k].v);
+  }
+  s_LineRunFlush(&run);
 }
 
 // Path points from..to, down to the bottom at `right`, back at `left`, closed.
@@ -41,10 +48,8 @@ void s_FunctionPaintBegin() {
   noting = true;
 }
 
-void s_FunctionNotePen() {
+void s_FunctionNotePen(Point p) {
   if (!noting) return;
-  Point p;
-  GetPen(&p);
   if (path.empty() || p.h != path.back().h || p.v != path.back().v) path.push_back(p);
 }
 

@@ -70,6 +70,7 @@ void PlotSpreadSheetOneSeries(int xColumn, int yColumn, int sdColumn, double pen
   VOKLineRun run = {};
   bool runs = sdColumn < 0 && (mark < 1 || mark > 7);
   Point pen = {0, 0};  // the pen as the series left it; only read once a line may be drawn
+  const short bottom = s_PlotArea().bottom;
   for (int r = 0; r < rows; ++r) {
     if (!s_sg.valid[xColumn][r] || !s_sg.valid[yColumn][r]) continue;  // a line runs on across gaps
     double X = GraphConvertX(xs[r]), Y = GraphConvertY(ys[r]);
@@ -80,7 +81,7 @@ void PlotSpreadSheetOneSeries(int xColumn, int yColumn, int sdColumn, double pen
       continue;
     }
     // The pixel once for both the line (Plot2D2) and the move (SetPlot2D2I).
-    double px = s_PlotPixelX(X), py = s_PlotPixelY(Y);
+    double px = s_PlotPixelX(X), py = s_PlotPixelYAbove(Y, bottom);
     short ph = s_PlotTrunc16(px), pv = s_PlotTrunc16(py);
     bool held = false;
     if (!started) {

@@ -61,6 +61,8 @@ Rect s_PlotArea();
 // Pixel values (before truncation); NaN and infinities pass through.
 double s_PlotPixelX(double x);
 double s_PlotPixelY(double y);
+// s_PlotPixelY for the plot area's bottom, which loops over many points look up once.
+double s_PlotPixelYAbove(double y, short bottom);
 // Truncation toward zero into the 32-bit and 16-bit ranges; values beyond them
 // stick to the ends (so a far point never wraps around), NaN gives the low end.
 int32_t s_PlotTrunc32(double v);
@@ -71,6 +73,8 @@ int32_t Plot2DTransY(double y);
 double Plot2DReverseX(int32_t p);
 double Plot2DReverseY(int32_t p);
 int32_t PlotPointInRegion(double px, double py);  // inclusive; sets s_p.lastPointInside
+// The pixel of (x, y) when the region accepts it (as Plot2DMoveTo and Plot2DLineTo test).
+bool s_PlotAccepted(double x, double y, Point* pixel);
 void Plot2DMoveTo(double x, double y);            // skipped outside the region
 void Plot2DLineTo(double x, double y);            // skipped outside the region; the pen stays
 void Plot2D2(double x, double y);                 // Plot2DLineTo

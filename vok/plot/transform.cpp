@@ -16,7 +16,9 @@ Rect s_PlotArea() {
 
 double s_PlotPixelX(double x) { return s_p_scale * (s_wx * (x - s_ox) + s_bx); }
 
-double s_PlotPixelY(double y) { return s_p_scale * (s_wy * (s_oy - y) - s_by + s_PlotArea().bottom); }
+double s_PlotPixelY(double y) { return s_PlotPixelYAbove(y, s_PlotArea().bottom); }
+
+double s_PlotPixelYAbove(double y, short bottom) { return s_p_scale * (s_wy * (s_oy - y) - s_by + bottom); }
 
 int32_t s_PlotTrunc32(double v) {
   const double lo = std::numeric_limits<int32_t>::min(), hi = std::numeric_limits<int32_t>::max();
@@ -44,13 +46,19 @@ int32_t PlotPointInRegion(double px, double py) {
   return s_p.lastPointInside;
 }
 
-namespace {
-// The mapped point when the region accepts it.
-bool accepted(double x, double y, short* h, short* v) {
+bool s_PlotAccepted(double x, double y, Point* pixel) {
   double px = s_PlotPixelX(x), py = s_PlotPixelY(y);
   if (!PlotPointInRegion(px, py)) return false;
-  *h = s_PlotTrunc16(px);
-  *v = s_PlotTrunc16(py);
+  *pixel = Point{s_PlotTrunc16(py), s_PlotTrunc16(px)};
+  return true;
+}
+
+namespace {
+bool accepted(double x, double y, short* h, short* v) {
+  Point p;
+  if (!s_PlotAccepted(x, y, &p)) return false;
+  *h = p.h;
+  *v = p.v;
   return true;
 }
 }  // namespace

@@ -1,11 +1,11 @@
 // SDL input -> our events: the left button as the mouse, keys with their
 // modifiers (Ctrl and the Super key act as Command, Alt as Option), typed
 // text as key-downs, and closing the window as quit.
-#include <SDL.h>
 
 #include <algorithm>
 
 #include "platform/display/display.h"
+#include "platform/display/sdl/sdl_calls.h"
 #include "platform/display/sdl/sdl_internal.h"
 #include "platform/event/keys.h"
 
@@ -13,7 +13,7 @@ namespace {
 int g_screenW = 1, g_screenH = 1;
 bool g_buttonDown = false;
 Point g_where = {0, 0};
-// The modifiers as of the event being handled: SDL_GetModState() is already
+// The modifiers as of the event being handled: sdl().SDL_GetModState() is already
 // ahead when several events were pumped at once, so follow the key events.
 Uint16 g_mods = KMOD_NONE;
 
@@ -88,10 +88,10 @@ void onWindowEvent(const SDL_WindowEvent& w) {
 
 void VokSDLPumpInput(int screenW, int screenH) {
   static bool first = true;
-  if (first) g_mods = Uint16(SDL_GetModState()), first = false;
+  if (first) g_mods = Uint16(sdl().SDL_GetModState()), first = false;
   g_screenW = std::max(1, screenW), g_screenH = std::max(1, screenH);
   SDL_Event e;
-  while (SDL_PollEvent(&e)) {
+  while (sdl().SDL_PollEvent(&e)) {
     switch (e.type) {
       case SDL_QUIT: PostAppleEvent(kAEQuitApplication, nullptr, 0); break;
       case SDL_WINDOWEVENT: onWindowEvent(e.window); break;

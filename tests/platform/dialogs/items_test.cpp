@@ -5,8 +5,10 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "platform/wm/dialog.h"
+#include "platform/wm/window.h"
 
 namespace {
 std::string title(DialogRef d, short item) {
@@ -114,5 +116,30 @@ TEST(DialogItems, AHiddenDialogShowsItsChangesWhenShown) {
     EXPECT_EQ(title(d, 5), text);
     HideWindow(GetDialogWindow(d));
   }
+  DisposeDialog(d);
+}
+
+// Items set one by one are drawn once, when the dialog is looked at: the
+// screen must show what a full redraw shows, and a field changed afterwards.
+TEST(DialogItems, TheScreenShowsItemsSetBeforeItWasLookedAt) {
+  DialogRef d = GetNewDialog(kVokParamsDialogID, nullptr, kFirstWindowOfClass);
+  Rect box;
+  Handle h = editField(d, &box);
+  Str255 text;
+  CopyCToPascal("12.5", text);
+  SetDialogItemText(h, text);
+  ShowWindow(GetDialogWindow(d));
+  auto screen = [] {
+    const PixMap* pm = VokScreenPixels();
+    return std::vector<uint32_t>(pm->baseAddr, pm->baseAddr + size_t(pm->rowPixels) * (pm->bounds.bottom - pm->bounds.top));
+  };
+  std::vector<uint32_t> lazy = screen();
+  DrawDialog(d);
+  EXPECT_TRUE(lazy == screen());
+  CopyCToPascal("7", text);
+  SetDialogItemText(h, text);
+  lazy = screen();
+  DrawDialog(d);
+  EXPECT_TRUE(lazy == screen());
   DisposeDialog(d);
 }

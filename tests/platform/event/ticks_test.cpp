@@ -1,0 +1,21 @@
+// VokNewTick: true at most once per tick, and again after ticks nobody asked
+// about (its helper thread sleeps then and must wake when asked again).
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+#include "platform/event/event.h"
+
+TEST(Ticks, NewTickAtMostOncePerTickAndAgainAfterIdleTicks) {
+  using Clock = std::chrono::steady_clock;
+  for (int idleTicks : {0, 1, 6}) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(17 * idleTicks));
+    uint32_t first = TickCount();
+    int news = 0;
+    for (auto end = Clock::now() + std::chrono::milliseconds(150); Clock::now() < end;) news += VokNewTick();
+    uint32_t ticks = TickCount() - first + 1;  // one may have been raised before `first`
+    EXPECT_GE(news, 1) << "no new tick after " << idleTicks << " idle ticks";
+    EXPECT_LE(news, int(ticks)) << "more than once a tick";
+  }
+}
