@@ -79,10 +79,8 @@ TEST(TextDraw, WidthsMatchTheInkAndFacesShowInEveryFamily) {
       short w = width("HIH");
       EXPECT_NEAR(ink.left, 20, 1 + size / 10);
       EXPECT_NEAR(ink.right, 20 + w, 1 + size / 10);
-      Point pen;
-      GetPen(&pen);
-      EXPECT_EQ(pen.h, 20 + w);
-      EXPECT_EQ(pen.v, 40);
+      EXPECT_EQ(gfxtest::penAt().h, 20 + w);
+      EXPECT_EQ(gfxtest::penAt().v, 40);
       FontInfo fi;
       GetFontInfo(&fi);
       EXPECT_LE(40 - fi.ascent, ink.top);  // H stands on the baseline, below the ascent
@@ -121,13 +119,10 @@ TEST(TextDraw, CharByCharEndsWhereTheStringEnds) {
         setText(family, size, face);
         SpaceExtra(size == 14 ? 0x28000 : 0);  // 2.5 px more per space
         draw(text, 5, 30);
-        Point whole;
-        GetPen(&whole);
+        Point whole = gfxtest::penAt();
         MoveTo(5, 50);
         for (char ch : text) DrawChar(ch);
-        Point bytewise;
-        GetPen(&bytewise);
-        EXPECT_EQ(whole.h, bytewise.h) << family << " " << size << " face " << face;
+        EXPECT_EQ(whole.h, gfxtest::penAt().h) << family << " " << size << " face " << face;
         EXPECT_EQ(whole.h - 5, width(text));
         short sum = 0;
         for (char ch : text) sum += CharWidth(ch);
@@ -228,16 +223,13 @@ TEST(TextDraw, BadInputIsHarmless) {
   TextSize(12);
   MoveTo(32700, 10);
   draw(longText, 32700, 10);
-  Point pen;
-  GetPen(&pen);
-  EXPECT_EQ(pen.h, 32767);  // clamped, not wrapped round to negative
+  EXPECT_EQ(gfxtest::penAt().h, 32767);  // clamped, not wrapped round to negative
   MoveTo(-32700, 10);
   DrawString(reinterpret_cast<const unsigned char*>("\x05Hello"));
   SpaceExtra(-40 * 65536);  // spaces that step back further than the text goes on
   draw("a    b", 40, 15);
-  GetPen(&pen);
-  EXPECT_EQ(pen.h, 40 + width("a    b"));
-  EXPECT_LT(pen.h, 40);
+  EXPECT_EQ(gfxtest::penAt().h, 40 + width("a    b"));
+  EXPECT_LT(gfxtest::penAt().h, 40);
   SpaceExtra(Fixed(-0x7FFFFFFF - 1));
   draw(std::string(255, ' '), 0, 15);
   SpaceExtra(0);

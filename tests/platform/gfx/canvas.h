@@ -86,6 +86,12 @@ inline ::testing::AssertionResult looksLike(const Canvas& c, const std::string& 
 
 inline Rect rect(int l, int t, int r, int b) { return Rect{short(t), short(l), short(b), short(r)}; }
 
+inline Point penAt() {
+  Point p;
+  GetPen(&p);
+  return p;
+}
+
 inline void line(int h0, int v0, int h1, int v1) {
   MoveTo(short(h0), short(v0));
   LineTo(short(h1), short(v1));

@@ -121,9 +121,7 @@ TEST(PenGeometry, HiddenOrEmptyPensDrawNoLinesOrFramesButPaintsStillShow) {
   FrameRect(&r);
   FrameOval(&r);
   EXPECT_EQ(c.count(kBlack), 0);
-  Point p;
-  GetPen(&p);
-  EXPECT_EQ(p.h, 9);  // the pen still moves
+  EXPECT_EQ(penAt().h, 9);  // the pen still moves
   PaintRect(&r);
   EXPECT_EQ(c.count(kBlack), 64);
   ShowPen();
