@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <initializer_list>
 #include <string>
 
 #include "platform/event/event.h"
@@ -37,6 +38,9 @@ struct TEFixture : ::testing::Test {
   void keys(const std::string& s) {
     for (char c : s) TEKey(static_cast<unsigned char>(c), te);
   }
+  void keys(std::initializer_list<int> codes) {
+    for (int c : codes) TEKey(short(c), te);
+  }
   // The selection as "start-end".
   std::string sel() const { return std::to_string((**te).selStart) + "-" + std::to_string((**te).selEnd); }
 };
@@ -58,13 +62,9 @@ TEST_F(TEFixture, InsertKeepsTheSelectionOnTheSameCharacters) {
 
 TEST_F(TEFixture, KeysEditAndMoveTheCaret) {
   set("");
-  keys("abc");
-  TEKey(kLeftArrowCharCode, te);
-  TEKey(kLeftArrowCharCode, te);
-  keys("X");
+  keys({'a', 'b', 'c', kLeftArrowCharCode, kLeftArrowCharCode, 'X'});
   EXPECT_EQ(text(), "aXbc");
-  TEKey(kBackspaceCharCode, te);
-  TEKey(kDeleteCharCode, te);  // forward delete
+  keys({kBackspaceCharCode, kDeleteCharCode});  // and forward delete
   EXPECT_EQ(text(), "ac");
   TESetSelect(0, 0, te);
   TEKey(kBackspaceCharCode, te);  // nothing before the start
