@@ -8,7 +8,7 @@
 #include <string>
 
 #include "tests/support/ghostscript.h"
-#include "tests/support/paths.h"
+#include "tests/support/headless.h"
 
 namespace {
 // Rows of each trace colour (neither white nor black) in one column.
@@ -21,12 +21,11 @@ std::map<uint32_t, std::set<int>> traceRows(const vtest::Image& page, int col) {
 }  // namespace
 
 TEST(RecorderExample, ThreePagesSavedAndTheTracesRunOnAcrossThem) {
-  std::string decoder = vtest::picttoppmPath(), dir = vtest::scratchDir("recorder");
+  std::string decoder = vtest::picttoppmPath();
   VTEST_REQUIRE(!decoder.empty(), "picttoppm (netpbm)");
-  vtest::writeFile(dir + "/s.txt", "saveas \"page\"\n");
-  vtest::RunResult r =
-      vtest::run("cd " + dir + " && VOK_DISPLAY=headless VOK_SCRIPT=s.txt " + vtest::binaryDir() + "/examples/recorder");
-  ASSERT_EQ(r.status, 0) << r.err;
+  vtest::ProgRun r = vtest::runHeadless("recorder", vtest::programPath("recorder", true), "saveas \"page\"\n");
+  ASSERT_EQ(r.result.status, 0) << r.err();
+  const std::string& dir = r.dir;
   EXPECT_EQ(vtest::regularFiles(dir), 4) << "pages 0, 1, 2 and the script; nothing at the chosen name";
   vtest::Image pages[3];
   for (int k = 0; k < 3; ++k) {

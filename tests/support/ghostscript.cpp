@@ -84,10 +84,7 @@ bool gsMeasuredBox(const std::string& eps, Box* box, bool hires) {
     *box = Box{};
     return true;
   }
-  box->llx -= 10000;
-  box->lly -= 10000;
-  box->urx -= 10000;
-  box->ury -= 10000;
+  for (double* v : {&box->llx, &box->lly, &box->urx, &box->ury}) *v -= 10000;
   return true;
 }
 

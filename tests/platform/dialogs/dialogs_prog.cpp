@@ -14,7 +14,6 @@
 namespace {
 OSErr onQuit(const AppleEvent*, AppleEvent*, long) {
   std::printf("quit\n");
-  std::fflush(stdout);
   ExitToShell();
 }
 
@@ -31,7 +30,6 @@ void runDisabled() {
     short hit = 0;
     ModalDialog(nullptr, &hit);
     std::printf("hit %d\n", hit);
-    std::fflush(stdout);
   }
 }
 
@@ -39,11 +37,11 @@ void printChoice(OSErr err, const FSSpec& spec) {
   std::string path;
   if (err == noErr && VokSpecToPath(&spec, &path)) std::printf("chose %s\n", path.c_str());
   else std::printf("cancelled %d\n", err);
-  std::fflush(stdout);
 }
 }  // namespace
 
 int main(int argc, char** argv) {
+  std::setvbuf(stdout, nullptr, _IOLBF, 0);  // every line out before a quit ends the program
   AEInstallEventHandler(kCoreEventClass, kAEQuitApplication, onQuit, 0, false);
   std::string mode = argc > 1 ? argv[1] : "";
   if (mode == "disabled") runDisabled();
@@ -55,7 +53,6 @@ int main(int argc, char** argv) {
       short hit = kind == 0 ? Alert(kVokAlertID, nullptr) : kind == 1 ? NoteAlert(kVokAlertID, nullptr)
                           : kind == 2 ? CautionAlert(kVokAlertID, nullptr) : StopAlert(kVokAlertID, nullptr);
       std::printf("alert %d %d\n", kind, hit);
-      std::fflush(stdout);
     }
   }
   FSSpec spec;

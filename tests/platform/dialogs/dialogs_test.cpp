@@ -1,64 +1,53 @@
 // Dialogs driven by headless scripts through their visible texts: disabled
-// items, alerts, and the open and save dialogs.
+// items, alerts, the open and save dialogs with typed paths, and the
+// question before a save replaces a file (a person is asked, a script's
+// saveas is not). "@" in the expected output stands for the run's folder.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "tests/support/headless.h"
 
-namespace {
-using vtest::ProgRun;
-ProgRun runProg(const std::string& name, const std::string& mode, const std::string& script, const std::string& setup = "") {
-  return vtest::runHeadless("dialogs-" + name, "dialogs_prog", script, {"", mode, setup});
-}
-}  // namespace
-
-TEST(DialogScripts, DisabledItemsAreNeverReported) {
-  ProgRun r = runProg("disabled", "disabled",
-                  "key return\n"
-                  "press \"OK\"\n"
-                  "press \"Other\"\n");
-  EXPECT_EQ(r.result.status, 0) << r.result.err;
-  EXPECT_EQ(r.result.out, "hit 2\nquit\n");
-}
-
-TEST(DialogScripts, AlertsShowTheirTextAndEndWithTheButton) {
-  ProgRun r = runProg("alert", "alert",
-                  "press \"OK\"\n"
-                  "key return\n"
-                  "cancel\n"
-                  "press \"OK\"\n");
-  EXPECT_EQ(r.result.status, 0) << r.result.err;
-  EXPECT_EQ(r.result.out, "alert 0 1\nalert 1 1\nalert 2 1\nalert 3 1\n");
-}
-
-TEST(FileDialogScripts, OpenReturnsTheChosenPathAndHonoursCancel) {
-  ProgRun r = runProg("open", "open",
-                  "choose \"data.tsv\"\n"
-                  "cancel\n"
-                  "choose \"sub/notes.txt\"\n",
-                  "mkdir -p sub && printf 'a\\tb\\n' > data.tsv && echo x > sub/notes.txt && echo p > pic.png");
-  EXPECT_EQ(r.result.status, 0) << r.result.err;
-  EXPECT_EQ(r.result.out, "chose " + r.dir + "/data.tsv\ncancelled -128\nchose " + r.dir + "/sub/notes.txt\n");
-  r = runProg("open-bad", "open", "choose \"missing.tsv\"\n");
-  EXPECT_EQ(r.result.status, 2);
-  EXPECT_NE(r.result.err.find("no such file"), std::string::npos) << r.result.err;
-  r = runProg("open-save", "open", "saveas \"x.txt\"\n");
-  EXPECT_EQ(r.result.status, 2);
-}
-
-TEST(FileDialogScripts, SaveRefusesMissingFoldersAndTakesPaths) {
-  ProgRun r = runProg("save", "save",
-                  "field \"Name:\" \"a/b\"\n"
-                  "key return            # refused: the dialog stays\n"
-                  "field \"Name:\" \"plain.eps\"\n"
-                  "key return\n"
-                  "saveas \"out/graph.eps\"\n"
-                  "cancel\n",
-                  "mkdir -p out");
-  EXPECT_EQ(r.result.status, 0) << r.result.err;
-  EXPECT_EQ(r.result.out, "chose " + r.dir + "/plain.eps\nchose " + r.dir + "/out/graph.eps\ncancelled -128\n");
-  r = runProg("save-nofolder", "save", "saveas \"nowhere/graph.eps\"\n");
-  EXPECT_EQ(r.result.status, 2);
-  EXPECT_NE(r.result.err.find("no such folder"), std::string::npos) << r.result.err;
+TEST(DialogScripts, EveryDialogAnswersItsScript) {
+  const struct {
+    const char *name, *mode, *setup, *script;
+    int status;
+    const char* out;  // the whole output, or with status 2 a part of the error
+  } cases[] = {
+      {"disabled", "disabled", "", "key return\npress \"OK\"\npress \"Other\"\n", 0, "hit 2\nquit\n"},
+      {"alert", "alert", "", "press \"OK\"\nkey return\ncancel\npress \"OK\"\n", 0,
+       "alert 0 1\nalert 1 1\nalert 2 1\nalert 3 1\n"},
+      {"open", "open", "mkdir -p sub && printf 'a\\tb\\n' > data.tsv && echo x > sub/notes.txt && echo p > pic.png",
+       "choose \"data.tsv\"\ncancel\nchoose \"sub/notes.txt\"\n", 0,
+       "chose @/data.tsv\ncancelled -128\nchose @/sub/notes.txt\n"},
+      {"open-bad", "open", "", "choose \"missing.tsv\"\n", 2, "no such file"},
+      {"open-save", "open", "", "saveas \"x.txt\"\n", 2, "line 1"},
+      // Refused (the dialog stays), a plain name, a path, then cancel.
+      {"save", "save", "mkdir -p out",
+       "field \"Name:\" \"a/b\"\nkey return\nfield \"Name:\" \"plain.eps\"\nkey return\n"
+       "saveas \"out/graph.eps\"\ncancel\n",
+       0, "chose @/plain.eps\nchose @/out/graph.eps\ncancelled -128\n"},
+      {"save-nofolder", "save", "", "saveas \"nowhere/graph.eps\"\n", 2, "no such folder"},
+      // Typed paths: relative (through ..), from ~ (HOME is the run's
+      // folder), a folder entered, then a name relative to it.
+      {"paths-open", "open", "mkdir -p sub && echo a > data.tsv && echo x > sub/notes.txt",
+       "field \"Path:\" \"missing.tsv\"\nkey return\nfield \"Path:\" \"sub/../sub/notes.txt\"\nkey return\n"
+       "field \"Path:\" \"~/data.tsv\"\nkey return\n"
+       "field \"Path:\" \"sub\"\nkey return\nfield \"Path:\" \"notes.txt\"\nkey return\n",
+       0, "chose @/sub/notes.txt\nchose @/data.tsv\nchose @/sub/notes.txt\n"},
+      {"paths-save", "save", "mkdir -p sub && echo keep > old.eps && echo keep > sub/old.eps",
+       "field \"Name:\" \"old.eps\"\nkey return\npress \"Cancel\"\n"
+       "field \"Name:\" \"~/sub/old.eps\"\nkey return\npress \"Replace\"\nsaveas \"old.eps\"\ncancel\n",
+       0, "chose @/sub/old.eps\nchose @/old.eps\ncancelled -128\n"},
+  };
+  for (const auto& k : cases) {
+    SCOPED_TRACE(k.name);
+    vtest::ProgRun r = vtest::runHeadless("dialogs-" + std::string(k.name), "dialogs_prog", k.script,
+                                          {"", k.mode, k.setup});
+    ASSERT_EQ(r.result.status, k.status) << r.err();
+    std::string want = k.out;
+    for (size_t at; (at = want.find('@')) != std::string::npos;) want.replace(at, 1, r.dir);
+    if (k.status == 0) EXPECT_EQ(r.out(), want);
+    else EXPECT_TRUE(vtest::has(r.err(), want)) << r.err();
+  }
 }

@@ -11,14 +11,8 @@
 using vtest::EventTest;
 
 namespace {
-struct Seen {
-  long refcon = 0;
-  long count = -1;
-  std::string paths[3];
-  std::string fsspecPath;
-  OSErr badIndex = 0, badType = 0;
-};
-Seen g_seen;
+// What the handler saw: "refcon: path path | the second as FSSpec | bad index, bad type".
+std::string g_seen;
 
 std::string nth(const AEDescList* list, long i) {
   char buf[512];
@@ -28,20 +22,21 @@ std::string nth(const AEDescList* list, long i) {
 }
 
 OSErr openDocs(const AppleEvent* event, AppleEvent*, long refcon) {
-  g_seen.refcon = refcon;
   AEDescList docs;
+  long count = -1;
   EXPECT_EQ(AEGetParamDesc(event, keyDirectObject, typeAEList, &docs), noErr);
-  AECountItems(&docs, &g_seen.count);
-  for (long i = 1; i <= g_seen.count && i <= 3; ++i) g_seen.paths[i - 1] = nth(&docs, i);
+  AECountItems(&docs, &count);
+  g_seen = std::to_string(refcon) + ":";
+  for (long i = 1; i <= count; ++i) g_seen += " " + nth(&docs, i);
   unsigned char spec[70];
   DescType type = 0;
   Size size = 0;
-  if (AEGetNthPtr(&docs, 2, typeFSS, nullptr, &type, spec, sizeof spec, &size) == noErr && type == typeFSS) {
-    char path[1024];
-    if (VokFSSpecToPath(spec, path, sizeof path)) g_seen.fsspecPath = path;
-  }
-  g_seen.badIndex = AEGetNthPtr(&docs, 3, typeChar, nullptr, nullptr, spec, sizeof spec, &size);
-  g_seen.badType = AEGetNthPtr(&docs, 1, FourCC('l', 'o', 'n', 'g'), nullptr, nullptr, spec, sizeof spec, &size);
+  char path[1024] = "";
+  if (AEGetNthPtr(&docs, 2, typeFSS, nullptr, &type, spec, sizeof spec, &size) == noErr && type == typeFSS)
+    VokFSSpecToPath(spec, path, sizeof path);
+  OSErr badIndex = AEGetNthPtr(&docs, 3, typeChar, nullptr, nullptr, spec, sizeof spec, &size);
+  OSErr badType = AEGetNthPtr(&docs, 1, FourCC('l', 'o', 'n', 'g'), nullptr, nullptr, spec, sizeof spec, &size);
+  g_seen += std::string(" | ") + path + " | " + std::to_string(badIndex) + ", " + std::to_string(badType);
   AEDisposeDesc(&docs);
   return noErr;
 }
@@ -62,15 +57,11 @@ TEST_F(AppleEvents, OpenDocumentsCarriesTheFilesAsAbsolutePaths) {
   ASSERT_TRUE(WaitNextEvent(highLevelEventMask, &ev, 10, nullptr));
   EXPECT_EQ(ev.message, uintptr_t(kCoreEventClass));
   EXPECT_EQ(VokHighLevelEventID(ev), kAEOpenDocuments);
-  g_seen = Seen();
+  g_seen.clear();
   EXPECT_EQ(AEProcessAppleEvent(&ev), noErr);
-  EXPECT_EQ(g_seen.refcon, 42);
-  EXPECT_EQ(g_seen.count, 2);
-  EXPECT_EQ(g_seen.paths[0], cwd() + "/data/a.tsv");
-  EXPECT_EQ(g_seen.paths[1], "/tmp/b c.tsv");
-  EXPECT_EQ(g_seen.fsspecPath, "/tmp/b c.tsv");  // through the file layer's FSSpec
-  EXPECT_EQ(g_seen.badIndex, errAEIllegalIndex);
-  EXPECT_EQ(g_seen.badType, errAECoercionFail);
+  // The second path also through the file layer's FSSpec.
+  EXPECT_EQ(g_seen, "42: " + cwd() + "/data/a.tsv /tmp/b c.tsv | /tmp/b c.tsv | " + std::to_string(errAEIllegalIndex) +
+                        ", " + std::to_string(errAECoercionFail));
   // Dispatched once: the event is gone.
   EXPECT_EQ(AEProcessAppleEvent(&ev), errAEEventNotHandled);
 }

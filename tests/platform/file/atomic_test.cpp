@@ -4,18 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <filesystem>
-
 #include "platform/file/file.h"
 #include "tests/support/paths.h"
 
 namespace {
-int countEntries(const std::string& dir) {
-  int n = 0;
-  for (auto& e : std::filesystem::directory_iterator(dir)) (void)e, ++n;
-  return n;
-}
-
 // A small tmpfs of our own (root only); false when it cannot be mounted.
 bool mountTmpfs(const std::string& dir, const char* size) {
   std::string opts = std::string("size=") + size;
@@ -34,7 +26,7 @@ TEST(AtomicWrite, ReplacesContentAndKeepsPermissions) {
   struct stat st;
   ASSERT_EQ(::stat(path.c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0640u);
-  EXPECT_EQ(countEntries(dir), 1);  // no temporary file left behind
+  EXPECT_EQ(vtest::regularFiles(dir), 1);  // no temporary file left behind
 
   // The stream form, and an abort that leaves everything as it was.
   VokAtomicFile* f = VokAtomicOpen(path, &err);
@@ -46,7 +38,7 @@ TEST(AtomicWrite, ReplacesContentAndKeepsPermissions) {
   std::fputs("streamed", VokAtomicStream(f));
   ASSERT_TRUE(VokAtomicCommit(f, 0, 0, &err));
   EXPECT_EQ(vtest::readFile(path), "streamed");
-  EXPECT_EQ(countEntries(dir), 1);
+  EXPECT_EQ(vtest::regularFiles(dir), 1);
 }
 
 TEST(AtomicWrite, UnusableTargetsFailWithAReason) {
@@ -72,7 +64,7 @@ TEST(AtomicWrite, FullDiskLeavesTheOldFileAndNoTemporary) {
   std::string err;
   bool ok = VokWriteFileAtomic(path, big.data(), big.size(), 0, 0, &err);
   std::string after = vtest::readFile(path);
-  int entries = countEntries(dir);
+  int entries = vtest::regularFiles(dir);
   ::umount(dir.c_str());
   EXPECT_FALSE(ok);
   EXPECT_NE(err.find("No space left on device"), std::string::npos) << err;

@@ -66,31 +66,47 @@ const char* const kFamilies[] = {"Times", "Helvetica", "Courier", "Symbol", "Mon
 
 // The measured width must be where the ink ends: labels are centred and
 // right-aligned by it. H and I have side bearings of about a pixel in every
-// family (Symbol's are Eta and Iota) and stand on the baseline.
-TEST(TextDraw, WidthsMatchTheInkInEveryFamily) {
+// family (Symbol's are Eta and Iota) and stand on the baseline. Bold is
+// darker and no narrower; italic leans.
+TEST(TextDraw, WidthsMatchTheInkAndFacesShowInEveryFamily) {
   for (const char* family : kFamilies) {
     for (short size : {9, 12, 18, 24}) {
+      SCOPED_TRACE(std::string(family) + " " + std::to_string(size));
       Canvas c(400, 60);
       setText(family, size);
       draw("HIH", 20, 40);
       Rect ink = c.inkBox();
       short w = width("HIH");
-      EXPECT_NEAR(ink.left, 20, 1 + size / 10) << family << " " << size;
-      EXPECT_NEAR(ink.right, 20 + w, 1 + size / 10) << family << " " << size;
-      Point pen;
-      GetPen(&pen);
-      EXPECT_EQ(pen.h, 20 + w);
-      EXPECT_EQ(pen.v, 40);
+      EXPECT_NEAR(ink.left, 20, 1 + size / 10);
+      EXPECT_NEAR(ink.right, 20 + w, 1 + size / 10);
+      EXPECT_EQ(gfxtest::penAt().h, 20 + w);
+      EXPECT_EQ(gfxtest::penAt().v, 40);
       FontInfo fi;
       GetFontInfo(&fi);
-      EXPECT_LE(40 - fi.ascent, ink.top) << family << " " << size;  // H stands on the baseline, below the ascent
-      EXPECT_EQ(ink.bottom, 40) << family << " " << size;
+      EXPECT_LE(40 - fi.ascent, ink.top);  // H stands on the baseline, below the ascent
+      EXPECT_EQ(ink.bottom, 40);
+
+      Canvas plain, bolder, slanted;
+      for (Canvas* k : {&plain, &bolder, &slanted}) {
+        SetPort(k->port());
+        setText(family, size, k == &plain ? normal : k == &bolder ? bold : italic);
+        draw("Hill", 10, 40);
+      }
+      EXPECT_GT(bolder.count(kBlack), plain.count(kBlack) * 11 / 10);
+      EXPECT_GE(bolder.inkBox().right, plain.inkBox().right);
+      EXPECT_NE(slanted.pixels(), plain.pixels());
+      // The H's left stem leans right: its top row starts right of its bottom row.
+      Rect lean = slanted.inkBox();
+      EXPECT_GT(slanted.leftmost(lean.top), slanted.leftmost(lean.bottom - 1));
     }
   }
   setText("Courier", 12);
   EXPECT_EQ(width("iiii"), width("MMMM"));  // Courier is monospaced
   setText("Times", 12);
   EXPECT_LT(width("iiii"), width("MMMM"));
+  short plainW = width("Hammer");
+  TextFace(bold);
+  EXPECT_GT(width("Hammer"), plainW);  // Times Bold is wider
 }
 
 // Styled labels are drawn a character at a time and measured as strings.
@@ -103,13 +119,10 @@ TEST(TextDraw, CharByCharEndsWhereTheStringEnds) {
         setText(family, size, face);
         SpaceExtra(size == 14 ? 0x28000 : 0);  // 2.5 px more per space
         draw(text, 5, 30);
-        Point whole;
-        GetPen(&whole);
+        Point whole = gfxtest::penAt();
         MoveTo(5, 50);
         for (char ch : text) DrawChar(ch);
-        Point bytewise;
-        GetPen(&bytewise);
-        EXPECT_EQ(whole.h, bytewise.h) << family << " " << size << " face " << face;
+        EXPECT_EQ(whole.h, gfxtest::penAt().h) << family << " " << size << " face " << face;
         EXPECT_EQ(whole.h - 5, width(text));
         short sum = 0;
         for (char ch : text) sum += CharWidth(ch);
@@ -126,29 +139,6 @@ TEST(TextDraw, CharByCharEndsWhereTheStringEnds) {
   EXPECT_EQ(CharWidth(' '), space + 3);
   EXPECT_EQ(width("a b c"), width("abc") + 2 * (space + 3));
   SpaceExtra(0);
-}
-
-TEST(TextDraw, BoldIsDarkerAndItalicLeans) {
-  for (const char* family : kFamilies) {
-    for (short size : {9, 12, 20}) {
-      Canvas plain, bolder, slanted;
-      for (Canvas* c : {&plain, &bolder, &slanted}) {
-        SetPort(c->port());
-        setText(family, size, c == &plain ? normal : c == &bolder ? bold : italic);
-        draw("Hill", 10, 40);
-      }
-      EXPECT_GT(bolder.count(kBlack), plain.count(kBlack) * 11 / 10) << family << " " << size;
-      EXPECT_GE(bolder.inkBox().right, plain.inkBox().right) << family << " " << size;
-      EXPECT_NE(slanted.pixels(), plain.pixels()) << family << " " << size;
-      // The H's left stem leans right: its top row starts right of its bottom row.
-      Rect ink = slanted.inkBox();
-      EXPECT_GT(slanted.leftmost(ink.top), slanted.leftmost(ink.bottom - 1)) << family << " " << size;
-    }
-  }
-  setText("Times", 12);
-  short plainW = width("Hammer");
-  TextFace(bold);
-  EXPECT_GT(width("Hammer"), plainW);  // Times Bold is wider
 }
 
 // Every printable byte is a real character of the free fonts: a wrong entry
@@ -233,16 +223,13 @@ TEST(TextDraw, BadInputIsHarmless) {
   TextSize(12);
   MoveTo(32700, 10);
   draw(longText, 32700, 10);
-  Point pen;
-  GetPen(&pen);
-  EXPECT_EQ(pen.h, 32767);  // clamped, not wrapped round to negative
+  EXPECT_EQ(gfxtest::penAt().h, 32767);  // clamped, not wrapped round to negative
   MoveTo(-32700, 10);
   DrawString(reinterpret_cast<const unsigned char*>("\x05Hello"));
   SpaceExtra(-40 * 65536);  // spaces that step back further than the text goes on
   draw("a    b", 40, 15);
-  GetPen(&pen);
-  EXPECT_EQ(pen.h, 40 + width("a    b"));
-  EXPECT_LT(pen.h, 40);
+  EXPECT_EQ(gfxtest::penAt().h, 40 + width("a    b"));
+  EXPECT_LT(gfxtest::penAt().h, 40);
   SpaceExtra(Fixed(-0x7FFFFFFF - 1));
   draw(std::string(255, ' '), 0, 15);
   SpaceExtra(0);

@@ -51,27 +51,24 @@ TEST(Bottlenecks, OpenPolygonsCollectLineEndsAsVertices) {
   EXPECT_EQ(c.count(kBlack), 0);  // the pen was hidden while recording
   ASSERT_EQ(PolyPointCount(p), 6);
   EXPECT_EQ(GetHandleSize(reinterpret_cast<Handle>(p)), 10 + 4 * 6);
-  const Point* pts = (*p)->polyPoints;
-  EXPECT_EQ(pts[0].h, 2);
-  EXPECT_EQ(pts[3].h, 2);
-  EXPECT_EQ(pts[3].v, 8);
-  EXPECT_EQ(pts[4].h, 1);
-  EXPECT_EQ(pts[4].v, 1);
-  Rect bbox = (*p)->polyBBox;
-  EXPECT_TRUE(EqualRect(&bbox, &(const Rect&)rect(1, 1, 9, 8)));
+  // Vertices as "h,v", then the box; after moving by (1, 1); after scaling by (2, 3).
+  auto describe = [&p] {
+    std::string s;
+    for (int i = 0; i < PolyPointCount(p); ++i)
+      s += std::to_string((*p)->polyPoints[i].h) + "," + std::to_string((*p)->polyPoints[i].v) + " ";
+    return s + "in " + r2s(&(*p)->polyBBox);
+  };
+  EXPECT_EQ(describe(), "2,3 9,3 9,8 2,8 1,1 1,2 in 1,1,9,8");
   OffsetPoly(p, 1, 1);
-  EXPECT_EQ((*p)->polyPoints[0].h, 3);
-  EXPECT_EQ((*p)->polyBBox.right, 10);
+  EXPECT_EQ(describe(), "3,4 10,4 10,9 3,9 2,2 2,3 in 2,2,10,9");
   Rect from = rect(0, 0, 10, 10), to = rect(0, 0, 20, 30);
   MapPoly(p, &from, &to);
-  EXPECT_EQ((*p)->polyPoints[0].h, 6);
-  EXPECT_EQ((*p)->polyPoints[0].v, 12);
+  EXPECT_EQ(describe(), "6,12 20,12 20,27 6,27 4,6 4,9 in 4,6,20,27");
   KillPoly(p);
   // Showing the pen while the polygon is open draws and records at once.
   p = OpenPoly();
   ShowPen();
-  MoveTo(0, 0);
-  LineTo(5, 0);
+  line(0, 0, 5, 0);
   HidePen();
   ClosePoly();
   EXPECT_EQ(c.count(kBlack), 6);
@@ -82,12 +79,7 @@ TEST(Bottlenecks, OpenPolygonsCollectLineEndsAsVertices) {
 
 TEST(Bottlenecks, PaintedPolygonsCoverTheirInsideLikeRectangles) {
   Canvas c(8, 6);
-  PolyHandle p = OpenPoly();
-  MoveTo(1, 1);
-  LineTo(7, 1);
-  LineTo(7, 5);
-  LineTo(1, 5);
-  ClosePoly();  // left open: painting closes it
+  PolyHandle p = polygon({{1, 1}, {7, 1}, {7, 5}, {1, 5}});  // left open: painting closes it
   PaintPoly(p);
   Canvas d(8, 6);
   Rect r = rect(1, 1, 7, 5);
@@ -96,11 +88,7 @@ TEST(Bottlenecks, PaintedPolygonsCoverTheirInsideLikeRectangles) {
   KillPoly(p);
   // A triangle: vertex pixels on the top and left are painted.
   Canvas t(7, 6);
-  p = OpenPoly();
-  MoveTo(0, 0);
-  LineTo(6, 0);
-  LineTo(0, 6);
-  ClosePoly();
+  p = polygon({{0, 0}, {6, 0}, {0, 6}});
   PaintPoly(p);
   EXPECT_TRUE(looksLike(t, R"(
     ######.

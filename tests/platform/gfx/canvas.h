@@ -3,7 +3,9 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <sstream>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -36,6 +38,10 @@ class Canvas {
   void set(int x, int y, uint32_t p) { world_->portPixMap.baseAddr[y * world_->portPixMap.rowPixels + x] = p; }
   std::vector<uint32_t> pixels() const {
     return std::vector<uint32_t>(world_->portPixMap.baseAddr, world_->portPixMap.baseAddr + w_ * h_);
+  }
+  std::vector<uint32_t> row(int y) const {
+    const uint32_t* p = world_->portPixMap.baseAddr + y * world_->portPixMap.rowPixels;
+    return std::vector<uint32_t>(p, p + w_);
   }
   // '#' black, '.' white, 'o' any other colour; rows end with '\n'.
   std::string art() const {
@@ -79,5 +85,58 @@ inline ::testing::AssertionResult looksLike(const Canvas& c, const std::string& 
 }
 
 inline Rect rect(int l, int t, int r, int b) { return Rect{short(t), short(l), short(b), short(r)}; }
+
+inline Point penAt() {
+  Point p;
+  GetPen(&p);
+  return p;
+}
+
+inline void line(int h0, int v0, int h1, int v1) {
+  MoveTo(short(h0), short(v0));
+  LineTo(short(h1), short(v1));
+}
+
+// A region that disposes of itself; it goes wherever a RgnHandle goes.
+class Rgn {
+ public:
+  Rgn() : h_(NewRgn()) {}
+  Rgn(int l, int t, int r, int b) : Rgn() { SetRectRgn(h_, short(l), short(t), short(r), short(b)); }
+  Rgn(Rgn&& o) noexcept : h_(o.h_) { o.h_ = nullptr; }
+  Rgn(const Rgn&) = delete;
+  Rgn& operator=(const Rgn&) = delete;
+  ~Rgn() { DisposeRgn(h_); }
+  operator RgnHandle() const { return h_; }
+  Rgn& plus(int l, int t, int r, int b) {
+    UnionRgn(h_, Rgn(l, t, r, b), h_);
+    return *this;
+  }
+  Rgn& minus(int l, int t, int r, int b) {
+    DiffRgn(h_, Rgn(l, t, r, b), h_);
+    return *this;
+  }
+
+ private:
+  RgnHandle h_;
+};
+
+// The region that `draw` outlines between OpenRgn and CloseRgn.
+template <class Draw>
+Rgn recordRgn(Draw draw) {
+  Rgn r;
+  OpenRgn();
+  draw();
+  CloseRgn(r);
+  return r;
+}
+
+// A polygon through the points (h, v), left as drawn (not closed).
+inline PolyHandle polygon(std::initializer_list<std::pair<int, int>> points) {
+  PolyHandle p = OpenPoly();
+  MoveTo(short(points.begin()->first), short(points.begin()->second));
+  for (auto q = points.begin() + 1; q != points.end(); ++q) LineTo(short(q->first), short(q->second));
+  ClosePoly();
+  return p;
+}
 
 }  // namespace gfxtest

@@ -9,11 +9,7 @@ using namespace gfxtest;
 
 TEST(Clipping, DrawingStaysInsideClipAndVisibleRegions) {
   Canvas c(12, 8);
-  RgnHandle clip = NewRgn(), hole = NewRgn();
-  SetRectRgn(clip, 1, 1, 11, 7);
-  SetRectRgn(hole, 4, 3, 8, 5);
-  DiffRgn(clip, hole, clip);
-  SetClip(clip);
+  SetClip(Rgn(1, 1, 11, 7).minus(4, 3, 8, 5));
   SetRectRgn(c.port()->visRgn, 0, 0, 10, 8);  // the window layer narrows visRgn like this
   Rect all = rect(-100, -100, 100, 100);
   PaintRect(&all);
@@ -29,33 +25,22 @@ TEST(Clipping, DrawingStaysInsideClipAndVisibleRegions) {
   // Changing the clip region in place takes effect for the next primitive.
   EraseRect(&all);
   SetRectRgn(c.port()->clipRgn, 0, 0, 2, 2);
-  MoveTo(0, 0);
-  LineTo(11, 7);
+  line(0, 0, 11, 7);
   EXPECT_EQ(c.count(kBlack), 2);
   ClipRect(&all);
-  GetClip(hole);
+  Rgn got;
+  GetClip(got);
   Rect b;
-  GetRegionBounds(hole, &b);
+  GetRegionBounds(got, &b);
   EXPECT_EQ(b.right, 100);
-  DisposeRgn(clip);
-  DisposeRgn(hole);
 }
 
 TEST(Clipping, EveryPrimitiveHonoursARegionClip) {
   Canvas c(40, 40);
-  RgnHandle clip = NewRgn();
-  Rect o = rect(0, 0, 40, 40);
-  OpenRgn();
-  FrameOval(&o);
-  CloseRgn(clip);
+  Rect o = rect(0, 0, 40, 40), r = rect(-5, -5, 45, 45);
+  Rgn clip = recordRgn([&] { FrameOval(&o); });
   SetClip(clip);
-  Rect r = rect(-5, -5, 45, 45);
-  PolyHandle p = OpenPoly();
-  MoveTo(-5, -5);
-  LineTo(45, -5);
-  LineTo(45, 45);
-  LineTo(-5, -5);
-  ClosePoly();
+  PolyHandle p = polygon({{-5, -5}, {45, -5}, {45, 45}, {-5, -5}});
   PenSize(3, 3);
   const std::function<void()> draws[] = {[&] { PaintRect(&r); },
                                          [&] { PaintRoundRect(&r, 9, 9); },
@@ -63,7 +48,7 @@ TEST(Clipping, EveryPrimitiveHonoursARegionClip) {
                                          [&] { PaintArc(&r, 0, 270); },
                                          [&] { PaintPoly(p); },
                                          [&] {
-                                           for (int k = -40; k < 40; k += 3) MoveTo(short(k), -2), LineTo(short(k + 40), 42);
+                                           for (int k = -40; k < 40; k += 3) line(k, -2, k + 40, 42);
                                          },
                                          [&] { PaintRgn(clip); }};
   for (const auto& draw : draws) {
@@ -75,7 +60,6 @@ TEST(Clipping, EveryPrimitiveHonoursARegionClip) {
     EXPECT_GT(c.count(kBlack), 0);
   }
   KillPoly(p);
-  DisposeRgn(clip);
 }
 
 namespace {
@@ -131,20 +115,16 @@ TEST(CopyBits, ModesTreatNonWhiteSourcePixelsAsInk) {
     RGBColor s{0xFFFF, 0xEEEE, 0x8888};
     RGBBackColor(&s);
     CopyBits(GetPortBitMapForCopyBits(src.port()), GetPortBitMapForCopyBits(c.port()), &all, &all, k.mode, nullptr);
-    EXPECT_EQ(c.at(0, 0), k.onBlack) << "mode " << k.mode;
-    EXPECT_EQ(c.at(1, 0), k.onWhite) << "mode " << k.mode;
-    EXPECT_EQ(c.at(2, 0), k.onRed) << "mode " << k.mode;
+    EXPECT_EQ(c.pixels(), (std::vector<uint32_t>{k.onBlack, k.onWhite, k.onRed})) << "mode " << k.mode;
   }
 }
 
 TEST(CopyBits, MaskClipAndSourceEdgesLimitWhatIsWritten) {
   Quad q;
   Canvas c(8, 8);
-  RgnHandle mask = NewRgn();
-  SetRectRgn(mask, 0, 0, 8, 4);
   ClipRect(&(const Rect&)rect(0, 0, 4, 8));
   Rect src = rect(0, 0, 2, 2), dst = rect(0, 0, 8, 8);
-  CopyBits(q.bits(), GetPortBitMapForCopyBits(c.port()), &src, &dst, srcCopy, mask);
+  CopyBits(q.bits(), GetPortBitMapForCopyBits(c.port()), &src, &dst, srcCopy, Rgn(0, 0, 8, 4));
   EXPECT_EQ(c.count(kWhite), 64 - 16);  // only the top-left quarter is written
   EXPECT_EQ(c.at(3, 3), 0xFFFF0000u);
   // A source rectangle reaching past the source raster writes only what exists.
@@ -153,7 +133,6 @@ TEST(CopyBits, MaskClipAndSourceEdgesLimitWhatIsWritten) {
   CopyBits(q.bits(), GetPortBitMapForCopyBits(d.port()), &wide, &same, srcCopy, nullptr);
   EXPECT_EQ(d.count(kWhite), 64 - 4);
   EXPECT_EQ(d.at(2, 2), 0xFFFF0000u);
-  DisposeRgn(mask);
 }
 
 TEST(CopyBits, OverlappingCopiesWithinOneRasterReadTheOldPixels) {

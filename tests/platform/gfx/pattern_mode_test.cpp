@@ -43,13 +43,13 @@ TEST(Patterns, PenModesCombinePatternColoursAndDestinationAsDocumented) {
   const uint32_t red = 0xFFFF0000u, blue = 0xFF0000FFu, white = kWhite, black = kBlack;
   struct Case {
     short mode;
-    uint32_t setOnWhite, setOnBlack, clearOnWhite, clearOnBlack;
+    uint32_t setOnWhite, clearOnWhite, setOnBlack, clearOnBlack;  // the top row, left to right
   };
   const Case cases[] = {
-      {patCopy, red, red, blue, blue},       {patOr, red, red, white, black},
-      {patXor, black, white, white, black},  {patBic, blue, blue, white, black},
-      {notPatCopy, blue, blue, red, red},    {notPatOr, white, black, red, red},
-      {notPatXor, white, black, black, white}, {notPatBic, white, black, blue, blue},
+      {patCopy, red, blue, red, blue},       {patOr, red, white, red, black},
+      {patXor, black, white, white, black},  {patBic, blue, white, blue, black},
+      {notPatCopy, blue, red, blue, red},    {notPatOr, white, red, black, red},
+      {notPatXor, white, black, black, white}, {notPatBic, white, blue, black, blue},
   };
   Pattern gray = pattern(3);
   for (const Case& k : cases) {
@@ -63,10 +63,8 @@ TEST(Patterns, PenModesCombinePatternColoursAndDestinationAsDocumented) {
       PenPat(&gray);
       PaintRect(&all);
       // Grey has its bit set at (0, 0) and (2, 0), clear at (1, 0) and (3, 0).
-      EXPECT_EQ(c.at(0, 0), k.setOnWhite) << "mode " << mode;
-      EXPECT_EQ(c.at(2, 0), k.setOnBlack) << "mode " << mode;
-      EXPECT_EQ(c.at(1, 0), k.clearOnWhite) << "mode " << mode;
-      EXPECT_EQ(c.at(3, 0), k.clearOnBlack) << "mode " << mode;
+      EXPECT_EQ(c.row(0), (std::vector<uint32_t>{k.setOnWhite, k.clearOnWhite, k.setOnBlack, k.clearOnBlack}))
+          << "mode " << mode;
     }
   }
 }
@@ -103,20 +101,12 @@ TEST(Patterns, XorDrawingTwiceRestoresTheDestination) {
     for (int x = 0; x < 48; ++x) c.set(x, y, 0xFF000000u | uint32_t(x * 5) << 16 | uint32_t(y * 6) << 8 | 0x40);
   std::vector<uint32_t> before = c.pixels();
   Rect r = rect(3, 4, 41, 33);
-  RgnHandle rgn = NewRgn(), hole = NewRgn();
-  RectRgn(rgn, &r);
-  SetRectRgn(hole, 10, 10, 20, 20);
-  DiffRgn(rgn, hole, rgn);
-  PolyHandle poly = OpenPoly();
-  MoveTo(5, 5);
-  LineTo(40, 12);
-  LineTo(20, 35);
-  LineTo(5, 5);
-  ClosePoly();
+  Rgn rgn(3, 4, 41, 33);
+  rgn.minus(10, 10, 20, 20);
+  PolyHandle poly = polygon({{5, 5}, {40, 12}, {20, 35}, {5, 5}});
   Pattern p = pattern(21);
   auto drawAll = [&] {
-    MoveTo(1, 1);
-    LineTo(46, 38);
+    line(1, 1, 46, 38);
     LineTo(2, 30);
     FrameRect(&r);
     PaintRect(&r);
@@ -145,6 +135,4 @@ TEST(Patterns, XorDrawingTwiceRestoresTheDestination) {
     }
   }
   KillPoly(poly);
-  DisposeRgn(rgn);
-  DisposeRgn(hole);
 }

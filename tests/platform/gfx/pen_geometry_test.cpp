@@ -1,8 +1,6 @@
 // Where the pen puts pixels: frames inside their rectangle, lines as the pen
 // rectangle swept below and right of the path with both ends included, and
 // rectangles exclusive at bottom and right. Pictures are checked by hand.
-#include <iterator>
-
 #include "tests/platform/gfx/canvas.h"
 
 using namespace gfxtest;
@@ -16,19 +14,10 @@ struct PenCase {
   void (*draw)();
   const char* picture;
 };
-
-void checkPictures(const PenCase* cases, size_t n) {
-  for (size_t i = 0; i < n; ++i) {
-    const PenCase& k = cases[i];
-    Canvas c(k.width, k.height);
-    PenSize(k.penW, k.penH);
-    k.draw();
-    EXPECT_TRUE(looksLike(c, k.picture, k.name));
-  }
-}
 }  // namespace
 
-TEST(PenGeometry, FramesLieInsideTheirRectangle) {
+TEST(PenGeometry, FramesLieInsideAndLinesSweepThePenBelowAndRightOfThePath) {
+  auto line16 = [] { line(1, 1, 6, 3); };
   const PenCase cases[] = {
       {"frame1", 8, 6, 1, 1, [] { FrameRect(&(const Rect&)rect(1, 1, 7, 5)); }, R"(
         ........
@@ -52,23 +41,13 @@ TEST(PenGeometry, FramesLieInsideTheirRectangle) {
         .####.
         .####.
         ......)"},
-  };
-  checkPictures(cases, std::size(cases));
-}
-
-TEST(PenGeometry, LinesSweepThePenBelowAndRightOfThePath) {
-  auto line = [] {
-    MoveTo(1, 1);
-    LineTo(6, 3);
-  };
-  const PenCase cases[] = {
-      {"line1", 8, 5, 1, 1, line, R"(
+      {"line1", 8, 5, 1, 1, line16, R"(
         ........
         .##.....
         ...##...
         .....##.
         ........)"},
-      {"line2", 9, 6, 2, 2, line, R"(
+      {"line2", 9, 6, 2, 2, line16, R"(
         .........
         .###.....
         .#####...
@@ -76,12 +55,7 @@ TEST(PenGeometry, LinesSweepThePenBelowAndRightOfThePath) {
         .....###.
         .........)"},
       // Steep line with a 3 x 3 pen.
-      {"line3", 8, 9, 3, 3,
-       [] {
-         MoveTo(1, 1);
-         LineTo(3, 5);
-       },
-       R"(
+      {"line3", 8, 9, 3, 3, [] { line(1, 1, 3, 5); }, R"(
         ........
         .###....
         .####...
@@ -92,7 +66,12 @@ TEST(PenGeometry, LinesSweepThePenBelowAndRightOfThePath) {
         ...###..
         ........)"},
   };
-  checkPictures(cases, std::size(cases));
+  for (const PenCase& k : cases) {
+    Canvas c(k.width, k.height);
+    PenSize(k.penW, k.penH);
+    k.draw();
+    EXPECT_TRUE(looksLike(c, k.picture, k.name));
+  }
 }
 
 TEST(PenGeometry, ALineDrawnBackwardsCoversTheSamePixels) {
@@ -102,8 +81,7 @@ TEST(PenGeometry, ALineDrawnBackwardsCoversTheSamePixels) {
     auto draw = [pen](int fromH, int fromV, int toH, int toV) {
       Canvas c(40, 30);
       PenSize(pen, pen);
-      MoveTo(short(fromH), short(fromV));
-      LineTo(short(toH), short(toV));
+      line(fromH, fromV, toH, toV);
       return c.pixels();
     };
     std::vector<uint32_t> forward = draw(h0, v0, h1, v1), backward = draw(h1, v1, h0, v0);
@@ -116,12 +94,8 @@ TEST(PenGeometry, ALineDrawnBackwardsCoversTheSamePixels) {
 // span path. Both must agree everywhere else, also where lines leave the canvas.
 TEST(PenGeometry, TheDirectPathOfThinLinesMatchesTheSpanPath) {
   Canvas direct(30, 30), spans(30, 30);
-  RgnHandle clip = NewRgn(), corner = NewRgn();
-  SetRectRgn(clip, 0, 0, 30, 30);
-  SetRectRgn(corner, 29, 29, 30, 30);
-  DiffRgn(clip, corner, clip);
   SetGWorld(spans.port(), nullptr);
-  SetClip(clip);
+  SetClip(Rgn(0, 0, 30, 30).minus(29, 29, 30, 30));
   uint32_t seed = 9;
   auto next = [&seed] { return seed = seed * 1103515245u + 12345u, int(seed >> 16 & 0x3F) - 16; };
   for (int k = 0; k < 300; ++k) {
@@ -130,30 +104,24 @@ TEST(PenGeometry, TheDirectPathOfThinLinesMatchesTheSpanPath) {
       SetGWorld(c->port(), nullptr);
       PenMode(k % 3 ? patCopy : patXor);
       ForeColor(k % 2 ? redColor : blueColor);
-      MoveTo(h0, v0);
-      LineTo(h1, v1);
+      line(h0, v0, h1, v1);
     }
   }
   std::vector<uint32_t> a = direct.pixels(), b = spans.pixels();
   a.back() = b.back() = 0;  // the corner only the direct canvas may draw
   EXPECT_EQ(a, b);
   EXPECT_GT(direct.count(0xFFFF0000u), 100);
-  DisposeRgn(clip);
-  DisposeRgn(corner);
 }
 
 TEST(PenGeometry, HiddenOrEmptyPensDrawNoLinesOrFramesButPaintsStillShow) {
   Canvas c(10, 10);
   Rect r = rect(1, 1, 9, 9);
   HidePen();
-  MoveTo(0, 0);
-  LineTo(9, 9);
+  line(0, 0, 9, 9);
   FrameRect(&r);
   FrameOval(&r);
   EXPECT_EQ(c.count(kBlack), 0);
-  Point p;
-  GetPen(&p);
-  EXPECT_EQ(p.h, 9);  // the pen still moves
+  EXPECT_EQ(penAt().h, 9);  // the pen still moves
   PaintRect(&r);
   EXPECT_EQ(c.count(kBlack), 64);
   ShowPen();

@@ -39,27 +39,13 @@ void copyImage(const Image& img, const Rect& dst, short mode = srcCopy) {
   CopyBits(&img.pm, GetPortBitMapForCopyBits(GetQDPort()), &src, &dst, mode, nullptr);
 }
 
-PolyHandle triangle(int x, int y, int s) {
-  PolyHandle p = OpenPoly();
-  MoveTo(short(x), short(y + s));
-  LineTo(short(x + s / 2), short(y));
-  LineTo(short(x + s), short(y + s));
-  LineTo(short(x), short(y + s));
-  ClosePoly();
-  return p;
-}
+PolyHandle triangle(int x, int y, int s) { return polygon({{x, y + s}, {x + s / 2, y}, {x + s, y + s}, {x, y + s}}); }
 
 // A region with a hole and a detached part, so bands, gaps and holes all occur.
-RgnHandle ring(int x, int y) {
-  RgnHandle a = NewRgn(), b = NewRgn(), c = NewRgn();
-  SetRectRgn(a, short(x), short(y), short(x + 20), short(y + 16));
-  SetRectRgn(b, short(x + 6), short(y + 5), short(x + 14), short(y + 11));
-  DiffRgn(a, b, a);
-  SetRectRgn(c, short(x + 24), short(y + 20), short(x + 30), short(y + 26));
-  UnionRgn(a, c, a);
-  DisposeRgn(b);
-  DisposeRgn(c);
-  return a;
+Rgn ring(int x, int y) {
+  Rgn r(x, y, x + 20, y + 16);
+  r.minus(x + 6, y + 5, x + 14, y + 11).plus(x + 24, y + 20, x + 30, y + 26);
+  return r;
 }
 
 // Every kind of primitive and state the recorder handles.
@@ -67,12 +53,10 @@ void scene() {
   Pattern gray, ltGray;
   GetQDGlobalsGray(&gray);
   GetQDGlobalsLightGray(&ltGray);
-  MoveTo(2, 2);
-  LineTo(60, 10);
+  line(2, 2, 60, 10);
   PenSize(3, 2);
   RGBForeColor(&kRed);
-  MoveTo(5, 60);
-  LineTo(70, 30);
+  line(5, 60, 70, 30);
   PenNormal();
   ForeColor(blueColor);
   Rect r = rect(4, 12, 24, 26);
@@ -101,7 +85,7 @@ void scene() {
   FramePoly(t);
   KillPoly(t);
   PenNormal();
-  RgnHandle g = ring(62, 66);
+  Rgn g = ring(62, 66);
   ForeColor(greenColor);
   PaintRgn(g);
   ForeColor(blackColor);
@@ -114,7 +98,6 @@ void scene() {
   ForeColor(redColor);
   PaintRect(&(const Rect&)rect(60, 60, 100, 100));
   ClipRect(&(const Rect&)rect(0, 0, 120, 100));
-  DisposeRgn(g);
   Image img(30, 12);
   copyImage(img, rect(40, 40, 70, 52));
   copyImage(img, rect(4, 28, 34, 34));  // scaled down
@@ -153,6 +136,19 @@ void replayFresh(Canvas& c, PicHandle pic, const Rect& dst) {
   Rect all = rect(0, 0, c.width(), c.height());
   EraseRect(&all);
   DrawPicture(pic, &dst);
+}
+
+// What `recorded` draws into a picture of `frame`, replayed at w x h,
+// matches what `direct` draws at that size.
+void expectReplayMatches(int w, int h, void (*direct)(), const Rect& frame, void (*recorded)()) {
+  Canvas d(w, h);
+  direct();
+  std::vector<uint32_t> want = d.pixels();
+  Canvas c(w, h);
+  PicHandle pic = record(frame, recorded);
+  replayFresh(c, pic, rect(0, 0, w, h));
+  EXPECT_EQ(c.pixels(), want);
+  KillPicture(pic);
 }
 
 std::string writePictFile(PicHandle pic, const std::string& path) {
@@ -211,26 +207,19 @@ TEST(Pictures, ReplayDrawsWhatWasRecordedAndBrokenCopiesReplaySafely) {
 }
 
 TEST(Pictures, ScaledReplayMatchesDrawingAtTheLargerSize) {
+  auto big = [] {
+    PenSize(2, 4);
+    line(4, 6, 60, 34);
+    PaintRect(&(const Rect&)rect(8, 40, 28, 56));
+    FrameRect(&(const Rect&)rect(32, 40, 72, 76));
+  };
   auto small = [] {
     PenSize(1, 2);
-    MoveTo(2, 3);
-    LineTo(30, 17);
+    line(2, 3, 30, 17);
     PaintRect(&(const Rect&)rect(4, 20, 14, 28));
     FrameRect(&(const Rect&)rect(16, 20, 36, 38));
   };
-  Canvas big(80, 80);
-  PenSize(2, 4);
-  MoveTo(4, 6);
-  LineTo(60, 34);
-  PaintRect(&(const Rect&)rect(8, 40, 28, 56));
-  FrameRect(&(const Rect&)rect(32, 40, 72, 76));
-  std::vector<uint32_t> want = big.pixels();
-
-  Canvas c(80, 80);
-  PicHandle pic = record(rect(0, 0, 40, 40), +small);
-  replayFresh(c, pic, rect(0, 0, 80, 80));
-  EXPECT_EQ(c.pixels(), want);
-  KillPicture(pic);
+  expectReplayMatches(80, 80, big, rect(0, 0, 40, 40), small);
 }
 
 // Widths where readers disagree on the row-count field, a one-pixel column,
@@ -241,32 +230,16 @@ TEST(Pictures, AwkwardPixelImagesAndHugeRegionsReplayExactly) {
     copyImage(wide, rect(0, 0, 55, 6));
     copyImage(thin, rect(60, 0, 61, 9));
     copyImage(tall, rect(0, 10, 64, 13));
-    RgnHandle mask = NewRgn();
-    OpenRgn();
-    FrameOval(&(const Rect&)rect(0, 20, 30, 40));
-    CloseRgn(mask);
+    Rgn mask = recordRgn([] { FrameOval(&(const Rect&)rect(0, 20, 30, 40)); });
     Rect src = wide.all(), dst = rect(0, 20, 55, 40);
     CopyBits(&wide.pm, GetPortBitMapForCopyBits(GetQDPort()), &src, &dst, srcCopy, mask);
-    DisposeRgn(mask);
     // A checkerboard region of 50x50 cells: far over one opcode's 32 KB.
-    RgnHandle board = NewRgn(), cell = NewRgn();
+    Rgn board;
     for (int y = 0; y < 100; y += 2)
-      for (int x = (y / 2) % 2; x < 100; x += 2) {
-        SetRectRgn(cell, short(x), short(42 + y / 2), short(x + 1), short(43 + y / 2));
-        UnionRgn(board, cell, board);
-      }
+      for (int x = (y / 2) % 2; x < 100; x += 2) board.plus(x, 42 + y / 2, x + 1, 43 + y / 2);
     PaintRgn(board);
-    DisposeRgn(board);
-    DisposeRgn(cell);
   };
-  Canvas direct(100, 100);
-  draw();
-  std::vector<uint32_t> want = direct.pixels();
-  Canvas c(100, 100);
-  PicHandle pic = record(rect(0, 0, 100, 100), +draw);
-  replayFresh(c, pic, rect(0, 0, 100, 100));
-  EXPECT_EQ(c.pixels(), want);
-  KillPicture(pic);
+  expectReplayMatches(100, 100, draw, rect(0, 0, 100, 100), draw);
 }
 
 TEST(Pictures, AnOutsideDecoderReadsOurFileToTheEndAndDrawsTheSamePixels) {
@@ -274,11 +247,9 @@ TEST(Pictures, AnOutsideDecoderReadsOurFileToTheEndAndDrawsTheSamePixels) {
   VTEST_REQUIRE(!decoder.empty(), "picttoppm (scripts/build-picttoppm)");
   auto draw = [] {
     PenSize(2, 2);
-    MoveTo(5, 5);
-    LineTo(100, 5);
+    line(5, 5, 100, 5);
     PenNormal();
-    MoveTo(5, 10);
-    LineTo(5, 70);
+    line(5, 10, 5, 70);
     FrameRect(&(const Rect&)rect(10, 12, 60, 40));
     RGBForeColor(&kRed);
     PaintRect(&(const Rect&)rect(64, 12, 110, 40));
@@ -320,8 +291,7 @@ TEST(Pictures, RecordingLifecycle) {
   PicHandle pic = OpenPicture(&frame);
   ASSERT_NE(pic, nullptr);
   EXPECT_EQ(OpenPicture(&frame), nullptr) << "one open picture per port";
-  MoveTo(0, 0);
-  LineTo(19, 19);
+  line(0, 0, 19, 19);
   EXPECT_EQ(c.count(kBlack), 0) << "an open picture hides the pen";
   KillPicture(pic);  // killed while open: recording stops, the pen shows again
   EXPECT_EQ(c.port()->picSave, nullptr);

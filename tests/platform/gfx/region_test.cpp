@@ -18,36 +18,29 @@ inline bool cellAt(const Grid& g, int x, int y) {
 }
 
 struct Shape {
-  RgnHandle rgn;
+  Rgn rgn;
   Grid grid;
 };
 
 // A union of a few random rectangles, made both ways.
 Shape randomShape(std::mt19937& rng) {
-  Shape s{NewRgn(), Grid(size_t(G) * G, 0)};
-  RgnHandle box = NewRgn();
+  Shape s{Rgn(), Grid(size_t(G) * G, 0)};
   int n = 1 + int(rng() % 4);
   for (int i = 0; i < n; ++i) {
     int l = int(rng() % N), t = int(rng() % N), r = int(rng() % N), b = int(rng() % N);
-    SetRectRgn(box, short(l), short(t), short(r), short(b));
-    UnionRgn(s.rgn, box, s.rgn);
+    s.rgn.plus(l, t, r, b);
     for (int y = t; y < b; ++y)
       for (int x = l; x < r; ++x) cell(s.grid, x, y) = true;
   }
-  DisposeRgn(box);
   return s;
 }
 
 // A region built from the grid cell by cell: the canonical form to compare with.
-RgnHandle fromGrid(const Grid& g) {
-  RgnHandle r = NewRgn(), px = NewRgn();
+Rgn fromGrid(const Grid& g) {
+  Rgn r;
   for (int y = -8; y < G - 8; ++y)
     for (int x = -8; x < G - 8; ++x)
-      if (cellAt(g, x, y)) {
-        SetRectRgn(px, short(x), short(y), short(x + 1), short(y + 1));
-        UnionRgn(r, px, r);
-      }
-  DisposeRgn(px);
+      if (cellAt(g, x, y)) r.plus(x, y, x + 1, y + 1);
   return r;
 }
 
@@ -56,10 +49,7 @@ RgnHandle fromGrid(const Grid& g) {
     for (int x = -8; x < G - 8; ++x)
       if (bool(PtInRgn(Point{short(y), short(x)}, r)) != cellAt(g, x, y))
         return ::testing::AssertionFailure() << "differs at " << x << "," << y;
-  RgnHandle canon = fromGrid(g);
-  bool eq = EqualRgn(r, canon);
-  DisposeRgn(canon);
-  if (!eq) return ::testing::AssertionFailure() << "same pixels, different representation";
+  if (!EqualRgn(r, fromGrid(g))) return ::testing::AssertionFailure() << "same pixels, different representation";
   return ::testing::AssertionSuccess();
 }
 }  // namespace
@@ -80,26 +70,38 @@ TEST(Regions, SetOperationsMatchPixelSets) {
     for (const auto& o : ops) {
       Grid want(size_t(G) * G);
       for (size_t i = 0; i < want.size(); ++i) want[i] = o.f(a.grid[i], b.grid[i]);
-      RgnHandle out = NewRgn();
+      Rgn out, inPlace;
       o.op(a.rgn, b.rgn, out);
       ASSERT_TRUE(sameSet(out, want)) << o.name << " round " << round;
       // The destination may be one of the operands.
-      RgnHandle inPlace = NewRgn();
       CopyRgn(a.rgn, inPlace);
       o.op(inPlace, b.rgn, inPlace);
       ASSERT_TRUE(EqualRgn(inPlace, out)) << o.name;
-      DisposeRgn(inPlace);
-      DisposeRgn(out);
     }
-    DisposeRgn(a.rgn);
-    DisposeRgn(b.rgn);
   }
 }
 
-TEST(Regions, InsetShrinksOrGrowsByTheBoxAroundEachPixel) {
+// Insetting keeps (or adds) each pixel by the box around it, moving shifts
+// every pixel, and doubling makes every pixel a 2 x 2 block.
+TEST(Regions, InsetOffsetAndMapMatchPixelSets) {
   std::mt19937 rng(11);
   for (int round = 0; round < 120; ++round) {
     Shape s = randomShape(rng);
+    Rgn moved;
+    CopyRgn(s.rgn, moved);
+    OffsetRgn(moved, -5, 3);
+    Grid shifted(s.grid.size());
+    for (int y = -8; y < G - 8; ++y)
+      for (int x = -8; x < G - 8; ++x) cell(shifted, x, y) = cellAt(s.grid, x + 5, y - 3);
+    ASSERT_TRUE(sameSet(moved, shifted));
+    Rgn doubled;
+    CopyRgn(s.rgn, doubled);
+    Rect from = rect(0, 0, 16, 16), to = rect(0, 0, 32, 32);
+    MapRgn(doubled, &from, &to);
+    for (int y = -2; y < 2 * N + 2; ++y)
+      for (int x = -2; x < 2 * N + 2; ++x)
+        ASSERT_EQ(bool(PtInRgn(Point{short(y), short(x)}, doubled)), x >= 0 && y >= 0 && cellAt(s.grid, x / 2, y / 2))
+            << x << "," << y;
     int dh = int(rng() % 7) - 3, dv = int(rng() % 7) - 3;
     // Horizontal first, then vertical: a positive amount keeps pixels whose
     // whole neighbourhood is inside, a negative one adds every neighbour.
@@ -117,83 +119,44 @@ TEST(Regions, InsetShrinksOrGrowsByTheBoxAroundEachPixel) {
         }
       return out;
     };
-    Grid want = pass(pass(s.grid, dh, true), dv, false);
     InsetRgn(s.rgn, short(dh), short(dv));
-    ASSERT_TRUE(sameSet(s.rgn, want)) << "inset " << dh << "," << dv << " round " << round;
-    DisposeRgn(s.rgn);
-  }
-}
-
-TEST(Regions, OffsetAndMapMoveEveryPixel) {
-  std::mt19937 rng(3);
-  for (int round = 0; round < 60; ++round) {
-    Shape s = randomShape(rng);
-    RgnHandle moved = NewRgn();
-    CopyRgn(s.rgn, moved);
-    OffsetRgn(moved, -5, 3);
-    Grid shifted(s.grid.size());
-    for (int y = -8; y < G - 8; ++y)
-      for (int x = -8; x < G - 8; ++x) cell(shifted, x, y) = cellAt(s.grid, x + 5, y - 3);
-    ASSERT_TRUE(sameSet(moved, shifted));
-    // Doubling: every pixel becomes a 2 x 2 block.
-    Rect from = rect(0, 0, 16, 16), to = rect(0, 0, 32, 32);
-    MapRgn(s.rgn, &from, &to);
-    for (int y = -2; y < 2 * N + 2; ++y)
-      for (int x = -2; x < 2 * N + 2; ++x)
-        ASSERT_EQ(bool(PtInRgn(Point{short(y), short(x)}, s.rgn)), x >= 0 && y >= 0 && cellAt(s.grid, x / 2, y / 2))
-            << x << "," << y;
-    DisposeRgn(moved);
-    DisposeRgn(s.rgn);
+    ASSERT_TRUE(sameSet(s.rgn, pass(pass(s.grid, dh, true), dv, false))) << "inset " << dh << "," << dv;
   }
 }
 
 TEST(Regions, RecordedLinesEncloseTheirInsideAndFramesCombineEvenOdd) {
   Canvas c(20, 20);
-  RgnHandle tri = NewRgn(), rings = NewRgn(), square = NewRgn();
-  OpenRgn();
-  MoveTo(2, 2);
-  LineTo(12, 2);
-  LineTo(12, 12);
-  LineTo(2, 12);
-  LineTo(2, 2);
-  CloseRgn(square);
-  EXPECT_EQ(c.count(kBlack), 0);  // nothing drawn while recording
-  RgnHandle want = NewRgn();
-  SetRectRgn(want, 2, 2, 12, 12);
-  EXPECT_TRUE(EqualRgn(square, want));
-  // Two nested frames leave a ring; an oval frame records the painted oval.
-  OpenRgn();
   Rect outer = rect(0, 0, 20, 20), inner = rect(5, 5, 15, 15);
-  FrameRect(&outer);
-  FrameRect(&inner);
-  CloseRgn(rings);
-  SetRectRgn(want, 0, 0, 20, 20);
-  RgnHandle hole = NewRgn();
-  SetRectRgn(hole, 5, 5, 15, 15);
-  DiffRgn(want, hole, want);
-  EXPECT_TRUE(EqualRgn(rings, want));
-  OpenRgn();
-  FrameOval(&inner);
-  CloseRgn(tri);
+  Rgn square = recordRgn([] {
+    MoveTo(2, 2);
+    LineTo(12, 2);
+    LineTo(12, 12);
+    LineTo(2, 12);
+    LineTo(2, 2);
+  });
+  EXPECT_EQ(c.count(kBlack), 0);  // nothing drawn while recording
+  EXPECT_TRUE(EqualRgn(square, Rgn(2, 2, 12, 12)));
+  // Two nested frames leave a ring; an oval frame records the painted oval.
+  Rgn rings = recordRgn([&] {
+    FrameRect(&outer);
+    FrameRect(&inner);
+  });
+  EXPECT_TRUE(EqualRgn(rings, Rgn(0, 0, 20, 20).minus(5, 5, 15, 15)));
+  Rgn oval = recordRgn([&] { FrameOval(&inner); });
   PaintOval(&inner);
   int painted = c.count(kBlack);
   EraseRect(&outer);
-  PaintRgn(tri);
+  PaintRgn(oval);
   EXPECT_EQ(c.count(kBlack), painted);
   // Closing without opening gives an empty region; the pen shows again.
-  CloseRgn(tri);
-  EXPECT_TRUE(EmptyRgn(tri));
+  CloseRgn(oval);
+  EXPECT_TRUE(EmptyRgn(oval));
   EXPECT_EQ(GetQDPort()->pnVis, 0);
-  for (RgnHandle h : {tri, rings, square, want, hole}) DisposeRgn(h);
 }
 
 TEST(Regions, FramedRegionsDrawTheirOutlineInside) {
   Canvas c(8, 7);
-  RgnHandle r = NewRgn(), b = NewRgn();
-  SetRectRgn(r, 1, 1, 7, 6);
-  SetRectRgn(b, 1, 1, 4, 3);
-  DiffRgn(r, b, r);
-  FrameRgn(r);
+  FrameRgn(Rgn(1, 1, 7, 6).minus(1, 1, 4, 3));
   EXPECT_TRUE(looksLike(c, R"(
     ........
     ....###.
@@ -202,6 +165,4 @@ TEST(Regions, FramedRegionsDrawTheirOutlineInside) {
     .#....#.
     .######.
     ........)", "framergn"));
-  DisposeRgn(r);
-  DisposeRgn(b);
 }

@@ -49,16 +49,10 @@ TEST(Robustness, CoordinatesAtTheSixteenBitEdgeAreClippedNotWrapped) {
   EXPECT_EQ(c.count(kBlack), 400);
   Rect all = rect(0, 0, 20, 20);
   EraseRect(&all);
-  MoveTo(lo, lo);
-  LineTo(hi, hi);  // through the canvas diagonal
+  line(lo, lo, hi, hi);  // through the canvas diagonal
   EXPECT_EQ(c.at(10, 10), kBlack);
   EraseRect(&all);
-  PolyHandle p = OpenPoly();
-  MoveTo(lo, lo);
-  LineTo(hi, lo);
-  LineTo(hi, hi);
-  LineTo(lo, hi);
-  ClosePoly();
+  PolyHandle p = polygon({{lo, lo}, {hi, lo}, {hi, hi}, {lo, hi}});
   PaintPoly(p);
   EXPECT_EQ(c.count(kBlack), 400);
   KillPoly(p);
@@ -70,8 +64,7 @@ TEST(Robustness, CoordinatesAtTheSixteenBitEdgeAreClippedNotWrapped) {
   InsetRect(&r, -20000, 0);
   EXPECT_EQ(r.right, hi);
   EXPECT_LT(r.left, 30000);
-  RgnHandle rgn = NewRgn();
-  SetRectRgn(rgn, 20000, 0, 32000, 10);
+  Rgn rgn(20000, 0, 32000, 10);
   OffsetRgn(rgn, 10000, 0);
   Rect b;
   GetRegionBounds(rgn, &b);
@@ -87,7 +80,6 @@ TEST(Robustness, CoordinatesAtTheSixteenBitEdgeAreClippedNotWrapped) {
   EXPECT_TRUE(PtInRgn(Point{-1, -1}, rgn));
   InsetRgn(rgn, 1, 0);
   EXPECT_TRUE(EmptyRgn(rgn));
-  DisposeRgn(rgn);
 }
 
 TEST(Robustness, EmptyPolygonsAndRegionsAndNullHandles) {
@@ -101,18 +93,14 @@ TEST(Robustness, EmptyPolygonsAndRegionsAndNullHandles) {
   MapPoly(p, &a, &b);
   KillPoly(p);
   // A polygon whose points all lie on one line encloses nothing.
-  p = OpenPoly();
-  MoveTo(1, 1);
-  LineTo(8, 8);
-  LineTo(1, 1);
-  ClosePoly();
+  p = polygon({{1, 1}, {8, 8}, {1, 1}});
   PaintPoly(p);
   EXPECT_EQ(c.count(kBlack), 0);
   FramePoly(p);
   EXPECT_GT(c.count(kBlack), 0);
   KillPoly(p);
   EraseRect(&a);
-  RgnHandle empty = NewRgn();
+  Rgn empty;
   FrameRgn(empty), PaintRgn(empty), InvertRgn(empty);
   InsetRgn(empty, 2, 2);
   OffsetRgn(empty, 5, 5);
@@ -127,7 +115,6 @@ TEST(Robustness, EmptyPolygonsAndRegionsAndNullHandles) {
   EXPECT_TRUE(EqualRgn(nullptr, empty));
   EXPECT_EQ(RgnRectCount(nullptr), 0);
   MapRgn(empty, &a, &(const Rect&)rect(5, 5, 5, 5));  // a flat target rectangle changes nothing
-  DisposeRgn(empty);
   DisposeRgn(nullptr);
   KillPoly(nullptr);
   SetPortGrafProcs(nullptr, nullptr);

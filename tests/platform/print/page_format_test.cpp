@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <utility>
 
 #include "platform/print/print.h"
 
@@ -136,19 +137,16 @@ TEST_F(PageFormat, UnflatteningRefusesEmptyCutCorruptAndForeignData) {
   PMRelease(out);
   DisposeHandle(noLF);
 
-  auto replaced = [&](const std::string& from, const std::string& to) {
-    std::string s = good;
-    size_t at = s.find(from);
-    EXPECT_NE(at, std::string::npos) << from << " not in " << good;
-    if (at != std::string::npos) s.replace(at, from.size(), to);
-    return s;
-  };
-  EXPECT_TRUE(refused(replaced("landscape", "sideways")));
-  EXPECT_TRUE(refused(replaced("scale 100", "scale 9")));
-  EXPECT_TRUE(refused(replaced("scale 100", "scale 100%")));
-  EXPECT_TRUE(refused(replaced("size 595 842", "size 612 792")));  // not the size of A4
-  EXPECT_TRUE(refused(replaced("paper A4", "paper A3")));
-  EXPECT_TRUE(refused(replaced("vok page format 1", "vok page format 2")));
+  // Each change of one field of a good file: a value out of range or of the
+  // wrong form, a size not of the paper, another paper, another version.
+  const std::pair<const char*, const char*> changes[] = {
+      {"landscape", "sideways"}, {"scale 100", "scale 9"}, {"scale 100", "scale 100%"},
+      {"size 595 842", "size 612 792"}, {"paper A4", "paper A3"}, {"vok page format 1", "vok page format 2"}};
+  for (const auto& [from, to] : changes) {
+    size_t at = good.find(from);
+    ASSERT_NE(at, std::string::npos) << from << " not in " << good;
+    EXPECT_TRUE(refused(std::string(good).replace(at, std::strlen(from), to))) << to;
+  }
   EXPECT_TRUE(refused(good + "extra 1\n"));
   EXPECT_TRUE(refused(std::string("\0", 1) + good));
   EXPECT_TRUE(refused("<?xml version=\"1.0\"?><dict><key>paper</key></dict>\n"));

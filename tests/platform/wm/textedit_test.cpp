@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <initializer_list>
 #include <string>
 
 #include "platform/event/event.h"
@@ -37,6 +38,11 @@ struct TEFixture : ::testing::Test {
   void keys(const std::string& s) {
     for (char c : s) TEKey(static_cast<unsigned char>(c), te);
   }
+  void keys(std::initializer_list<int> codes) {
+    for (int c : codes) TEKey(short(c), te);
+  }
+  // The selection as "start-end".
+  std::string sel() const { return std::to_string((**te).selStart) + "-" + std::to_string((**te).selEnd); }
 };
 }  // namespace
 
@@ -46,26 +52,19 @@ TEST_F(TEFixture, InsertKeepsTheSelectionOnTheSameCharacters) {
   TESetSelect(6, 11, te);
   TEInsert("big ", 4, te);  // before the selection, which moves with its text
   EXPECT_EQ(text(), "hello big world");
-  EXPECT_EQ((**te).selStart, 10);
-  EXPECT_EQ((**te).selEnd, 15);
+  EXPECT_EQ(sel(), "10-15");
   TEDelete(te);
   EXPECT_EQ(text(), "hello big ");
-  EXPECT_EQ((**te).selStart, 10);
-  EXPECT_EQ((**te).selEnd, 10);
+  EXPECT_EQ(sel(), "10-10");
   TESetSelect(-5, 999, te);  // clamped
-  EXPECT_EQ((**te).selStart, 0);
-  EXPECT_EQ((**te).selEnd, 10);
+  EXPECT_EQ(sel(), "0-10");
 }
 
 TEST_F(TEFixture, KeysEditAndMoveTheCaret) {
   set("");
-  keys("abc");
-  TEKey(kLeftArrowCharCode, te);
-  TEKey(kLeftArrowCharCode, te);
-  keys("X");
+  keys({'a', 'b', 'c', kLeftArrowCharCode, kLeftArrowCharCode, 'X'});
   EXPECT_EQ(text(), "aXbc");
-  TEKey(kBackspaceCharCode, te);
-  TEKey(kDeleteCharCode, te);  // forward delete
+  keys({kBackspaceCharCode, kDeleteCharCode});  // and forward delete
   EXPECT_EQ(text(), "ac");
   TESetSelect(0, 0, te);
   TEKey(kBackspaceCharCode, te);  // nothing before the start

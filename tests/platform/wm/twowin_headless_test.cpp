@@ -41,20 +41,15 @@ TEST(TwoWindowsHeadless, ClicksAndKeysArriveWithLocalCoordinatesAndModifiers) {
   EXPECT_EQ(out.substr(out.size() - 5), "quit\n");
 }
 
+// Without a script the first wait quits.
 TEST(TwoWindowsHeadless, TheCommandLineArrivesAsOneOpenDocumentsEvent) {
   ProgRun r = runTwowin("odoc", "", "data/a.tsv /tmp/b.tsv");
-  EXPECT_EQ(r.result.status, 0) << r.result.err;
-  EXPECT_TRUE(has(r.result.out, "odoc 2 " + r.dir + "/data/a.tsv /tmp/b.tsv")) << r.result.out;
-  ProgRun none = runTwowin("oapp", "");
-  EXPECT_TRUE(has(none.result.out, "oapp")) << none.result.out;
-  EXPECT_EQ(none.result.out.find("odoc"), std::string::npos);
-}
-
-TEST(TwoWindowsHeadless, WithoutAScriptTheFirstWaitQuits) {
-  ProgRun r = runTwowin("noscript", "", "", true);
-  EXPECT_EQ(r.result.status, 0) << r.result.err;
-  EXPECT_TRUE(has(r.result.out, "ready")) << r.result.out;
-  EXPECT_EQ(r.result.out.substr(r.result.out.size() - 5), "quit\n");
+  EXPECT_EQ(r.result.status, 0) << r.err();
+  EXPECT_TRUE(has(r.out(), "odoc 2 " + r.dir + "/data/a.tsv /tmp/b.tsv")) << r.out();
+  ProgRun none = runTwowin("oapp", "", "", true);
+  EXPECT_EQ(none.result.status, 0) << none.err();
+  EXPECT_TRUE(has(none.out(), "oapp\nready")) << none.out();
+  EXPECT_EQ(none.out().substr(none.out().size() - 5), "quit\n");
 }
 
 // A bad line stops the run with status 2 and names its line; a syntax error
@@ -100,7 +95,7 @@ TEST(TwoWindowsHeadless, SnapshotShowsBothWindowsMenuBarAndDesktop) {
   EXPECT_EQ(r.result.status, 2);  // the second snapshot cannot be written
   EXPECT_NE(r.result.err.find("line 2: snapshot"), std::string::npos) << r.result.err;
   vtest::Image img;
-  ASSERT_TRUE(vtest::readPNMVia("pngtopnm " + r.dir + "/shot.png", &img)) << r.dir;
+  ASSERT_TRUE(vtest::readPPMVia("pngtopnm " + r.dir + "/shot.png 2>/dev/null", &img)) << r.dir;
   ASSERT_EQ(img.width, 1024);
   ASSERT_EQ(img.height, 768);
   vtest::expectWindowsDrawn(img, 0, 0);
