@@ -43,10 +43,6 @@ Boolean PtInRect(Point p, const Rect* r) {
   return r && p.h >= r->left && p.h < r->right && p.v >= r->top && p.v < r->bottom;
 }
 
-Boolean EqualRect(const Rect* a, const Rect* b) {
-  return a && b && a->top == b->top && a->left == b->left && a->bottom == b->bottom && a->right == b->right;
-}
-
 void AddPt(Point src, Point* dst) {
   if (dst) *dst = Point{sat(long(dst->v) + src.v), sat(long(dst->h) + src.h)};
 }

@@ -20,7 +20,6 @@ void InsetRect(Rect* r, short dh, short dv);
 Boolean EmptyRect(const Rect* r);  // true when right <= left or bottom <= top
 Boolean SectRect(const Rect* a, const Rect* b, Rect* dst);  // false (and dst empty) when disjoint
 Boolean PtInRect(Point p, const Rect* r);
-Boolean EqualRect(const Rect* a, const Rect* b);
 void AddPt(Point src, Point* dst);
 
 // ---- colour and patterns ---------------------------------------------------
