@@ -386,8 +386,12 @@ bool VokAnswerFileDialog(const char* path, bool save, std::string* why) {
   std::string abs = path && *path ? path : "";
   FSSpec spec;
   std::string full;
-  if (abs.empty() || !VokPathToSpec(abs, &spec) || !VokSpecToPath(&spec, &full))
-    return *why = "\"" + abs + "\" is not a usable file name", false;
+  if (abs.empty() || !VokPathToSpec(abs, &spec) || !VokSpecToPath(&spec, &full)) {
+    std::string name = abs.substr(abs.find_last_of('/') + 1);  // npos + 1 is 0: the whole path
+    *why = "\"" + abs + "\" is not a usable file name";
+    if (name.size() > 255) *why += ": a name holds at most 255 bytes, this one " + std::to_string(name.size());
+    return false;
+  }
   struct stat st;
   if (!save) {
     if (::stat(full.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return *why = "no such file: " + full, false;

@@ -10,7 +10,8 @@
 
 TEST(DialogScripts, EveryDialogAnswersItsScript) {
   const struct {
-    const char *name, *mode, *setup, *script;
+    const char *name, *mode, *setup;
+    std::string script;
     int status;
     const char* out;  // the whole output, or with status 2 a part of the error
   } cases[] = {
@@ -28,6 +29,7 @@ TEST(DialogScripts, EveryDialogAnswersItsScript) {
        "saveas \"out/graph.eps\"\ncancel\n",
        0, "chose @/plain.eps\nchose @/out/graph.eps\ncancelled -128\n"},
       {"save-nofolder", "save", "", "saveas \"nowhere/graph.eps\"\n", 2, "no such folder"},
+      {"save-longname", "save", "", "saveas \"" + std::string(256, 'n') + "\"\n", 2, "at most 255 bytes, this one 256"},
       // Typed paths: relative (through ..), from ~ (HOME is the run's
       // folder), a folder entered, then a name relative to it.
       {"paths-open", "open", "mkdir -p sub && echo a > data.tsv && echo x > sub/notes.txt",
