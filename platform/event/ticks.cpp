@@ -16,7 +16,10 @@ Clock::time_point epoch() {
 }  // namespace
 
 uint32_t TickCount() {
-  auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now() - epoch()).count();
+  // The epoch first: read after now() on the very first call, it would make
+  // the count negative, and a wait on it would last months.
+  Clock::time_point start = epoch();
+  auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now() - start).count();
   // Whole ticks: exact for 60 per second without drifting (1e9/60 is not an integer).
   return uint32_t(1 + uint64_t(ns) * 60 / 1000000000ULL);
 }

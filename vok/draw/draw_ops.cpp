@@ -3,6 +3,7 @@
 // buffer unchanged, then to the window with coordinates and sizes scaled.
 #include "vok/draw/draw_ops.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdarg>
 
@@ -13,7 +14,11 @@
 #include "vok/frame/messages.h"
 
 namespace {
-short scaledBy(short value, double extra = 0.0) { return short(std::trunc(value * s_d_scale + extra)); }
+// Scaled past the range of a short (a label's size of 32767), a value stays
+// at the limit instead of wrapping round to a negative one.
+short scaledBy(short value, double extra = 0.0) {
+  return short(std::clamp(std::trunc(value * s_d_scale + extra), -32768.0, 32767.0));
+}
 
 // Applies `unscaled` to the buffer and `scaled` to the window when mirroring,
 // else `unscaled` once to the current port.

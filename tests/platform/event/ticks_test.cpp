@@ -1,11 +1,19 @@
-// VokNewTick: true at most once per tick, and again after ticks nobody asked
-// about (its helper thread sleeps then and must wake when asked again).
+// Ticks: the first count of a fresh process (one counted before its epoch
+// once made the first wait of a program last months), and VokNewTick: true at
+// most once per tick, and again after ticks nobody asked about (its helper
+// thread sleeps then and must wake when asked again).
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <thread>
 
 #include "platform/event/event.h"
+
+TEST(Ticks, CountFromOneInAFreshProcess) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");  // re-executed: nothing has read the clock yet
+  EXPECT_EXIT(std::exit(TickCount() <= 2 ? 0 : 1), ::testing::ExitedWithCode(0), "");
+}
 
 TEST(Ticks, NewTickAtMostOncePerTickAndAgainAfterIdleTicks) {
   using Clock = std::chrono::steady_clock;

@@ -33,6 +33,18 @@ TEST_F(BufferedTest, PenSizeIsRoundedUpInTheWindow) {
             (std::vector<int>{2, 2, 18, 4}));
 }
 
+// Scaled past a short's range (a label's "$99999$" size), the window's
+// values stay at the limits: they once wrapped round to negative ones.
+TEST_F(BufferedTest, ScaledValuesStayAtTheLimitsOfAShort) {
+  useBuffered(Rect{0, 0, 40, 40}, 1.5);
+  s_TextSize(32767);
+  s_PenSize(30000, 1);
+  s_MoveTo(-30000, 30000);
+  const short got[] = {screen->txSize, screen->pnSize.h, screen->pnLoc.h, screen->pnLoc.v, world->txSize};
+  const short expected[] = {32767, 32767, -32768, 32767, 32767};
+  for (size_t i = 0; i < sizeof got / sizeof got[0]; ++i) EXPECT_EQ(got[i], expected[i]) << i;
+}
+
 TEST_F(BufferedTest, ShapesTextAndColoursReachBothPorts) {
   useBuffered(Rect{0, 0, 60, 60}, 2.0);
   SetRGBColor(100, 0, 0);
