@@ -48,6 +48,7 @@ constexpr uint32_t kShadow = 0xFF404040u;
 constexpr uint32_t kInactive = 0xFF9A9A9Au;
 // Fills r ∩ the port's raster with a colour, straight into the pixels.
 void fillPixels(GrafPtr port, Rect r, uint32_t argb);
+void framePixels(GrafPtr port, Rect r, uint32_t argb);
 // A hidden dialog owes a whole redraw when it is shown, so it keeps no raster
 // meanwhile (a full-size one per parameter page otherwise).
 void dropRaster(WindowRecord* w);
@@ -55,5 +56,4 @@ void restoreRaster(WindowRecord* w);
 // NewCWindow, or without a raster when `raster` is false (see dropRaster).
 WindowRef newWindow(const Rect* boundsRect, ConstStr255Param title, bool visible, short procID, WindowRef behind,
                     bool goAwayFlag, long refCon, bool raster);
-void framePixels(GrafPtr port, Rect r, uint32_t argb);
 }  // namespace vokwm
