@@ -10,6 +10,7 @@
 
 #include "platform/font/font.h"
 #include "platform/wm/dialog_internal.h"
+#include "platform/wm/wm_internal.h"
 
 bool VokRegisterDialogScriptCommands();  // dialog_script.cpp
 namespace {
@@ -87,7 +88,8 @@ DialogRef create(short templateID, const Rect& bounds, const char* title, short 
                  int count, WindowRef behind) {
   Str255 ptitle;
   CopyCToPascal(title ? title : "", ptitle);
-  WindowRef w = NewCWindow(nullptr, &bounds, ptitle, false, procID, behind, false, 0);
+  // Hidden until shown, which redraws it whole: no raster meanwhile.
+  WindowRef w = vokwm::newWindow(&bounds, ptitle, false, procID, behind, false, 0, false);
   if (!w) return nullptr;
   auto* d = new DialogData;
   d->window = w;

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <malloc.h>
 
 #include "platform/event/event_internal.h"
 #include "platform/wm/dialog_internal.h"
@@ -84,20 +85,54 @@ void resizeBackingStore(WindowRecord* w, int width, int height) {
   p.portRect = r;
   RectRgn(p.visRgn, &r);
 }
-}  // namespace vokwm
 
-using namespace vokwm;
+// The raster goes and the pixel map becomes empty at the same corner (the
+// clip is then empty: drawing does nothing); the port rectangle stays.
+void dropRaster(WindowRecord* w) {
+  GrafPort& p = w->port;
+  PixMap& pm = p.portPixMap;
+  bool large = size_t(pm.rowPixels) * size_t(pm.bounds.bottom - pm.bounds.top) >= (size_t(1) << 16);
+  std::free(p.ownedPixels);
+  p.ownedPixels = nullptr;
+  pm.baseAddr = nullptr;
+  pm.rowPixels = 0;
+  pm.bounds.bottom = pm.bounds.top;
+  pm.bounds.right = pm.bounds.left;
+  if (large) malloc_trim(0);  // one below the mmap threshold would stay resident in the heap
+}
 
-WindowRef NewCWindow(void*, const Rect* boundsRect, ConstStr255Param title, Boolean visible, short procID,
-                     WindowRef behind, Boolean goAwayFlag, long refCon) {
+// A white raster the size of the port rectangle; without memory the window
+// stays empty rather than failing.
+void restoreRaster(WindowRecord* w) {
+  GrafPort& p = w->port;
+  int width = p.portRect.right - p.portRect.left, height = p.portRect.bottom - p.portRect.top;
+  size_t n = size_t(width) * size_t(height);
+  auto* px = static_cast<uint32_t*>(std::malloc((n ? n : 1) * sizeof(uint32_t)));
+  if (!px) return;
+  std::fill_n(px, n, kWhite);
+  p.ownedPixels = px;
+  PixMap& pm = p.portPixMap;
+  pm.baseAddr = px;
+  pm.rowPixels = width;
+  pm.bounds.bottom = short(pm.bounds.top + height);
+  pm.bounds.right = short(pm.bounds.left + width);
+}
+
+WindowRef newWindow(const Rect* boundsRect, ConstStr255Param title, bool visible, short procID, WindowRef behind,
+                    bool goAwayFlag, long refCon, bool raster) {
   if (!boundsRect) return nullptr;
   auto* w = new WindowRecord;
   w->content = *boundsRect;
   int width = clampSide(boundsRect->right - boundsRect->left), height = clampSide(boundsRect->bottom - boundsRect->top);
   w->content.right = short(w->content.left + width);
   w->content.bottom = short(w->content.top + height);
-  OpenPortOn(&w->port, width, height);
+  OpenPortOn(&w->port, raster ? width : 0, raster ? height : 0);
   w->port.window = w;
+  if (!raster) {
+    w->port.portRect = Rect{0, 0, short(height), short(width)};
+    RectRgn(w->port.visRgn, &w->port.portRect);
+    dropRaster(w);
+  }
   w->procID = procID;
   w->visible = visible;
   w->goAway = goAwayFlag;
@@ -113,6 +148,14 @@ WindowRef NewCWindow(void*, const Rect* boundsRect, ConstStr255Param title, Bool
   }
   updateActivation();
   return w;
+}
+}  // namespace vokwm
+
+using namespace vokwm;
+
+WindowRef NewCWindow(void*, const Rect* boundsRect, ConstStr255Param title, Boolean visible, short procID,
+                     WindowRef behind, Boolean goAwayFlag, long refCon) {
+  return newWindow(boundsRect, title, visible, procID, behind, goAwayFlag, refCon, true);
 }
 
 WindowRef NewWindow(void* storage, const Rect* boundsRect, ConstStr255Param title, Boolean visible, short procID,
@@ -136,6 +179,10 @@ void DisposeWindow(WindowRef w) {
 void ShowWindow(WindowRef w) {
   if (!isWindow(w) || w->visible) return;
   w->visible = true;
+  if (dlg::find(w) && !w->port.portPixMap.baseAddr) {
+    restoreRaster(w);
+    dlg::drawLater(dlg::find(w));
+  }
   dlg::drawIfStale(w);
   updateActivation();
 }
@@ -143,6 +190,10 @@ void ShowWindow(WindowRef w) {
 void HideWindow(WindowRef w) {
   if (!isWindow(w) || !w->visible) return;
   w->visible = false;
+  if (DialogData* d = dlg::find(w)) {
+    dropRaster(w);
+    dlg::drawLater(d);
+  }
   updateActivation();
 }
 

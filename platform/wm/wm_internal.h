@@ -49,4 +49,11 @@ constexpr uint32_t kInactive = 0xFF9A9A9Au;
 // Fills r ∩ the port's raster with a colour, straight into the pixels.
 void fillPixels(GrafPtr port, Rect r, uint32_t argb);
 void framePixels(GrafPtr port, Rect r, uint32_t argb);
+// A hidden dialog owes a whole redraw when it is shown, so it keeps no raster
+// meanwhile (a full-size one per parameter page otherwise).
+void dropRaster(WindowRecord* w);
+void restoreRaster(WindowRecord* w);
+// NewCWindow, or without a raster when `raster` is false (see dropRaster).
+WindowRef newWindow(const Rect* boundsRect, ConstStr255Param title, bool visible, short procID, WindowRef behind,
+                    bool goAwayFlag, long refCon, bool raster);
 }  // namespace vokwm

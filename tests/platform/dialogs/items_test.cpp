@@ -95,10 +95,12 @@ TEST(DialogItems, SelectedFieldTextStaysReadable) {
 
 // A hidden page is set up without being drawn; showing it must show every
 // change made meanwhile, exactly as a full redraw would, also when a page is
-// hidden, changed and shown again (the Parameters pages switch so).
+// hidden, changed and shown again (the Parameters pages switch so). Hidden,
+// it holds no raster: a program keeps several pages of it.
 TEST(DialogItems, AHiddenDialogShowsItsChangesWhenShown) {
   DialogRef d = GetNewDialog(kVokParamsDialogID, nullptr, kFirstWindowOfClass);
   const PixMap& pm = GetDialogPort(d)->portPixMap;
+  EXPECT_EQ(pm.baseAddr, nullptr);
   auto pixels = [&] {
     return std::string(reinterpret_cast<const char*>(pm.baseAddr),
                        size_t(pm.rowPixels) * size_t(pm.bounds.bottom - pm.bounds.top) * 4);
@@ -115,6 +117,7 @@ TEST(DialogItems, AHiddenDialogShowsItsChangesWhenShown) {
     EXPECT_EQ(shown, pixels()) << text;
     EXPECT_EQ(title(d, 5), text);
     HideWindow(GetDialogWindow(d));
+    EXPECT_EQ(pm.baseAddr, nullptr) << text;
   }
   DisposeDialog(d);
 }
