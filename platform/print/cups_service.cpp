@@ -9,7 +9,8 @@
 
 #ifdef VOK_HAVE_CUPS
 #include <cups/cups.h>
-#include <dlfcn.h>
+
+#include "platform/base/shared_library.h"
 
 namespace {
 #define VOK_CUPS_CALLS(X)                                                                                       \
@@ -27,15 +28,10 @@ struct CupsCalls {
 const CupsCalls& cups() {
   static const CupsCalls calls = [] {
     CupsCalls c;
-    void* lib = dlopen("libcups.so.2", RTLD_NOW | RTLD_LOCAL);
-    if (!lib) {
-      const char* e = dlerror();
-      c.failure = std::string("the print service library cannot be loaded: ") + (e ? e : "libcups.so.2");
-      return c;
-    }
-#define VOK_CUPS_LOAD(name)                                                              \
-  c.name = reinterpret_cast<decltype(&::name)>(dlsym(lib, #name));                        \
-  if (!c.name && c.failure.empty()) c.failure = "libcups.so.2 lacks " #name;
+    const char* soname = "libcups.so.2";
+    void* lib = VokOpenLibrary(soname, "the print service library", &c.failure);
+    if (!lib) return c;
+#define VOK_CUPS_LOAD(name) VokLookUpCall(lib, soname, #name, &c.name, &c.failure);
     VOK_CUPS_CALLS(VOK_CUPS_LOAD)
 #undef VOK_CUPS_LOAD
     return c;

@@ -1,21 +1,15 @@
 // Loading SDL2 and looking up its calls, once.
 #include "platform/display/sdl/sdl_calls.h"
 
-#include <dlfcn.h>
+#include "platform/base/shared_library.h"
 
 const VokSDLCalls& sdl() {
   static const VokSDLCalls calls = [] {
     VokSDLCalls c;
     const char* soname = "libSDL2-2.0.so.0";
-    void* lib = dlopen(soname, RTLD_NOW | RTLD_LOCAL);
-    if (!lib) {
-      const char* e = dlerror();
-      c.failure = std::string("the SDL2 library cannot be loaded: ") + (e ? e : soname);
-      return c;
-    }
-#define VOK_SDL_LOAD(name)                                                  \
-  c.name = reinterpret_cast<decltype(&::name)>(dlsym(lib, #name));          \
-  if (!c.name && c.failure.empty()) c.failure = std::string(soname) + " lacks " #name;
+    void* lib = VokOpenLibrary(soname, "the SDL2 library", &c.failure);
+    if (!lib) return c;
+#define VOK_SDL_LOAD(name) VokLookUpCall(lib, soname, #name, &c.name, &c.failure);
     VOK_SDL_CALLS(VOK_SDL_LOAD)
 #undef VOK_SDL_LOAD
     return c;
