@@ -25,15 +25,20 @@ Handle editField(DialogRef d, Rect* box) {
   SetDialogItem(d, 5, editText | itemDisable, h, box);
   return h;
 }
+
+void setText(Handle h, const char* text) {
+  Str255 p;
+  CopyCToPascal(text, p);
+  SetDialogItemText(h, p);
+}
 }  // namespace
 
 TEST(DialogItems, TextsAreLengthPrefixedAndBounded) {
   DialogRef d = GetNewDialog(kVokParamsDialogID, nullptr, kFirstWindowOfClass);
   Rect r;
   Handle h = editField(d, &r);
+  setText(h, "50% done");
   Str255 in, out;
-  CopyCToPascal("50% done", in);
-  SetDialogItemText(h, in);
   GetDialogItemText(h, out);
   EXPECT_EQ(std::string(reinterpret_cast<char*>(out + 1), out[0]), "50% done");
   in[0] = 255;
@@ -67,9 +72,7 @@ TEST(DialogItems, SelectedFieldTextStaysReadable) {
   DialogRef d = GetNewDialog(kVokParamsDialogID, nullptr, kFirstWindowOfClass);
   Rect box;
   Handle h = editField(d, &box);
-  Str255 text;
-  CopyCToPascal("WWWWWW", text);
-  SetDialogItemText(h, text);
+  setText(h, "WWWWWW");
   SelectDialogItemText(d, 5, 0, 32767);
   ShowWindow(GetDialogWindow(d));
   DrawDialog(d);
@@ -93,56 +96,40 @@ TEST(DialogItems, SelectedFieldTextStaysReadable) {
   DisposeDialog(d);
 }
 
-// A hidden page is set up without being drawn; showing it must show every
-// change made meanwhile, exactly as a full redraw would, also when a page is
-// hidden, changed and shown again (the Parameters pages switch so). Hidden,
-// it holds no raster: a program keeps several pages of it.
-TEST(DialogItems, AHiddenDialogShowsItsChangesWhenShown) {
-  DialogRef d = GetNewDialog(kVokParamsDialogID, nullptr, kFirstWindowOfClass);
-  const PixMap& pm = GetDialogPort(d)->portPixMap;
-  EXPECT_EQ(pm.baseAddr, nullptr);
-  auto pixels = [&] {
-    return std::string(reinterpret_cast<const char*>(pm.baseAddr),
-                       size_t(pm.rowPixels) * size_t(pm.bounds.bottom - pm.bounds.top) * 4);
-  };
-  Rect box;
-  Handle h = editField(d, &box);
-  for (const char* text : {"first", "second"}) {
-    Str255 t;
-    CopyCToPascal(text, t);
-    SetDialogItemText(h, t);
-    ShowWindow(GetDialogWindow(d));
-    std::string shown = pixels();
-    DrawDialog(d);
-    EXPECT_EQ(shown, pixels()) << text;
-    EXPECT_EQ(title(d, 5), text);
-    HideWindow(GetDialogWindow(d));
-    EXPECT_EQ(pm.baseAddr, nullptr) << text;
-  }
-  DisposeDialog(d);
-}
-
-// Items set one by one are drawn once, when the dialog is looked at: the
-// screen must show what a full redraw shows, and a field changed afterwards.
-TEST(DialogItems, TheScreenShowsItemsSetBeforeItWasLookedAt) {
-  DialogRef d = GetNewDialog(kVokParamsDialogID, nullptr, kFirstWindowOfClass);
-  Rect box;
-  Handle h = editField(d, &box);
-  Str255 text;
-  CopyCToPascal("12.5", text);
-  SetDialogItemText(h, text);
-  ShowWindow(GetDialogWindow(d));
+// Items set while a dialog is hidden or not yet looked at are drawn when it
+// is shown: its window and the screen must show what a full redraw shows,
+// for a page hidden, changed and shown again (the Parameters pages switch
+// so) and for a field changed while shown. Hidden, it holds no raster: a
+// program keeps several pages of it.
+TEST(DialogItems, ItemsSetBeforeTheDialogIsShownAreDrawnWhenItIs) {
   auto screen = [] {
     const PixMap* pm = VokScreenPixels();
     return std::vector<uint32_t>(pm->baseAddr, pm->baseAddr + size_t(pm->rowPixels) * (pm->bounds.bottom - pm->bounds.top));
   };
-  std::vector<uint32_t> lazy = screen();
-  DrawDialog(d);
-  EXPECT_TRUE(lazy == screen());
-  CopyCToPascal("7", text);
-  SetDialogItemText(h, text);
-  lazy = screen();
-  DrawDialog(d);
-  EXPECT_TRUE(lazy == screen());
-  DisposeDialog(d);
+  for (bool hideBetween : {true, false}) {
+    SCOPED_TRACE(hideBetween ? "hidden between changes" : "changed while shown");
+    DialogRef d = GetNewDialog(kVokParamsDialogID, nullptr, kFirstWindowOfClass);
+    const PixMap& pm = GetDialogPort(d)->portPixMap;
+    EXPECT_EQ(pm.baseAddr, nullptr);
+    auto window = [&] {
+      return std::string(reinterpret_cast<const char*>(pm.baseAddr),
+                         size_t(pm.rowPixels) * size_t(pm.bounds.bottom - pm.bounds.top) * 4);
+    };
+    Rect box;
+    Handle h = editField(d, &box);
+    for (const char* text : {"12.5", "7"}) {
+      setText(h, text);
+      ShowWindow(GetDialogWindow(d));
+      std::string shown = window();
+      std::vector<uint32_t> onScreen = screen();
+      DrawDialog(d);
+      EXPECT_EQ(shown, window()) << text;
+      EXPECT_TRUE(onScreen == screen()) << text;
+      EXPECT_EQ(title(d, 5), text);
+      if (!hideBetween) continue;
+      HideWindow(GetDialogWindow(d));
+      EXPECT_EQ(pm.baseAddr, nullptr) << text;
+    }
+    DisposeDialog(d);
+  }
 }
