@@ -12,6 +12,18 @@ VokScriptLine parse(const std::string& text) {
   return line;
 }
 
+// The command, then each argument as word, "string"[index] or #item.
+std::string describe(const std::string& text) {
+  VokScriptLine l = parse(text);
+  std::string s = l.command;
+  for (const VokScriptArg& a : l.args) {
+    if (a.kind == VokScriptArg::kWord) s += " " + a.text;
+    if (a.kind == VokScriptArg::kItem) s += " #" + a.text;
+    if (a.kind == VokScriptArg::kString) s += " \"" + a.text + "\"[" + std::to_string(a.index) + "]";
+  }
+  return s;
+}
+
 std::string errorOf(const std::string& text) {
   VokScriptLine line;
   std::string error;
@@ -21,29 +33,10 @@ std::string errorOf(const std::string& text) {
 }  // namespace
 
 TEST(ScriptSyntax, WordsStringsIndexesAndItems) {
-  VokScriptLine l = parse("  field \"Interval\"[2] 0.5   # the second one");
-  EXPECT_EQ(l.command, "field");
-  ASSERT_EQ(l.args.size(), 2u);
-  EXPECT_EQ(l.args[0].kind, VokScriptArg::kString);
-  EXPECT_EQ(l.args[0].text, "Interval");
-  EXPECT_EQ(l.args[0].index, 2);
-  EXPECT_EQ(l.args[1].kind, VokScriptArg::kWord);
-  double d = 0;
-  EXPECT_TRUE(VokScriptArgNumber(l.args[1], &d));
-  EXPECT_EQ(d, 0.5);
-
-  l = parse("press #12");
-  ASSERT_EQ(l.args.size(), 1u);
-  EXPECT_EQ(l.args[0].kind, VokScriptArg::kItem);
-  EXPECT_EQ(l.args[0].text, "12");
-
-  l = parse("saveas \"out/a \\\"b\\\" \\\\c.eps\"");
-  EXPECT_EQ(l.args[0].text, "out/a \"b\" \\c.eps");
-  EXPECT_EQ(l.args[0].index, 0);
-
-  l = parse("key \"#1\" shift");  // a # inside a string is a character
-  EXPECT_EQ(l.args[0].text, "#1");
-  EXPECT_EQ(l.args[1].text, "shift");
+  EXPECT_EQ(describe("  field \"Interval\"[2] 0.5   # the second one"), "field \"Interval\"[2] 0.5");
+  EXPECT_EQ(describe("press #12"), "press #12");
+  EXPECT_EQ(describe("saveas \"out/a \\\"b\\\" \\\\c.eps\""), "saveas \"out/a \"b\" \\c.eps\"[0]");
+  EXPECT_EQ(describe("key \"#1\" shift"), "key \"#1\"[0] shift");  // a # inside a string is a character
 }
 
 TEST(ScriptSyntax, MistakesAreSaidPlainly) {
@@ -57,17 +50,15 @@ TEST(ScriptSyntax, MistakesAreSaidPlainly) {
   EXPECT_NE(errorOf("press #1x").find("#N"), std::string::npos);
 }
 
+// Each argument read as an integer and as a number: the value, or "-" when refused.
 TEST(ScriptSyntax, NumbersAreCheckedByTheirReaders) {
-  VokScriptLine l = parse("wait 12 -3 4.5 1e400 nan \"7\"");
-  long n = 0;
-  EXPECT_TRUE(VokScriptArgInt(l.args[0], &n));
-  EXPECT_EQ(n, 12);
-  EXPECT_TRUE(VokScriptArgInt(l.args[1], &n));
-  EXPECT_EQ(n, -3);
-  EXPECT_FALSE(VokScriptArgInt(l.args[2], &n));
-  double d;
-  EXPECT_TRUE(VokScriptArgNumber(l.args[2], &d));
-  EXPECT_FALSE(VokScriptArgNumber(l.args[3], &d));  // out of range
-  EXPECT_FALSE(VokScriptArgNumber(l.args[4], &d));
-  EXPECT_FALSE(VokScriptArgInt(l.args[5], &n));  // a string is no number
+  VokScriptLine l = parse("wait 12 -3 4.5 1e400 nan \"7\" 0.5");
+  std::string got;
+  for (const VokScriptArg& a : l.args) {
+    long n = 0;
+    double d = 0;
+    got += (VokScriptArgInt(a, &n) ? std::to_string(n) : "-") + "/";
+    got += (VokScriptArgNumber(a, &d) ? std::to_string(d) : "-") + " ";
+  }
+  EXPECT_EQ(got, "12/12.000000 -3/-3.000000 -/4.500000 -/- -/- -/- -/0.500000 ");
 }
