@@ -1,19 +1,11 @@
-// Whole-file writes are all or nothing: a failing write leaves the old file.
+// Whole-file writes replace the file whole, keep its permissions and leave
+// no temporary; an abort leaves the old file. (Failing writes are driven in
+// tests/faults.)
 #include <gtest/gtest.h>
-#include <sys/mount.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include "platform/file/file.h"
 #include "tests/support/paths.h"
-
-namespace {
-// A small tmpfs of our own (root only); false when it cannot be mounted.
-bool mountTmpfs(const std::string& dir, const char* size) {
-  std::string opts = std::string("size=") + size;
-  return ::mount("tmpfs", dir.c_str(), "tmpfs", 0, opts.c_str()) == 0;
-}
-}  // namespace
 
 TEST(AtomicWrite, ReplacesContentAndKeepsPermissions) {
   std::string dir = vtest::scratchDir("atomic-ok");
@@ -52,22 +44,4 @@ TEST(AtomicWrite, UnusableTargetsFailWithAReason) {
   ASSERT_TRUE(VokPathToSpec(dir + "/missing/y", &spec));
   EXPECT_EQ(FSpWriteFileAtomic(&spec, "a", 1, 0, 0), fnfErr);
   EXPECT_NE(std::string(VokFileErrorText()).find("missing/y"), std::string::npos);
-}
-
-TEST(AtomicWrite, FullDiskLeavesTheOldFileAndNoTemporary) {
-  VTEST_REQUIRE(::geteuid() == 0, "root (to mount a small tmpfs)");
-  std::string dir = vtest::scratchDir("atomic-full");
-  VTEST_REQUIRE(mountTmpfs(dir, "64k"), "a tmpfs mount");
-  std::string path = dir + "/data.txt";
-  vtest::writeFile(path, "precious");
-  std::string big(1 << 20, 'x');
-  std::string err;
-  bool ok = VokWriteFileAtomic(path, big.data(), big.size(), 0, 0, &err);
-  std::string after = vtest::readFile(path);
-  int entries = vtest::regularFiles(dir);
-  ::umount(dir.c_str());
-  EXPECT_FALSE(ok);
-  EXPECT_NE(err.find("No space left on device"), std::string::npos) << err;
-  EXPECT_EQ(after, "precious");
-  EXPECT_EQ(entries, 1);
 }
