@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "platform/print/print_internal.h"
 #include "tests/support/ghostscript.h"
@@ -48,30 +49,39 @@ long mismatches(const vtest::Image& out, const PixMap& pm, const OpaquePMPageFor
   return bad;
 }
 
-void checkFormat(const OpaquePMPageFormat& f, const std::string& name) {
-  GWorldPtr page = drawPage(f, kBlue);
-  std::string doc = vokprint::encodeDocument(vokprint::encodePage(page->portPixMap, f, 1, kDpi), 1, f, "test (page)");
+// A document of `count` pages (the test shapes, the third in blue on odd
+// pages, green on even ones) rendered, each page against its own pixels.
+void checkFormat(const OpaquePMPageFormat& f, const std::string& name, int count = 1) {
+  std::vector<GWorldPtr> pages;
+  std::string body;
+  for (int i = 0; i < count; ++i) {
+    pages.push_back(drawPage(f, i % 2 ? kGreen : kBlue));
+    body += vokprint::encodePage(pages.back()->portPixMap, f, short(i + 1), kDpi);
+  }
   std::string path = vtest::scratchDir("ps-" + name) + "/doc.ps";
-  vtest::writeFile(path, doc);
-  std::vector<vtest::Image> pages;
+  vtest::writeFile(path, vokprint::encodeDocument(body, count, f, "test (page)"));
+  std::vector<vtest::Image> out;
   std::string log;
-  ASSERT_TRUE(vtest::gsRenderPages(path, &pages, &log, kDpi)) << log;
-  ASSERT_EQ(pages.size(), 1u);
-  EXPECT_EQ(pages[0].width, int(f.paperWidth * kDpi / 72.0));
-  EXPECT_EQ(pages[0].height, int(f.paperHeight * kDpi / 72.0));
-  // Whole device pixels per page pixel, but for the rounding where 300/72 falls
-  // between two; at 50 % the edges of the page's pixels are resampled.
-  long limit = long(pages[0].width) * pages[0].height / (f.scale == 100 ? 1000 : 200);
-  EXPECT_LE(mismatches(pages[0], page->portPixMap, f), limit) << name;
+  EXPECT_TRUE(vtest::gsRenderPages(path, &out, &log, kDpi)) << log;
+  EXPECT_EQ(out.size(), size_t(count)) << name;
+  for (size_t i = 0; i < out.size() && i < pages.size(); ++i) {
+    EXPECT_EQ(out[i].width, int(f.paperWidth * kDpi / 72.0));
+    EXPECT_EQ(out[i].height, int(f.paperHeight * kDpi / 72.0));
+    // Whole device pixels per page pixel, but for the rounding where 300/72 falls
+    // between two; at 50 % the edges of the page's pixels are resampled.
+    long limit = long(out[i].width) * out[i].height / (f.scale == 100 ? 1000 : 200);
+    EXPECT_LE(mismatches(out[i], pages[i]->portPixMap, f), limit) << name << " page " << i + 1;
+  }
   EXPECT_EQ(log.find("Error"), std::string::npos) << log;
-  DisposeGWorld(page);
+  for (GWorldPtr page : pages) DisposeGWorld(page);
 }
 }  // namespace
 
+// A multi-page document keeps its pages apart.
 TEST(PostScriptPages, RenderToThePagePixelsInEveryOrientationAndScale) {
   VTEST_REQUIRE(vtest::haveGhostscript(), "gs");
   OpaquePMPageFormat f;  // A4
-  checkFormat(f, "portrait");
+  checkFormat(f, "two-pages", 2);
   f.orientation = kPMLandscape;
   checkFormat(f, "landscape");
   f.orientation = kPMPortrait;
@@ -82,22 +92,4 @@ TEST(PostScriptPages, RenderToThePagePixelsInEveryOrientationAndScale) {
   f.paperHeight = 792;
   f.scale = 100;
   checkFormat(f, "letter");
-}
-
-TEST(PostScriptPages, PagesOfOneDocumentStayApart) {
-  VTEST_REQUIRE(vtest::haveGhostscript(), "gs");
-  OpaquePMPageFormat f;
-  GWorldPtr one = drawPage(f, kBlue), two = drawPage(f, kGreen);
-  std::string pages = vokprint::encodePage(one->portPixMap, f, 1, kDpi) +
-                      vokprint::encodePage(two->portPixMap, f, 2, kDpi);
-  std::string path = vtest::scratchDir("ps-pages") + "/doc.ps";
-  vtest::writeFile(path, vokprint::encodeDocument(pages, 2, f, "two"));
-  std::vector<vtest::Image> out;
-  std::string log;
-  ASSERT_TRUE(vtest::gsRenderPages(path, &out, &log, kDpi)) << log;
-  ASSERT_EQ(out.size(), 2u);
-  EXPECT_LE(mismatches(out[0], one->portPixMap, f), 9000);
-  EXPECT_LE(mismatches(out[1], two->portPixMap, f), 9000);
-  DisposeGWorld(one);
-  DisposeGWorld(two);
 }
