@@ -4,7 +4,6 @@
 // take rounding, so no letter opens a gap after it ("Bitm ap", "M ax").
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 
 #include "platform/font/font.h"
@@ -20,11 +19,7 @@ int gap(short font, short size, char a, char b) {
   DrawChar(a);
   MoveTo(short(240 + CharWidth(a)), 80);  // b as far after a's pen as a's advance, 200 further right
   DrawChar(b);
-  int aRight = -1, bLeft = 1 << 20;
-  for (int y = 0; y < canvas.height(); ++y)
-    for (int x = 0; x < canvas.width(); ++x)
-      if (canvas.at(x, y) != gfxtest::kWhite) x < 200 ? aRight = std::max(aRight, x + 1) : bLeft = std::min(bLeft, x);
-  return bLeft - 200 - aRight;
+  return canvas.inkBox(gfxtest::kWhite, 200).left - 200 - canvas.inkBox(gfxtest::kWhite, 0, 200).right;
 }
 }  // namespace
 

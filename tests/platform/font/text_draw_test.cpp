@@ -3,7 +3,6 @@
 // that must not crash.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -18,17 +17,6 @@ using gfxtest::kWhite;
 // An offscreen port made current for one test, 400 x 60 unless told.
 struct Canvas : gfxtest::Canvas {
   explicit Canvas(int w = 400, int h = 60) : gfxtest::Canvas(w, h) {}
-  // Bounding box of the pixels that differ from `bg` (empty when none).
-  Rect inkBox(uint32_t bg = kWhite) const {
-    Rect r{32767, 32767, -32768, -32768};
-    for (int v = 0; v < height(); ++v)
-      for (int h = 0; h < width(); ++h)
-        if (at(h, v) != bg) {
-          r.left = std::min<short>(r.left, h), r.right = std::max<short>(r.right, h + 1);
-          r.top = std::min<short>(r.top, v), r.bottom = std::max<short>(r.bottom, v + 1);
-        }
-    return r.right < r.left ? Rect{0, 0, 0, 0} : r;
-  }
   // Leftmost pixel of row v that differs from white, or -1.
   int leftmost(int v) const {
     for (int h = 0; h < width(); ++h)
