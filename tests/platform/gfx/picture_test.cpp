@@ -1,11 +1,9 @@
 // Pictures: what is recorded replays to the same pixels, scaled replays
 // match drawing at the larger size, an outside decoder reads our file to its
-// end and draws the same pixels, and broken data replays safely.
+// end and draws the same pixels.
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstring>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -151,16 +149,9 @@ void expectReplayMatches(int w, int h, void (*direct)(), const Rect& frame, void
   KillPicture(pic);
 }
 
-std::string writePictFile(PicHandle pic, const std::string& path) {
-  std::string data(512, '\0');
-  auto b = bytesOf(pic);
-  data.append(b.begin(), b.end());
-  vtest::writeFile(path, data);
-  return path;
-}
 }  // namespace
 
-TEST(Pictures, ReplayDrawsWhatWasRecordedAndBrokenCopiesReplaySafely) {
+TEST(Pictures, ReplayDrawsWhatWasRecordedWhereverItIsPlaced) {
   Canvas direct(120, 100);
   scene();
   std::vector<uint32_t> want = direct.pixels();
@@ -180,29 +171,9 @@ TEST(Pictures, ReplayDrawsWhatWasRecordedAndBrokenCopiesReplaySafely) {
     for (int x = 8; x < 120; ++x) diff += c.at(x, y) != want[size_t(y - 16) * 120 + (x - 8)];
   EXPECT_EQ(diff, 0);
 
-  // Cut and corrupted copies replay without reading or writing out of bounds
-  // (the sanitizer build watches) and leave nothing that spoils the next replay.
-  const std::vector<uint8_t> good = bytesOf(pic);
-  Handle h = reinterpret_cast<Handle>(pic);
-  for (size_t n = 0; n < good.size(); n += 1 + n / 16) {  // every cut near the start, sparser later
-    SetHandleSize(h, Size(n));
-    if (n) std::memcpy(*h, good.data(), n);
-    DrawPicture(pic, &frame);
-  }
-  std::mt19937 rng(7);
-  for (int i = 0; i < 200; ++i) {
-    std::vector<uint8_t> bad = good;
-    for (int k = 0; k < 4; ++k) bad[14 + rng() % (bad.size() - 14)] = uint8_t(rng());
-    SetHandleSize(h, Size(bad.size()));
-    std::memcpy(*h, bad.data(), bad.size());
-    DrawPicture(pic, &frame);
-  }
+  // Broken bytes are the fuzz target's (fuzz_smoke_picture_replay); null arguments draw nothing.
   DrawPicture(nullptr, &frame);
   DrawPicture(pic, nullptr);
-  SetHandleSize(h, Size(good.size()));
-  std::memcpy(*h, good.data(), good.size());
-  replayFresh(c, pic, frame);
-  EXPECT_EQ(c.pixels(), want);
   KillPicture(pic);
 }
 
@@ -264,8 +235,9 @@ TEST(Pictures, AnOutsideDecoderReadsOurFileToTheEndAndDrawsTheSamePixels) {
   };
   Canvas c(120, 80);
   PicHandle pic = record(rect(0, 0, 120, 80), +draw);
-  std::string dir = vtest::scratchDir("pict-decode");
-  writePictFile(pic, dir + "/scene.pict");
+  std::string dir = vtest::scratchDir("pict-decode"), file(512, '\0');  // a file's header, then the bytes
+  auto b = bytesOf(pic);
+  vtest::writeFile(dir + "/scene.pict", file.append(b.begin(), b.end()));
   // The decoder must read to the end opcode: it fails on anything it cannot walk.
   vtest::RunResult r = vtest::run(decoder + " " + dir + "/scene.pict >" + dir + "/raw.ppm 2>" + dir +
                                   "/err.log && pamdepth 255 " + dir + "/raw.ppm > " + dir + "/scene.ppm");
