@@ -2,7 +2,6 @@
 // it, descriptor lists, and the rule that a quit is never lost.
 #include <unistd.h>
 
-#include <cstring>
 #include <string>
 
 #include "platform/file/fsspec_bridge.h"

@@ -26,19 +26,5 @@ class EventTest : public ::testing::Test {
     g_quits = 0;
   }
 
-  static EventRecord mouse(EventKind what, short h, short v, EventModifiers mods = 0) {
-    EventRecord ev = {};
-    ev.what = what;
-    ev.where = Point{v, h};
-    ev.modifiers = mods;
-    return ev;
-  }
-  static EventRecord key(char c, EventModifiers mods = 0) {
-    EventRecord ev = {};
-    ev.what = keyDown;
-    ev.message = uint8_t(c);
-    ev.modifiers = mods;
-    return ev;
-  }
 };
 }  // namespace vtest

@@ -9,10 +9,10 @@ using vtest::EventTest;
 using EventQueue = EventTest;
 
 TEST_F(EventQueue, KeepsOrderWithinAMaskAndLeavesOtherEventsQueued) {
-  PostInputEvent(mouse(mouseDown, 5, 6));
-  PostInputEvent(key('a'));
-  PostInputEvent(mouse(mouseUp, 7, 8));
-  PostInputEvent(key('b'));
+  PostInputEvent({mouseDown, 0, 0, Point{6, 5}, 0});
+  PostInputEvent({keyDown, 'a', 0, {}, 0});
+  PostInputEvent({mouseUp, 0, 0, Point{8, 7}, 0});
+  PostInputEvent({keyDown, 'b', 0, {}, 0});
   EventRecord ev;
   ASSERT_TRUE(GetNextEvent(keyDownMask, &ev));
   EXPECT_EQ(ev.message & charCodeMask, uintptr_t('a'));
@@ -33,7 +33,7 @@ TEST_F(EventQueue, KeepsOrderWithinAMaskAndLeavesOtherEventsQueued) {
 // Beyond 256 events the oldest input goes; a pending launch event must not.
 TEST_F(EventQueue, CapDropsTheOldestInputButKeepsHighLevelEvents) {
   PostAppleEvent(kAEOpenApplication, nullptr, 0);
-  for (int i = 0; i < 300; ++i) PostInputEvent(key(char(i % 200 + 32)));
+  for (int i = 0; i < 300; ++i) PostInputEvent({keyDown, uintptr_t(i % 200 + 32), 0, {}, 0});
   EventRecord ev;
   ASSERT_TRUE(GetNextEvent(highLevelEventMask, &ev));
   EXPECT_EQ(VokHighLevelEventID(ev), kAEOpenApplication);
@@ -57,7 +57,7 @@ TEST_F(EventQueue, NullEventsCarryTheMouseAndModifierState) {
   EXPECT_TRUE(StillDown());
   EXPECT_EQ(GetCurrentKeyModifiers(), shiftKey | alphaLock);
   // Once the release is queued, the press is over for StillDown but not for Button.
-  PostInputEvent(mouse(mouseUp, 50, 100, btnState));
+  PostInputEvent({mouseUp, 0, 0, Point{100, 50}, btnState});
   EXPECT_FALSE(Button());
   EXPECT_FALSE(StillDown());
   EXPECT_FALSE(WaitNextEvent(0, &ev, 0, nullptr));
@@ -72,7 +72,7 @@ TEST_F(EventQueue, WaitNextEventSleepsInTicksAndReturnsAsSoonAsAnEventIsThere) {
   double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
   EXPECT_GE(ms, 80.0);  // 6 ticks = 100 ms, less the part of a tick already gone
   EXPECT_LT(ms, 400.0);
-  PostInputEvent(key('q'));
+  PostInputEvent({keyDown, 'q', 0, {}, 0});
   t0 = std::chrono::steady_clock::now();
   EXPECT_TRUE(WaitNextEvent(everyEvent, &ev, 600, nullptr));
   ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();

@@ -2,7 +2,6 @@
 // procedures, guards keep empty shapes away, and open polygons collect what
 // the standard procedures are given. (That recorders see every primitive
 // shows in the EPS, picture and redraw-buffer tests.)
-#include <cstring>
 #include <string>
 
 #include "platform/font/font.h"

@@ -3,7 +3,6 @@
 // end and draws the same pixels.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
