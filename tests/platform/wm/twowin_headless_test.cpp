@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "tests/platform/wm/screen_image.h"
 #include "tests/support/headless.h"
@@ -18,57 +19,49 @@ bool has(const std::string& out, const std::string& line) { return vtest::has(ou
 }  // namespace
 
 // Alpha's content starts at global (h 40, v 60), Beta's at (h 400, v 120).
-TEST(TwoWindowsHeadless, ClicksAndKeysArriveWithLocalCoordinatesAndModifiers) {
-  ProgRun r = runTwowin("clicks",
-                    "click 55 80\n"
-                    "click 420 140 shift\n"
-                    "click 100 50      # Alpha's title bar\n"
-                    "click 53 49       # Alpha's close box\n"
-                    "click 10 5 cmd option\n"
-                    "click 900 700\n"
-                    "key \"aZ\"\nkey return cmd\nkey down shift caps\nkey enter\n");
-  EXPECT_EQ(r.result.status, 0) << r.result.err;
-  const std::string& out = r.result.out;
-  for (const char* line : {"down Alpha part 3 at 15 20 mods 0000", "down Beta part 3 at 20 20 mods 0200",
-                           "activate Beta 1",  // the click selected it
-                           "down Alpha part 4 at 60 -10 mods 0000", "down Alpha part 6 at 13 -11 mods 0000",
-                           "down none part 1 at 10 5 mods 0900", "down none part 0 at 900 700 mods 0000",
-                           "up at 55 80"})
-    EXPECT_TRUE(has(out, line)) << line << " in\n" << out;
-  EXPECT_TRUE(has(out, "key 97 mods 0000\nkey 90 mods 0000\nkey 13 mods 0100\nkey 31 mods 0600\nkey 3 mods 0000"))
-      << out;
-  // Exhausted: the quit event ends the program through its handler.
-  EXPECT_EQ(out.substr(out.size() - 5), "quit\n");
-}
-
-// Without a script the first wait quits.
-TEST(TwoWindowsHeadless, TheCommandLineArrivesAsOneOpenDocumentsEvent) {
-  ProgRun r = runTwowin("odoc", "", "data/a.tsv /tmp/b.tsv");
-  EXPECT_EQ(r.result.status, 0) << r.err();
-  EXPECT_TRUE(has(r.out(), "odoc 2 " + r.dir + "/data/a.tsv /tmp/b.tsv")) << r.out();
-  ProgRun none = runTwowin("oapp", "", "", true);
-  EXPECT_EQ(none.result.status, 0) << none.err();
-  EXPECT_TRUE(has(none.out(), "oapp\nready")) << none.out();
-  EXPECT_EQ(none.out().substr(none.out().size() - 5), "quit\n");
-}
-
-// A bad line stops the run with status 2 and names its line; a syntax error
-// anywhere stops it before the program does anything.
-TEST(TwoWindowsHeadless, ALineThatCannotBePlayedNamesItsLine) {
+// Each run: the lines its output must hold ("@" is the run's folder), a
+// part of its error output, and what must not show. A run that ends well
+// ends through the quit handler (the script exhausted, or without a script
+// the first wait quits); a bad line stops the run with status 2 naming its
+// line, and a syntax error anywhere stops it before the program does anything.
+TEST(TwoWindowsHeadless, ScriptsAndTheCommandLineArriveAsEvents) {
   const struct {
-    const char *name, *script, *error, *shown, *absent;
+    const char *name, *script, *args;
+    bool noScript;
+    int status;
+    std::vector<std::string> lines;
+    const char *error, *absent;
   } cases[] = {
-      {"badcmd", "click 55 80\nwait 1\n\nfrobnicate 3\nclick 55 80\n",
-       "script script line 4: unknown command \"frobnicate\"", "down Alpha part 3 at 15 20 mods 0000", "quit"},
-      {"offscreen", "click 5000 10\n", "line 1: (5000, 10) is outside the 1024x768 screen", "", "quit"},
-      {"syntax", "click 55 80\nkey \"abc\n", "line 2: the string has no closing quote", "", "ready"},
+      {"clicks",
+       "click 55 80\nclick 420 140 shift\n"
+       "click 100 50      # Alpha's title bar\n"
+       "click 53 49       # Alpha's close box\n"
+       "click 10 5 cmd option\nclick 900 700\nkey \"aZ\"\nkey return cmd\nkey down shift caps\nkey enter\n",
+       "", false, 0,
+       {"down Alpha part 3 at 15 20 mods 0000", "down Beta part 3 at 20 20 mods 0200",
+        "activate Beta 1",  // the click selected it
+        "down Alpha part 4 at 60 -10 mods 0000", "down Alpha part 6 at 13 -11 mods 0000",
+        "down none part 1 at 10 5 mods 0900", "down none part 0 at 900 700 mods 0000", "up at 55 80",
+        "key 97 mods 0000\nkey 90 mods 0000\nkey 13 mods 0100\nkey 31 mods 0600\nkey 3 mods 0000"},
+       "", ""},
+      {"odoc", "", "data/a.tsv /tmp/b.tsv", false, 0, {"odoc 2 @/data/a.tsv /tmp/b.tsv"}, "", ""},
+      {"oapp", "", "", true, 0, {"oapp\nready"}, "", ""},
+      {"badcmd", "click 55 80\nwait 1\n\nfrobnicate 3\nclick 55 80\n", "", false, 2,
+       {"down Alpha part 3 at 15 20 mods 0000"}, "script script line 4: unknown command \"frobnicate\"", "quit"},
+      {"offscreen", "click 5000 10\n", "", false, 2, {}, "line 1: (5000, 10) is outside the 1024x768 screen", "quit"},
+      {"syntax", "click 55 80\nkey \"abc\n", "", false, 2, {}, "line 2: the string has no closing quote", "ready"},
   };
   for (const auto& k : cases) {
-    ProgRun r = runTwowin(k.name, k.script);
-    EXPECT_EQ(r.result.status, 2) << k.name;
-    EXPECT_TRUE(vtest::has(r.result.err, k.error)) << r.result.err;
-    EXPECT_TRUE(vtest::has(r.result.out, k.shown)) << r.result.out;
-    EXPECT_FALSE(vtest::has(r.result.out, k.absent)) << r.result.out;
+    SCOPED_TRACE(k.name);
+    ProgRun r = runTwowin(k.name, k.script, k.args, k.noScript);
+    EXPECT_EQ(r.result.status, k.status) << r.err();
+    for (std::string line : k.lines) {
+      for (size_t at; (at = line.find('@')) != std::string::npos;) line.replace(at, 1, r.dir);
+      EXPECT_TRUE(has(r.out(), line)) << line << " in\n" << r.out();
+    }
+    EXPECT_TRUE(vtest::has(r.err(), k.error)) << r.err();
+    EXPECT_TRUE(!*k.absent || !vtest::has(r.out(), k.absent)) << r.out();
+    EXPECT_TRUE(k.status || vtest::has(r.out().substr(r.out().size() - 5), "quit\n")) << r.out();
   }
   vtest::RunResult missing =
       vtest::run("VOK_DISPLAY=headless VOK_SCRIPT=/nonexistent/s.txt " + vtest::progPath("twowin_prog"));
