@@ -1,6 +1,7 @@
 // The event queue: order, mask filtering, peeking, flushing, the cap, and
 // the state that null events and Button/StillDown report.
 #include <chrono>
+#include <string>
 
 #include "tests/platform/event/event_fixture.h"
 
@@ -8,26 +9,28 @@ using vtest::EventTest;
 
 using EventQueue = EventTest;
 
+namespace {
+// The next event of `mask` (waited for with WaitNextEvent when `wait`) as
+// "key c", "down h,v" or "up h,v"; "none" when a null event came instead.
+std::string take(EventMask mask, bool wait = false) {
+  EventRecord ev;
+  if (!(wait ? WaitNextEvent(mask, &ev, 0, nullptr) : GetNextEvent(mask, &ev))) return ev.what ? "?" : "none";
+  if (ev.what == keyDown) return std::string("key ") + char(ev.message & charCodeMask);
+  return (ev.what == mouseDown ? "down " : "up ") + std::to_string(ev.where.h) + "," + std::to_string(ev.where.v);
+}
+}  // namespace
+
 TEST_F(EventQueue, KeepsOrderWithinAMaskAndLeavesOtherEventsQueued) {
   PostInputEvent({mouseDown, 0, 0, Point{6, 5}, 0});
   PostInputEvent({keyDown, 'a', 0, {}, 0});
   PostInputEvent({mouseUp, 0, 0, Point{8, 7}, 0});
   PostInputEvent({keyDown, 'b', 0, {}, 0});
-  EventRecord ev;
-  ASSERT_TRUE(GetNextEvent(keyDownMask, &ev));
-  EXPECT_EQ(ev.message & charCodeMask, uintptr_t('a'));
-  ASSERT_TRUE(GetNextEvent(keyDownMask, &ev));
-  EXPECT_EQ(ev.message & charCodeMask, uintptr_t('b'));
-  EXPECT_FALSE(GetNextEvent(keyDownMask, &ev));
-  EXPECT_EQ(ev.what, nullEvent);
-  // The mouse events were skipped, not lost, and keep their order.
-  ASSERT_TRUE(GetNextEvent(mDownMask | mUpMask, &ev));
-  EXPECT_EQ(ev.what, mouseDown);
-  EXPECT_EQ(ev.where.h, 5);
-  ASSERT_TRUE(WaitNextEvent(everyEvent, &ev, 0, nullptr));
-  EXPECT_EQ(ev.what, mouseUp);
-  EXPECT_EQ(ev.where.v, 8);
-  EXPECT_FALSE(GetNextEvent(everyEvent, &ev));
+  // The keys in order, then the mouse events: skipped, not lost, and in their order.
+  std::string got;
+  for (int m : {+keyDownMask, +keyDownMask, +keyDownMask, mDownMask | mUpMask}) got += take(EventMask(m)) + " ";
+  got += take(everyEvent, true);
+  got += " " + take(everyEvent);
+  EXPECT_EQ(got, "key a key b none down 5,6 up 7,8 none");
 }
 
 // Beyond 256 events the oldest input goes; a pending launch event must not.
