@@ -14,16 +14,14 @@ namespace {
 using gfxtest::kBlack;
 using gfxtest::kWhite;
 
-// An offscreen port made current for one test, 400 x 60 unless told.
-struct Canvas : gfxtest::Canvas {
-  explicit Canvas(int w = 400, int h = 60) : gfxtest::Canvas(w, h) {}
-  // Leftmost pixel of row v that differs from white, or -1.
-  int leftmost(int v) const {
-    for (int h = 0; h < width(); ++h)
-      if (at(h, v) != kWhite) return h;
-    return -1;
-  }
-};
+using Canvas = gfxtest::Canvas;
+
+// Leftmost pixel of row v that differs from white, or -1.
+int leftmost(const Canvas& c, int v) {
+  for (int h = 0; h < c.width(); ++h)
+    if (c.at(h, v) != kWhite) return h;
+  return -1;
+}
 
 short fnum(const char* name) {
   Str255 p;
@@ -74,7 +72,7 @@ TEST(TextDraw, WidthsMatchTheInkAndFacesShowInEveryFamily) {
       EXPECT_LE(40 - fi.ascent, ink.top);  // H stands on the baseline, below the ascent
       EXPECT_EQ(ink.bottom, 40);
 
-      Canvas plain, bolder, slanted;
+      Canvas plain(400, 60), bolder(400, 60), slanted(400, 60);
       for (Canvas* k : {&plain, &bolder, &slanted}) {
         SetPort(k->port());
         setText(family, size, k == &plain ? normal : k == &bolder ? bold : italic);
@@ -85,7 +83,7 @@ TEST(TextDraw, WidthsMatchTheInkAndFacesShowInEveryFamily) {
       EXPECT_NE(slanted.pixels(), plain.pixels());
       // The H's left stem leans right: its top row starts right of its bottom row.
       Rect lean = slanted.inkBox();
-      EXPECT_GT(slanted.leftmost(lean.top), slanted.leftmost(lean.bottom - 1));
+      EXPECT_GT(leftmost(slanted, lean.top), leftmost(slanted, lean.bottom - 1));
     }
   }
   setText("Courier", 12);
@@ -99,7 +97,7 @@ TEST(TextDraw, WidthsMatchTheInkAndFacesShowInEveryFamily) {
 
 // Styled labels are drawn a character at a time and measured as strings.
 TEST(TextDraw, CharByCharEndsWhereTheStringEnds) {
-  Canvas c;
+  Canvas c(400, 60);
   const std::string text = "Axis (mV) \xB5 = 12.5, fi\xA7";
   for (const char* family : kFamilies)
     for (short size : {0, 9, 10, 12, 14, 17, 24})
@@ -161,7 +159,7 @@ void recordText(short byteCount, const void* textBuf, Point numer, Point denom) 
 // Recorders (redraw buffer, PostScript, pictures) replace the text
 // bottleneck; every way of drawing text must reach it, with its bytes.
 TEST(TextDraw, EveryTextCallGoesThroughTheBottleneck) {
-  Canvas c;
+  Canvas c(400, 60);
   CQDProcs procs;
   SetStdCProcs(&procs);
   procs.textProc = recordText;

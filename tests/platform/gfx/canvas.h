@@ -40,10 +40,6 @@ class Canvas {
   std::vector<uint32_t> pixels() const {
     return std::vector<uint32_t>(world_->portPixMap.baseAddr, world_->portPixMap.baseAddr + w_ * h_);
   }
-  std::vector<uint32_t> row(int y) const {
-    const uint32_t* p = world_->portPixMap.baseAddr + y * world_->portPixMap.rowPixels;
-    return std::vector<uint32_t>(p, p + w_);
-  }
   // '#' black, '.' white, 'o' any other colour; rows end with '\n'.
   std::string art() const {
     std::string s;
