@@ -6,24 +6,6 @@
 
 using namespace gfxtest;
 
-TEST(Robustness, NullArgumentsAndZeroArcsDrawNothing) {
-  Canvas c(16, 16);
-  Rect ok = rect(0, 0, 16, 16);
-  PaintArc(&ok, 30, 0);
-  FillRect(&ok, nullptr);
-  FrameRect(nullptr), PaintOval(nullptr), FramePoly(nullptr), PaintRgn(nullptr), FillCRect(&ok, nullptr);
-  StdRect(kQDGrafVerbPaint, nullptr), StdPoly(kQDGrafVerbPaint, nullptr), StdRgn(kQDGrafVerbPaint, nullptr);
-  StdBits(nullptr, &ok, &ok, srcCopy, nullptr);
-  CopyBits(nullptr, nullptr, &ok, &ok, srcCopy, nullptr);
-  EXPECT_EQ(c.count(kWhite), 256);
-  // Arc angles beyond a turn draw the whole oval.
-  PaintArc(&ok, 10, 400);
-  Canvas d(16, 16);
-  PaintOval(&ok);
-  SetGWorld(c.port(), nullptr);
-  EXPECT_EQ(c.pixels(), d.pixels());
-}
-
 TEST(Robustness, CoordinatesAtTheSixteenBitEdgeAreClippedNotWrapped) {
   Canvas c(20, 20);
   const short lo = -32768, hi = 32767;
@@ -72,14 +54,21 @@ TEST(Robustness, CoordinatesAtTheSixteenBitEdgeAreClippedNotWrapped) {
   EXPECT_TRUE(EmptyRgn(rgn));
 }
 
-TEST(Robustness, EmptyPolygonsAndRegionsAndNullHandles) {
+TEST(Robustness, NullArgumentsEmptyPolygonsAndRegionsAndOddArcs) {
   Canvas c(10, 10);
+  Rect a = rect(0, 0, 10, 10), b = rect(0, 0, 20, 20);
+  PaintArc(&a, 30, 0);
+  FillRect(&a, nullptr);
+  FrameRect(nullptr), PaintOval(nullptr), FramePoly(nullptr), PaintRgn(nullptr), FillCRect(&a, nullptr);
+  StdRect(kQDGrafVerbPaint, nullptr), StdPoly(kQDGrafVerbPaint, nullptr), StdRgn(kQDGrafVerbPaint, nullptr);
+  StdBits(nullptr, &a, &a, srcCopy, nullptr);
+  CopyBits(nullptr, nullptr, &a, &a, srcCopy, nullptr);
+  EXPECT_EQ(c.count(kWhite), 100);
   PolyHandle p = OpenPoly();
   ClosePoly();
   EXPECT_EQ(PolyPointCount(p), 0);
   FramePoly(p), PaintPoly(p), InvertPoly(p);
   OffsetPoly(p, 3, 3);
-  Rect a = rect(0, 0, 10, 10), b = rect(0, 0, 20, 20);
   MapPoly(p, &a, &b);
   KillPoly(p);
   // A polygon whose points all lie on one line encloses nothing.
@@ -108,6 +97,12 @@ TEST(Robustness, EmptyPolygonsAndRegionsAndNullHandles) {
   DisposeRgn(nullptr);
   KillPoly(nullptr);
   SetPortGrafProcs(nullptr, nullptr);
+  // Arc angles beyond a turn draw the whole oval.
+  PaintArc(&a, 10, 400);
+  Canvas d(10, 10);
+  PaintOval(&a);
+  SetGWorld(c.port(), nullptr);
+  EXPECT_EQ(c.pixels(), d.pixels());
 }
 
 TEST(Robustness, PolygonsStopGrowingAtTheSizeTheirHeaderCanHold) {
