@@ -42,7 +42,7 @@ class ContourTest : public graphtest::GraphTest {
     SetPortGrafProcs(world, &textRecorder);
     s_g.left = 50, s_g.bottom = 50, s_g.width = 300, s_g.height = 300;
     s_g.minFrameX = s_g.minFrameY = 0, s_g.maxFrameX = s_g.maxFrameY = 1;
-    loopTransform();
+    s_GraphSetTransform();
     SetGraph2DFunction(fx);
   }
   void TearDown() override {

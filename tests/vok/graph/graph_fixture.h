@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tests/vok/plot/plot_fixture.h"
+#include "vok/graph/graph_loop.h"
 
 namespace graphtest {
 
@@ -44,17 +45,9 @@ class GraphTest : public plottest::PlotTest {
     usePlain(width, height);
     recordTexts();
   }
-  // The graph loop's transform for the current settings.
-  static void loopTransform() {
-    double x0, x1, y0, y1;
-    GraphPlottedFrameRange(&x0, &x1, &y0, &y1);
-    SetPlot4B(0, int32_t(s_g.left / s_d_scale), int32_t(s_g.bottom / s_d_scale), 0, 0);
-    SetPlot4O(0, x0, y0, 0, 0);
-    SetPlot4W(0, (s_g.width / s_d_scale) / (x1 - x0), (s_g.height / s_d_scale) / (y1 - y0), 0, 0);
-  }
   static void drawPass() {
     texts().clear();
-    loopTransform();
+    s_GraphSetTransform();  // the graph loop's own transform
     GraphFrameAndLabel();
   }
   // Width in the label font and size, whatever the port has now.

@@ -239,7 +239,8 @@ TEST_F(GraphFrame, BarGraphFrameHoldsTheHalfBars) {
 }
 
 // An empty or unusable range is widened to one plotted unit above its
-// minimum, so frame and transform stay finite and the numbers readable.
+// minimum, so the graph loop's transform and the frame stay finite and the
+// numbers readable.
 TEST_F(GraphFrame, EmptyRangesDrawAUnitFrame) {
   SetGraphFrameRange(2, 2, -3, -3);
   drawPass();
@@ -250,6 +251,9 @@ TEST_F(GraphFrame, EmptyRangesDrawAUnitFrame) {
   drawPass();
   EXPECT_EQ(allTexts(), (std::vector<std::string>{"0.0", "1.0", "0.0", "1.0", "x", "y"}));
   EXPECT_EQ(inkIn(kL + 1, kT + 1, kR, kB), 0);
+  SetGraphFrameRange(1, 0, 0, 1);  // a reversed axis is the user's choice: kept
+  drawPass();
+  EXPECT_EQ(allTexts(), (std::vector<std::string>{"1.0", "0.0", "0.0", "1.0", "x", "y"}));
 }
 
 // A caller's transform with an infinite scale maps every point off the

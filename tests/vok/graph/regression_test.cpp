@@ -30,7 +30,7 @@ class Regression : public graphtest::GraphTest {
     s_sg.seriesX[0] = 1, s_sg.seriesY[0] = 2, s_sg.seriesSD[0] = 0;
     s_sg.regressionLine = 1, s_sg.logY = logY, s_sg.regRange = regRange, s_sg.regMin = 1, s_sg.regMax = 4;
     s_sg.logX = s_sg.showData = s_g.colorFlag = 0;
-    loopTransform();
+    s_GraphSetTransform();
     return vtest::stdoutOf(GraphPlotSpreadSheet);
   }
 };
