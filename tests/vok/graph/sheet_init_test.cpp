@@ -85,7 +85,8 @@ TEST(SGInit, NothingReadRegistersNothing) {
 }
 
 // Files that cannot be read give an alert naming the file and change
-// nothing, before and after a good file; only the good one registers.
+// nothing (the good file's data and frame stay to the last read), before
+// and after a good file; only the good one registers.
 TEST(SGInit, UnreadableFilesAreNamedInAnAlert) {
   std::string answer = "alerttext\npress \"OK\"\n", script;
   for (int i = 0; i < 9; ++i) script += answer;
@@ -108,7 +109,7 @@ TEST(SGInit, UnreadableFilesAreNamedInAnAlert) {
        // Before the first file the width is bounded too: every column would get a dialog parameter.
        e + "\"" + r.dir + "/tabs.tsv\" has 5001 columns; at most 4096 can be read",
        "read 4: file=data columns=0 rows=0 names=\n  params: none\n", "read 5: file=a.tsv columns=3 rows=2 names=t|A|B",
-       "read 7: file=a.tsv columns=3 rows=2 names=t|A|B x1=1 y1=2 pen2=2 frame=0..2,1..5\n" +
+       "read 10: file=a.tsv columns=3 rows=2 names=t|A|B x1=1 y1=2 pen2=2 frame=0..2,1..5\n" +
            std::string(kParamsOfA)}));
 }
 

@@ -176,11 +176,13 @@ TEST(SheetRead, GrowthPastTheCapacityGivesTheSameTables) {
       EXPECT_EQ(s_sg.dataNumber, 1 << 20);
       const std::string roomy = snapshot();
       const int rows = int(s_sg.dataCount);
-      for (int capacity : {3, rows - 1, rows, rows + 1}) {
+      const bool first = !nul && ending.empty();  // the capacities about the rows, and the pipe, once
+      for (int capacity : first ? std::vector<int>{3, rows - 1, rows, rows + 1} : std::vector<int>{3}) {
         ASSERT_EQ(readText(text, capacity), kSGReadOK);
         EXPECT_EQ(s_sg.dataNumber, rows + 1) << capacity;
         EXPECT_EQ(snapshot(), roomy) << capacity;
       }
+      if (!first) continue;
       SetGraphDataNumber(5);
       FILE* pipe = popen(("cat '" + put("pipe.tsv", text) + "'").c_str(), "r");
       ASSERT_NE(pipe, nullptr);
@@ -229,10 +231,6 @@ TEST(SheetRead, RefusedFilesKeepTheDataAndNameTheFile) {
     EXPECT_EQ(readPath(path, {c.says, path}), c.status) << c.name;
     EXPECT_EQ(snapshot(), before) << c.name;
   }
-  std::string missing = scratch() + "/no-such-file.tsv";
-  EXPECT_EQ(readPath(missing, {"cannot open \"" + missing + "\""}), kSGReadCannotOpen);
-  EXPECT_EQ(readPath(scratch(), {"cannot read"}), kSGReadIOError);  // a folder
-  EXPECT_EQ(snapshot(), before);
   EXPECT_EQ(s_g.maxFrameY, frame);
 }
 
