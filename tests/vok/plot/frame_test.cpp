@@ -1,7 +1,8 @@
-// The numbered frame (its outline is counted in graph_frame_test.cpp): the corner
-// numbers placed by the number offsets (x numbers centred 25 pixels below
-// their corner, y numbers ending 10 pixels left of it), seen as the text
-// calls reaching the drawing bottleneck and as pixels.
+// The numbered frame (its outline and separate corner values are checked in
+// graph_frame_test.cpp): the corner numbers placed by the number offsets (x
+// numbers centred 25 pixels below their corner, y numbers ending 10 pixels
+// left of it), seen as the text calls reaching the drawing bottleneck and as
+// pixels.
 #include <string>
 #include <vector>
 
@@ -50,18 +51,11 @@ TEST_F(FrameTest, CornerNumbersSitAtTheirOffsetsFromTheCorners) {
     for (int h = left.left; h < left.right; ++h)
       if (inked(world, h, v) && h + 1 > right) right = short(h + 1);
   EXPECT_TRUE(right >= 50 - 10 - 2 && right <= 50 - 10) << right;
-}
-
-TEST_F(FrameTest, SeparateValuesAreWhatTheCornersShow) {
-  s_p.showYMin = s_p.showYMax = 0;
-  SetCoordinateDigit(1);
-  PlotFrame2DSeparate(0, 2, 0, 1, -0.25, 7.25, 0, 0);
-  EXPECT_EQ(texts(), "-0.2 7.2");  // "%.*f" rounds to even on the tie
-  s_p.xNumDx = 7;
+  s_p.xNumDx = 7;  // the offsets as the dialog sets them
   s_p.xNumDy = -3;
   textCalls().clear();
   PlotFrame2D(0, 2, 0, 1);
-  EXPECT_TRUE(textCalls()[0].h == 50 + short(7 - widthOf("0.0") * 0.5) && textCalls()[0].v == 150 - 3);
+  EXPECT_TRUE(textCalls()[0].h == 50 + short(7 - w * 0.5) && textCalls()[0].v == 150 - 3);
 }
 
 // A frame corner outside the region is skipped like any other point, and the

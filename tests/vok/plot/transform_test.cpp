@@ -112,10 +112,3 @@ TEST_F(TransformTest, DotIsThePenSizeAndOnlyInsideTheRegion) {
   EXPECT_EQ(inkBox(world), (Rect{40, 40, 43, 43}));
   EXPECT_EQ(world->pnLoc.h, 40);
 }
-
-// The four-channel forms leave the last two channels alone.
-TEST_F(TransformTest, FourChannelSettersKeepChannelsRAndS) {
-  SetPlot6O(7, 1, 2, 3, 4, 5, 6);
-  SetPlot4O(1, 9, 9, 9, 9);
-  EXPECT_EQ((std::vector<double>{s_ou, s_or, s_os}), (std::vector<double>{9, 5, 6}));
-}
