@@ -6,11 +6,12 @@
 #include <cmath>
 
 #include "tests/support/paths.h"
+#include "tests/vok/plot/plot_fixture.h"
 #include "vok/vok.h"
 
 TEST(Grid, NodesStepsFrameAndNearestNodeLookups) {
-  GraphSettings savedG = s_g;
-  Graph2DSettings savedG2D = s_g2d;
+  plottest::Restore<GraphSettings> savedG{&s_g};
+  plottest::Restore<Graph2DSettings> savedG2D{&s_g2d};
   s_g.graphDimension = 2, s_sg.maxSeries = 1;
   // x 0, 0.5, 1 and y 0, 2, 4; f = 10 i + j at node (i, j), with (1, 2)
   // missing, (0, 1) given twice, and (2, 0) not a number.
@@ -45,5 +46,4 @@ TEST(Grid, NodesStepsFrameAndNearestNodeLookups) {
   FreeArrayDouble2(s_sg.grid, s_sg.gridNx, s_sg.gridNy);
   s_sg.grid = nullptr;
   s_sg.gridX = s_sg.gridY = s_sg.gridF = 0;
-  s_g = savedG, s_g2d = savedG2D;
 }

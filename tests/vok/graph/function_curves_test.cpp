@@ -24,7 +24,7 @@ void recordPoly(GrafVerb verb, PolyHandle poly) { polyFills += verb == kQDGrafVe
 
 class FunctionCurves : public graphtest::GraphTest {
  protected:
-  GraphKindState savedG1 = s_g1;
+  plottest::Restore<GraphKindState> savedG1{&s_g1};
   void SetUp() override {
     GraphTest::SetUp();
     window();
@@ -35,10 +35,6 @@ class FunctionCurves : public graphtest::GraphTest {
     SetGraphFrameRange(0, 1, 0, 1);
     SetGraphFunction(square);
     s_GraphSetTransform();
-  }
-  void TearDown() override {
-    s_g1 = savedG1;
-    GraphTest::TearDown();
   }
   std::string pass() { return vtest::stdoutOf(GraphPlotFunction); }
 };

@@ -22,24 +22,16 @@ inline const GraphSettings kStartSettings = s_g;
 
 class GraphTest : public plottest::PlotTest {
  protected:
-  GraphSettings savedG;
-  SGRecord savedSG;
-  FunctionGraphSettings savedFG;
+  plottest::Restore<GraphSettings> savedG{&s_g};
+  plottest::Restore<SGRecord> savedSG{&s_sg};
+  plottest::Restore<FunctionGraphSettings> savedFG{&s_fg};
 
   void SetUp() override {
     PlotTest::SetUp();
-    savedG = s_g;
-    savedSG = s_sg;
-    savedFG = s_fg;
     s_g = kStartSettings;
-    s_g.dialog = savedG.dialog, s_g.dialogReady = savedG.dialogReady;
+    s_g.dialog = savedG.was().dialog;
+    s_g.dialogReady = savedG.was().dialogReady;
     texts().clear();
-  }
-  void TearDown() override {
-    s_g = savedG;
-    s_sg = savedSG;
-    s_fg = savedFG;
-    PlotTest::TearDown();
   }
   void window(short width = 500, short height = 450) {
     usePlain(width, height);

@@ -17,7 +17,7 @@ class Regression : public graphtest::GraphTest {
   void TearDown() override {
     // The reader's tables stay in use after the test; its switches go back off.
     s_sg.regressionLine = s_sg.showGradient = s_sg.regRange = s_sg.logY = 0;
-    savedSG = s_sg;
+    savedSG.was() = s_sg;
     GraphTest::TearDown();
   }
   // Reads `text` as the data file, whose range becomes the frame's, and
