@@ -11,15 +11,8 @@ using plottest::PlotTest;
 
 class TransformTest : public PlotTest {};
 
-TEST_F(TransformTest, DefaultsMapWorldOneOneToColumn100RowHeightLess100) {
-  usePlain(400, 400);
-  Plot2DMoveTo(0.5, 0.5);
-  Plot2DLineTo(1, 1);
-  EXPECT_EQ(inkBox(world), (Rect{300, 50, 351, 101}));
-  EXPECT_TRUE(inked(world, 100, 300) && inked(world, 50, 350));
-}
-
-// The y mapping is measured from the bottom edge as it is now, not as it was.
+// The default transform (100 pixels per unit from the lower left corner); its
+// y mapping is measured from the bottom edge as it is now, not as it was.
 TEST_F(TransformTest, RowsFollowTheBottomEdgeOfTheCurrentDrawingArea) {
   usePlain(200, 300);
   EXPECT_EQ(Plot2DTransY(1), 200);
