@@ -32,9 +32,8 @@ class GraphFrame : public GraphTest {
     GraphTest::SetUp();
     window();
   }
-  // Ink of one pixel column (or row) strictly inside the frame.
+  // Ink of one pixel column strictly inside the frame.
   int columnInk(int h) const { return inkIn(h, kT + 1, h + 1, kB); }
-  int rowInk(int v) const { return inkIn(kL + 1, v, kR, v + 1); }
   // A grey grid line inside the frame: the pattern, not a solid line.
   static bool grey(int ink) { return ink > 299 * 3 / 10 && ink < 299 * 7 / 10; }
 };
@@ -117,7 +116,7 @@ TEST_F(GraphFrame, GridLinesAreGreyInsideTheFrameWithTheirNumbers) {
   }
   EXPECT_EQ(columnInk(kL + 1), 0);  // none at x0: only the frame there
   EXPECT_EQ(inkIn(kL, kT, kL + 1, kB + 1), 301);
-  EXPECT_TRUE(grey(rowInk(250)));  // y = 0.5
+  EXPECT_TRUE(grey(inkIn(kL + 1, 250, kR, 251)));  // y = 0.5
   ASSERT_EQ(allTexts(),
             (std::vector<std::string>{"0.0", "1.0", "0.0", "1.0", "x", "y", "0.25", "0.50", "0.75", "0.5"}));
   EXPECT_TRUE(at(find("0.50"), 230 - widthOf("0.50") / 2, kB + 25));  // under the line's lower end

@@ -19,13 +19,6 @@ std::string words(std::string text, int tab) {
   while (SScanStringTabSepareted(&pos, &w[0], tab)) out += std::string(w.c_str()) + "|";
   return out;
 }
-
-int scanDouble(std::string text, double* v, std::string* rest) {
-  char* pos = &text[0];
-  int r = SScanDoubleTabSeparated(&pos, v, 1);
-  *rest = pos;
-  return r;
-}
 }  // namespace
 
 TEST(SheetScan, WordsAndTabFields) {
@@ -64,9 +57,10 @@ TEST(SheetScan, DoubleResults) {
                {"1.5 extra words\t2", 1, 1.5, "2"}};
   for (const auto& c : cases) {
     double v = -1;
-    std::string rest;
-    EXPECT_EQ(scanDouble(c.text, &v, &rest), c.result) << c.text;
-    EXPECT_TRUE(v == c.value && (c.result != 1 || rest == c.rest)) << c.text << ": " << v << " [" << rest << "]";
+    std::string text = c.text;
+    char* pos = &text[0];
+    EXPECT_EQ(SScanDoubleTabSeparated(&pos, &v, 1), c.result) << c.text;
+    EXPECT_TRUE(v == c.value && (c.result != 1 || std::string(pos) == c.rest)) << c.text << ": " << v << " " << pos;
   }
   double v = 0;
   char text[] = "  -2e3   x";
