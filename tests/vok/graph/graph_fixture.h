@@ -63,12 +63,6 @@ class GraphTest : public plottest::PlotTest {
       if (t.text == text && nth-- == 0) return &t;
     return nullptr;
   }
-  int inkIn(int left, int top, int right, int bottom) const {
-    int n = 0;
-    for (int v = top; v < bottom; ++v)
-      for (int h = left; h < right; ++h) n += drawtest::inked(world, h, v);
-    return n;
-  }
 };
 
 }  // namespace graphtest

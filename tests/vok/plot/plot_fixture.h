@@ -36,13 +36,16 @@ class PlotTest : public drawtest::DrawTest {
     SetPlot4B(0, bx, by, 0, 0);
     SetPlot4O(0, ox, oy, 0, 0);
   }
+  int inkIn(int left, int top, int right, int bottom) const {
+    int n = 0;
+    for (int v = top; v < bottom; ++v)
+      for (int h = left; h < right; ++h) n += drawtest::inked(world, h, v);
+    return n;
+  }
   int inkCount() const {
     Rect b;
     GetPortBounds(world, &b);
-    int n = 0;
-    for (int v = b.top; v < b.bottom; ++v)
-      for (int h = b.left; h < b.right; ++h) n += drawtest::inked(world, h, v);
-    return n;
+    return inkIn(b.left, b.top, b.right, b.bottom);
   }
 };
 
