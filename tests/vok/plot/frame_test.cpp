@@ -53,14 +53,6 @@ TEST_F(FrameTest, CornerNumbersSitAtTheirOffsetsFromTheCorners) {
   EXPECT_TRUE(textCalls()[0].h == 50 + short(7 - w * 0.5) && textCalls()[0].v == 150 - 3);
 }
 
-// A frame corner outside the region is skipped like any other point, and the
-// number drawn there stays relative to the pen: nothing lands at a wrapped pixel.
-TEST_F(FrameTest, FarCornersDropTheirSidesOnly) {
-  s_p.showXMin = s_p.showXMax = s_p.showYMin = s_p.showYMax = 0;
-  PlotFrame2D(0, 2, 0, 1e6);                            // the top corners map far above the region
-  EXPECT_EQ(inkBox(world), (Rect{150, 50, 151, 251}));  // only the bottom side
-}
-
 TEST_F(FrameTest, StepPlotFrameUsesItsOwnMapping) {
   SetPlot4W(2, 50, 0, 0, 0);  // 2 pixels per step, 50 per unit of x
   SetPlot4B(10, 20, 0, 0, 0);
