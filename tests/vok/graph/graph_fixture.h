@@ -8,13 +8,23 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/paths.h"
 #include "tests/vok/plot/plot_fixture.h"
 #include "vok/graph/graph_loop.h"
+#include "vok/graph/sheet_data.h"
 
 namespace graphtest {
 
 using drawtest::TextCall;
 inline std::vector<TextCall>& texts() { return drawtest::textCalls(); }
+
+// Reads `text` through the real reader as the data file.
+inline void readSheet(const std::string& text) {
+  const std::string path = vtest::scratchDir("sheet") + "/data.tsv";
+  vtest::writeFile(path, text);
+  char message[512] = "";
+  ASSERT_EQ(SGReadPath(path.c_str(), message, sizeof message), kSGReadOK) << message;
+}
 
 // The settings as the program starts with them, taken before any test runs:
 // a data file read by another test sets its own frame range.

@@ -23,10 +23,7 @@ class Regression : public graphtest::GraphTest {
   // Reads `text` as the data file, whose range becomes the frame's, and
   // draws series 1 with its line; returns what the console received.
   std::string drawn(const std::string& text, int logY = 0, int regRange = 0) {
-    std::string path = vtest::scratchDir("regression") + "/d.tsv";
-    vtest::writeFile(path, text);
-    char message[256];
-    EXPECT_EQ(SGReadPath(path.c_str(), message, sizeof message), kSGReadOK) << message;
+    graphtest::readSheet(text);
     s_sg.seriesX[0] = 1, s_sg.seriesY[0] = 2, s_sg.seriesSD[0] = 0;
     s_sg.regressionLine = 1, s_sg.logY = logY, s_sg.regRange = regRange, s_sg.regMin = 1, s_sg.regMax = 4;
     s_sg.logX = s_sg.showData = s_g.colorFlag = 0;
