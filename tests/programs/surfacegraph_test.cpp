@@ -5,31 +5,28 @@
 #include <algorithm>
 #include <string>
 
-#include "tests/support/ghostscript.h"
-#include "tests/support/paths.h"
 #include "tests/support/headless.h"
+#include "tests/support/vok_ink.h"
+#include "tests/support/vok_scripts.h"
 
-namespace {
-const char* kExit = "check \"Exit Graph\" on\npress \"OK\"\n";
-bool has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
-}  // namespace
+using vtest::epsPass;
+using vtest::has;
+using vtest::kExitGraph;
 
 // View and light set in the dialog; Ghostscript's render of the pass's EPS
 // shows what the screen showed (glyphs and edges aside).
 TEST(SurfaceGraph, DialogViewAndLightThenEPSMatchesTheScreen) {
   VTEST_REQUIRE(vtest::haveGhostscript() && vtest::haveTool("pngtopnm"), "gs or netpbm");
   std::string dir = vtest::scratchDir("surfacegraph-eps"), log;
-  vtest::RunResult r =
-      vtest::runHeadlessIn(dir, vtest::programPath("surfacegraph"), "field \"Angle XY\" 120\nfield \"Angle Z\" 45\nfield \"Light XY Angle\" 30\n"
-                          "field \"Light Z Angle\" 40\nfield \"Shadow Blue\" 40\ncheck \"Glid\" off\n"
-                          "check \"EPS Save Graph\" on\npress \"OK\"\nsaveas \"s.eps\"\nsnapshot \"s.png\"\n"
-                          "click 600 400\n" +
-                              std::string(kExit), {"", vtest::sourceDir() + "/examples/grid.tsv"});
+  std::string view = "field \"Angle XY\" 120\nfield \"Angle Z\" 45\nfield \"Light XY Angle\" 30\n"
+                     "field \"Light Z Angle\" 40\nfield \"Shadow Blue\" 40\ncheck \"Glid\" off\n";
+  vtest::RunResult r = vtest::runHeadlessIn(dir, vtest::programPath("surfacegraph"),
+                                            view + epsPass("s.eps", "s.png") + kExitGraph,
+                                            {"", vtest::sourceDir() + "/examples/grid.tsv"});
   ASSERT_EQ(r.status, 0) << r.out << r.err;
   vtest::Image gs, screen;
   ASSERT_TRUE(vtest::gsRender(dir + "/s.eps", &gs, &log)) << log;
-  vtest::run("pngtopnm " + dir + "/s.png > " + dir + "/s.ppm");
-  ASSERT_TRUE(vtest::readPPM(dir + "/s.ppm", &screen));
+  ASSERT_TRUE(vtest::readPNG(dir + "/s.png", &screen));
   int left = screen.width, top = screen.height, blue = 0, best = gs.width * gs.height;
   for (int y = 60; y < screen.height; ++y)  // the first ink below the title bars
     for (int x = 0; x < screen.width; ++x)
@@ -53,12 +50,11 @@ TEST(SurfaceGraph, DialogViewAndLightThenEPSMatchesTheScreen) {
 // and cell sizes that cannot be drawn are refused and the previous ones kept.
 TEST(SurfaceFunction, OwnFunctionAndRefusedSettings) {
   std::string dir = vtest::scratchDir("surface-function"), refused = "press \"OK\"\npress \"OK\"\nclick 600 400\n";
-  vtest::RunResult r =
-      vtest::runHeadlessIn(dir, vtest::programPath("surface_function", true), "check \"EPS Save Graph\" on\npress \"OK\"\nsaveas \"own.eps\"\nclick 600 400\n"
-                          "check \"EPS Save Graph\" off\nfield \"X Max\" 0\n" +
-                              refused + "check \"Use Resolution\" off\nfield \"X Increment\" 1e-9\n" + refused +
-                              "check \"Use Resolution\" on\nfield \"X Resolustion\" -1\n" + refused +
-                              "press \"Save Params\"\nsaveas \"after.param\"\n" + kExit);
+  vtest::RunResult r = vtest::runHeadlessIn(
+      dir, vtest::programPath("surface_function", true),
+      epsPass("own.eps") + "field \"X Max\" 0\n" + refused + "check \"Use Resolution\" off\nfield \"X Increment\" 1e-9\n" +
+          refused + "check \"Use Resolution\" on\nfield \"X Resolustion\" -1\n" + refused +
+          "press \"Save Params\"\nsaveas \"after.param\"\n" + kExitGraph);
   ASSERT_EQ(r.status, 0) << r.out << r.err;
   EXPECT_TRUE(has(r.err, "alert: Error in SG3DSetting: X Min 0 is not below X Max 0; the previous range is kept"));
   EXPECT_TRUE(has(r.err, "alert: Error in SG3DSetting: X Increment 1e-09 and Y Increment 1e-09 must be positive"));

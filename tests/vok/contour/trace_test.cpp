@@ -31,10 +31,9 @@ Point px(double x, double y) { return Point{short(Plot2DTransY(y)), short(Plot2D
 
 class ContourTest : public graphtest::GraphTest {
  protected:
-  Graph2DSettings savedG2D;
+  plottest::Restore<Graph2DSettings> savedG2D{&s_g2d};
   void SetUp() override {
     GraphTest::SetUp();
-    savedG2D = s_g2d;
     s_Graph2DForgetLevels();
     g_lines.clear(), g_polygons.clear();
     window(400, 400);
@@ -42,12 +41,8 @@ class ContourTest : public graphtest::GraphTest {
     SetPortGrafProcs(world, &textRecorder);
     s_g.left = 50, s_g.bottom = 50, s_g.width = 300, s_g.height = 300;
     s_g.minFrameX = s_g.minFrameY = 0, s_g.maxFrameX = s_g.maxFrameY = 1;
-    loopTransform();
+    s_GraphSetTransform();
     SetGraph2DFunction(fx);
-  }
-  void TearDown() override {
-    s_g2d = savedG2D;
-    GraphTest::TearDown();
   }
 };
 }  // namespace

@@ -24,7 +24,7 @@ void recordPoly(GrafVerb verb, PolyHandle poly) { polyFills += verb == kQDGrafVe
 
 class FunctionCurves : public graphtest::GraphTest {
  protected:
-  GraphKindState savedG1 = s_g1;
+  plottest::Restore<GraphKindState> savedG1{&s_g1};
   void SetUp() override {
     GraphTest::SetUp();
     window();
@@ -34,11 +34,7 @@ class FunctionCurves : public graphtest::GraphTest {
     s_g.graphDimension = 1;
     SetGraphFrameRange(0, 1, 0, 1);
     SetGraphFunction(square);
-    loopTransform();
-  }
-  void TearDown() override {
-    s_g1 = savedG1;
-    GraphTest::TearDown();
+    s_GraphSetTransform();
   }
   std::string pass() { return vtest::stdoutOf(GraphPlotFunction); }
 };
@@ -47,7 +43,7 @@ class FunctionCurves : public graphtest::GraphTest {
 TEST_F(FunctionCurves, BarsAreCentredOnTheSamplesAndFilledInsteadOfPainted) {
   SetGraphFunction(std::exp);  // every bar has a height
   s_fg.barGraph = 1, s_fg.step = 0.1, s_fg.paint[0] = 1;
-  loopTransform();  // widened by half a bar
+  s_GraphSetTransform();  // widened by half a bar
   EXPECT_EQ(pass(), "");
   ASSERT_EQ(frames.size(), 11u);
   EXPECT_TRUE(rectFills == 11 && polyFills == 0) << "the paint flag fills each bar, and paints no area";
@@ -69,7 +65,7 @@ TEST_F(FunctionCurves, SquareTakes101SamplesAndIsPaintedUnderItsLine) {
   // A path longer than one polygon holds is painted to its end.
   SetGraphFunction(zigzag);
   s_fg.paintPattern[0] = 1, s_fg.maxDrawX = 10, s_fg.step = 0.001, s_g.maxFrameX = 10;
-  loopTransform();
+  s_GraphSetTransform();
   EXPECT_EQ(pass(), "");
   int h = Plot2DTransX(9.5), v = Plot2DTransY(0.1);
   EXPECT_EQ(inkIn(h - 4, v - 4, h + 4, v + 4), 64);

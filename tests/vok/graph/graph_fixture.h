@@ -8,12 +8,23 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/paths.h"
 #include "tests/vok/plot/plot_fixture.h"
+#include "vok/graph/graph_loop.h"
+#include "vok/graph/sheet_data.h"
 
 namespace graphtest {
 
 using drawtest::TextCall;
 inline std::vector<TextCall>& texts() { return drawtest::textCalls(); }
+
+// Reads `text` through the real reader as the data file.
+inline void readSheet(const std::string& text) {
+  const std::string path = vtest::scratchDir("sheet") + "/data.tsv";
+  vtest::writeFile(path, text);
+  char message[512] = "";
+  ASSERT_EQ(SGReadPath(path.c_str(), message, sizeof message), kSGReadOK) << message;
+}
 
 // The settings as the program starts with them, taken before any test runs:
 // a data file read by another test sets its own frame range.
@@ -21,40 +32,24 @@ inline const GraphSettings kStartSettings = s_g;
 
 class GraphTest : public plottest::PlotTest {
  protected:
-  GraphSettings savedG;
-  SGRecord savedSG;
-  FunctionGraphSettings savedFG;
+  plottest::Restore<GraphSettings> savedG{&s_g};
+  plottest::Restore<SGRecord> savedSG{&s_sg};
+  plottest::Restore<FunctionGraphSettings> savedFG{&s_fg};
 
   void SetUp() override {
     PlotTest::SetUp();
-    savedG = s_g;
-    savedSG = s_sg;
-    savedFG = s_fg;
     s_g = kStartSettings;
-    s_g.dialog = savedG.dialog, s_g.dialogReady = savedG.dialogReady;
+    s_g.dialog = savedG.was().dialog;
+    s_g.dialogReady = savedG.was().dialogReady;
     texts().clear();
-  }
-  void TearDown() override {
-    s_g = savedG;
-    s_sg = savedSG;
-    s_fg = savedFG;
-    PlotTest::TearDown();
   }
   void window(short width = 500, short height = 450) {
     usePlain(width, height);
     recordTexts();
   }
-  // The graph loop's transform for the current settings.
-  static void loopTransform() {
-    double x0, x1, y0, y1;
-    GraphPlottedFrameRange(&x0, &x1, &y0, &y1);
-    SetPlot4B(0, int32_t(s_g.left / s_d_scale), int32_t(s_g.bottom / s_d_scale), 0, 0);
-    SetPlot4O(0, x0, y0, 0, 0);
-    SetPlot4W(0, (s_g.width / s_d_scale) / (x1 - x0), (s_g.height / s_d_scale) / (y1 - y0), 0, 0);
-  }
   static void drawPass() {
     texts().clear();
-    loopTransform();
+    s_GraphSetTransform();  // the graph loop's own transform
     GraphFrameAndLabel();
   }
   // Width in the label font and size, whatever the port has now.
@@ -77,12 +72,6 @@ class GraphTest : public plottest::PlotTest {
     for (const TextCall& t : texts())
       if (t.text == text && nth-- == 0) return &t;
     return nullptr;
-  }
-  int inkIn(int left, int top, int right, int bottom) const {
-    int n = 0;
-    for (int v = top; v < bottom; ++v)
-      for (int h = left; h < right; ++h) n += drawtest::inked(world, h, v);
-    return n;
   }
 };
 

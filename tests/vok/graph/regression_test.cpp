@@ -17,20 +17,17 @@ class Regression : public graphtest::GraphTest {
   void TearDown() override {
     // The reader's tables stay in use after the test; its switches go back off.
     s_sg.regressionLine = s_sg.showGradient = s_sg.regRange = s_sg.logY = 0;
-    savedSG = s_sg;
+    savedSG.was() = s_sg;
     GraphTest::TearDown();
   }
   // Reads `text` as the data file, whose range becomes the frame's, and
   // draws series 1 with its line; returns what the console received.
   std::string drawn(const std::string& text, int logY = 0, int regRange = 0) {
-    std::string path = vtest::scratchDir("regression") + "/d.tsv";
-    vtest::writeFile(path, text);
-    char message[256];
-    EXPECT_EQ(SGReadPath(path.c_str(), message, sizeof message), kSGReadOK) << message;
+    graphtest::readSheet(text);
     s_sg.seriesX[0] = 1, s_sg.seriesY[0] = 2, s_sg.seriesSD[0] = 0;
     s_sg.regressionLine = 1, s_sg.logY = logY, s_sg.regRange = regRange, s_sg.regMin = 1, s_sg.regMax = 4;
     s_sg.logX = s_sg.showData = s_g.colorFlag = 0;
-    loopTransform();
+    s_GraphSetTransform();
     return vtest::stdoutOf(GraphPlotSpreadSheet);
   }
 };

@@ -8,9 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/paths.h"
-#include "tests/vok/plot/plot_fixture.h"
-#include "vok/graph/sheet_data.h"
+#include "tests/vok/graph/graph_fixture.h"
 
 namespace {
 class SeriesTest : public plottest::PlotTest {
@@ -24,10 +22,7 @@ class SeriesTest : public plottest::PlotTest {
   }
   // Reads `text` as the data file; the frame and series 1 then span x 0 ... 19.
   void read(const std::string& text) {
-    std::string path = vtest::scratchDir("series") + "/d.tsv";
-    vtest::writeFile(path, text);
-    char message[256];
-    ASSERT_EQ(SGReadPath(path.c_str(), message, sizeof message), kSGReadOK) << message;
+    graphtest::readSheet(text);
     s_g.minFrameX = s_sg.seriesMin[0] = 0;
     s_g.maxFrameX = s_sg.seriesMax[0] = 19;
   }

@@ -6,16 +6,12 @@
 //   SG_DELAY=1     record series settings before the first read
 //   SG_BUTTON=1    register "Load New Data" and "Report" first, then show the
 //                  dialog once
-// After every read one line tells what s_sg and the graph's dialog hold.
-// The script command `alerttext` prints the static texts of the alert in front.
+// After every read one line tells what s_sg and the graph's dialog hold
+// (an alert's text goes to standard error, as in every headless run).
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 
-#include "platform/script/script.h"
-#include "platform/wm/dialog.h"
-#include "platform/wm/window.h"
 #include "tests/support/vok_prog.h"
 #include "vok/draw/start.h"
 #include "vok/graph/graph_settings.h"
@@ -27,25 +23,6 @@
 
 namespace {
 using vtest::env;
-std::string alertText(const VokScriptLine&) {
-  DialogRef d = GetDialogFromWindow(FrontWindow());
-  if (!d) return "no dialog in front";
-  std::string all;
-  for (short i = 1; i <= CountDITL(d); ++i) {
-    short kind;
-    Handle h;
-    Rect box;
-    GetDialogItem(d, i, &kind, &h, &box);
-    std::string t;
-    if ((kind & ~itemDisable) == statText && VokDialogItemText(d, i, &t) && !t.empty())
-      all += (all.empty() ? "" : " | ") + t;
-  }
-  std::printf("alert: %s\n", all.c_str());
-  std::fflush(stdout);
-  return "";
-}
-const bool g_registered = VokRegisterScriptCommand("alerttext", alertText);
-
 // What each registered parameter is bound to.
 std::string params() {
   std::string s;

@@ -11,15 +11,8 @@ using plottest::PlotTest;
 
 class TransformTest : public PlotTest {};
 
-TEST_F(TransformTest, DefaultsMapWorldOneOneToColumn100RowHeightLess100) {
-  usePlain(400, 400);
-  Plot2DMoveTo(0.5, 0.5);
-  Plot2DLineTo(1, 1);
-  EXPECT_EQ(inkBox(world), (Rect{300, 50, 351, 101}));
-  EXPECT_TRUE(inked(world, 100, 300) && inked(world, 50, 350));
-}
-
-// The y mapping is measured from the bottom edge as it is now, not as it was.
+// The default transform (100 pixels per unit from the lower left corner); its
+// y mapping is measured from the bottom edge as it is now, not as it was.
 TEST_F(TransformTest, RowsFollowTheBottomEdgeOfTheCurrentDrawingArea) {
   usePlain(200, 300);
   EXPECT_EQ(Plot2DTransY(1), 200);
@@ -111,11 +104,4 @@ TEST_F(TransformTest, DotIsThePenSizeAndOnlyInsideTheRegion) {
   Plot2D2P(60, 60);  // column 60 is outside the narrowed region
   EXPECT_EQ(inkBox(world), (Rect{40, 40, 43, 43}));
   EXPECT_EQ(world->pnLoc.h, 40);
-}
-
-// The four-channel forms leave the last two channels alone.
-TEST_F(TransformTest, FourChannelSettersKeepChannelsRAndS) {
-  SetPlot6O(7, 1, 2, 3, 4, 5, 6);
-  SetPlot4O(1, 9, 9, 9, 9);
-  EXPECT_EQ((std::vector<double>{s_ou, s_or, s_os}), (std::vector<double>{9, 5, 6}));
 }

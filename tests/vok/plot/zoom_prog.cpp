@@ -37,14 +37,12 @@ void report(const char* step) {
 
 int main(int argc, char** argv) {
   bool buffered = argc > 1 && std::strcmp(argv[1], "buffered") == 0;
-  if (buffered) {
-    s_d_scale = 2.0;
-    SetDrawingBounds(100, 100, 100 + kW, 100 + kH);
+  if (buffered) s_d_scale = 2.0;
+  SetDrawingBounds(100, 100, 100 + kW, 100 + kH);
+  if (buffered)
     StartRedraw();
-  } else {
-    SetDrawingBounds(100, 100, 100 + kW, 100 + kH);
+  else
     StartNoRedraw();
-  }
   ShowDrawing();
   SetPlot4W(0, 100, 100, 0, 0);
   SetPlot4B(0, 50, 50, 0, 0);
