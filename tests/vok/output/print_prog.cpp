@@ -1,6 +1,6 @@
 // Printing in a started program, driven by a headless script. The case
 // comes from PRINT_CASE; results are lines on standard output.
-//   bitmap:  draws shapes, writes the window's pixels to PRINT_EXPECT (PPM),
+//   bitmap:  draws shapes, writes the window's pixels to expect.ppm,
 //            then the "Print BitMap" button (page setup, print dialog, job)
 //   same:    a bitmap job, then one with the same page setup and no dialogs
 //   format:  PageSetUp(PRINT_MODE) on a fresh session; prints the format
@@ -13,16 +13,14 @@
 #include <string>
 
 #include "tests/support/test_drawing.h"
+#include "tests/support/vok_prog.h"
 #include "vok/params/pd_procs.h"
 #include "vok/vok.h"
 
 namespace {
 const RGBColor kBlue = {0, 0, 65535};
 
-std::string env(const char* name, const char* fallback = "") {
-  const char* v = std::getenv(name);
-  return v ? v : fallback;
-}
+using vtest::env;
 
 // Each kind in its own place (the test's table repeats them). The copies
 // take parts of the drawing: black and white, or green, black and white.
@@ -85,7 +83,7 @@ int main() {
   std::string which = env("PRINT_CASE");
   if (which == "bitmap") {
     vtest::drawTestShapes(kBlue);
-    vtest::writeDrawingPPM(env("PRINT_EXPECT", "expect.ppm"));
+    vtest::writeDrawingPPM("expect.ppm");
     PrintProc();
     std::printf("accepted %d\n", int(s_print.bitMapAccepted));
     describeFormat(s_print.pageFormat);
@@ -110,7 +108,7 @@ int main() {
     TextFont(helvetica);
     MoveTo(320, 100);
     DrawText("Max Bitmap (a\\b)", 0, 16);
-    vtest::writeDrawingPPM(env("PRINT_EXPECT", "expect.ppm"));
+    vtest::writeDrawingPPM("expect.ppm");
     std::printf("printed %d\n", int(EndPrinting()));
   } else if (which == "elements") {  // the window, the picture's file and its replay in the window
     s_SetGWorld(s_drawingWindow, nullptr);

@@ -4,8 +4,6 @@
 // to a scratch folder.
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <cstdio>
 #include <string>
 
@@ -14,11 +12,6 @@
 #include "tests/support/headless.h"
 
 namespace {
-bool exists(const std::string& path) {
-  struct stat st;
-  return ::stat(path.c_str(), &st) == 0;
-}
-
 // Runs print_prog in `dir` (HOME there too) with a script and settings.
 vtest::RunResult runProg(const std::string& dir, const std::string& vars, const std::string& script) {
   return vtest::runHeadlessIn(dir, "print_prog", script, {"PAPERSIZE=a4 " + vars});
@@ -81,7 +74,7 @@ TEST_F(Printing, BitmapPrintingSendsTheWindowPixelsAndCancelSendsNothing) {
   EXPECT_EQ(r.out, "accepted 0\nformat A4 portrait 100\n");
   EXPECT_TRUE(daemon.waitIdle("vokq"));
   EXPECT_EQ(vtest::run(daemon.env() + " lpstat -W all -o vokq").out, "");
-  EXPECT_FALSE(exists(queueFile));
+  EXPECT_FALSE(vtest::fileExists(queueFile));
 
   r = runProg(dir, daemon.env() + " PRINT_CASE=bitmap", "press \"OK\"\npress \"Print\"\n");
   ASSERT_EQ(r.status, 0) << r.err;
@@ -100,8 +93,8 @@ TEST_F(Printing, BitmapPrintingSendsTheWindowPixelsAndCancelSendsNothing) {
               "press \"OK\"\ncheck \"vokz\" on\nfield \"Copies:\" 0\npress \"Print\"\nfield \"Copies:\" 2\npress \"Print\"\n");
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_TRUE(daemon.waitIdle("vokz"));
-  EXPECT_TRUE(exists(other));
-  EXPECT_FALSE(exists(queueFile));
+  EXPECT_TRUE(vtest::fileExists(other));
+  EXPECT_FALSE(vtest::fileExists(queueFile));
   EXPECT_NE(vtest::readFile(other).find("%%Pages: 1"), std::string::npos);
   // The job: two copies of an A4 page, titled with the program's name.
   EXPECT_NE(daemon.pageLog().find("total 2 - localhost print_prog A4"), std::string::npos) << daemon.pageLog();
@@ -138,7 +131,7 @@ TEST(PageSetting, MissingEmptyOrCorruptFilesGiveTheDefaultAndCancelStoresNothing
   vtest::RunResult r = runProg(dir, "PRINT_CASE=format PRINT_MODE=0", "check \"US Letter\" on\ncancel\n");
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, "format A4 portrait 100\nstored no\n");
-  EXPECT_FALSE(exists(file));
+  EXPECT_FALSE(vtest::fileExists(file));
   // A bad scale keeps the dialog open with a message; a good one is taken.
   r = runProg(dir, "PRINT_CASE=format PRINT_MODE=0",
               "check \"US Letter\" on\nfield \"Scale (%):\" 5\npress \"OK\"\nfield \"Scale (%):\" 80\npress \"OK\"\n");
