@@ -12,12 +12,12 @@
 #include "tests/support/headless.h"
 
 namespace {
-// Runs print_prog in `dir` (HOME there too) with a script and settings.
+// Runs output_prog in `dir` (HOME there too) with a script and settings.
 vtest::RunResult runProg(const std::string& dir, const std::string& vars, const std::string& script) {
-  return vtest::runHeadlessIn(dir, "print_prog", script, {"PAPERSIZE=a4 " + vars});
+  return vtest::runHeadlessIn(dir, "output_prog", script, {"PAPERSIZE=a4 " + vars});
 }
 
-std::string settingFile(const std::string& home) { return home + "/Library/Preferences/print_prog-pageSetting.txt"; }
+std::string settingFile(const std::string& home) { return home + "/Library/Preferences/output_prog-pageSetting.txt"; }
 
 // Rendered pixels inside the printable area that differ from the window
 // pixel that should be there (`landscape`: the window's top along the
@@ -97,7 +97,7 @@ TEST_F(Printing, BitmapPrintingSendsTheWindowPixelsAndCancelSendsNothing) {
   EXPECT_FALSE(vtest::fileExists(queueFile));
   EXPECT_NE(vtest::readFile(other).find("%%Pages: 1"), std::string::npos);
   // The job: two copies of an A4 page, titled with the program's name.
-  EXPECT_NE(daemon.pageLog().find("total 2 - localhost print_prog A4"), std::string::npos) << daemon.pageLog();
+  EXPECT_NE(daemon.pageLog().find("total 2 - localhost output_prog A4"), std::string::npos) << daemon.pageLog();
 }
 
 TEST_F(Printing, TheChosenPageFormatIsStoredAndOfferedInTheNextRun) {
@@ -154,7 +154,7 @@ TEST(PageSetting, MissingEmptyOrCorruptFilesGiveTheDefaultAndCancelStoresNothing
   // Without HOME there is no file to read or write, and nothing breaks.
   vtest::writeFile(dir + "/s.txt", "check \"Landscape\" on\npress \"OK\"\n");
   r = vtest::run("cd " + dir + " && env -u HOME PAPERSIZE=a4 VOK_DISPLAY=headless VOK_SCRIPT=s.txt PRINT_CASE=format PRINT_MODE=0 " +
-                 vtest::progPath("print_prog"));
+                 vtest::progPath("output_prog"));
   EXPECT_EQ(r.out, "format A4 landscape 100\nstored yes\n") << r.err;
 }
 

@@ -12,7 +12,7 @@
 
 namespace {
 vtest::RunResult runProg(const std::string& dir, const std::string& which, const std::string& script) {
-  return vtest::runHeadlessIn(dir, "saving_prog", script, {"SAVE_CASE=" + which});
+  return vtest::runHeadlessIn(dir, "output_prog", script, {"SAVE_CASE=" + which});
 }
 
 long fileSize(const std::string& path) {

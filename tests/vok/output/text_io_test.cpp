@@ -13,7 +13,7 @@
 
 namespace {
 vtest::RunResult runCase(const std::string& dir, const std::string& vars, const std::string& script) {
-  return vtest::runHeadlessIn(dir, "text_io_prog", script, {"PAPERSIZE=a4 " + vars});
+  return vtest::runHeadlessIn(dir, "output_prog", script, {"PAPERSIZE=a4 " + vars});
 }
 }  // namespace
 
