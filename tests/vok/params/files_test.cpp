@@ -99,13 +99,16 @@ TEST_F(PDFiles, OtherRegistrationStopsAtTheFirstMismatch) {
     std::string file, out;
     std::vector<int> values;  // from 1, 2, 3
   } cases[] = {
-      {"\"A\"\tintType\t10\n\"B\"\tintType\t20\n", wrong + "the line\n\nis wrong format\n", {10, 20, 3}},  // a line missing
+      // a line missing
+      {"\"A\"\tintType\t10\n\"B\"\tintType\t20\n", wrong + "the line\n\nis wrong format\n", {10, 20, 3}},
       {"\"New\"\tintType\t5\n\"A\"\tintType\t10\n\"B\"\tintType\t20\n\"C\"\tintType\t30\n",
        other + "\"New\"\tintType\t5\n\nDialog: \"A\"\tintType\t1\n\n", {1, 2, 3}},
       {"\"A\"\tintType\t10\n\"B\"\tdoubleType\t20.000000\n\"C\"\tintType\t30\n",
        other + "\"B\"\tdoubleType\t20.000000\n\nDialog: \"B\"\tintType\t2\n\n", {10, 2, 3}},
-      {"\"a\"\tintType\t10\n", other + "\"a\"\tintType\t10\n\nDialog: \"A\"\tintType\t1\n\n", {1, 2, 3}},  // case-sensitive
-      {"\"A\"\tintType\t11\n\"B\"\tintType\t21\n\"C\"\tintType\t31\n\"D\"\tintType\t41\n", "", {11, 21, 31}},  // D never read
+      // labels compare case-sensitively
+      {"\"a\"\tintType\t10\n", other + "\"a\"\tintType\t10\n\nDialog: \"A\"\tintType\t1\n\n", {1, 2, 3}},
+      // an extra line at the end is never read
+      {"\"A\"\tintType\t11\n\"B\"\tintType\t21\n\"C\"\tintType\t31\n\"D\"\tintType\t41\n", "", {11, 21, 31}},
       {"A\tintType\t12\n", wrong + "the line\nA\tintType\t12\n\nis wrong format\n", {1, 2, 3}},
   };
   for (const auto& k : cases) {

@@ -34,9 +34,11 @@ TEST(FileDialogs, EachCaseGetsItsDialogAndLeavesItsFiles) {
       {"queue-missing", "FD_CASE=queue", "cancel\n", docs, "gone.txt b.txt", "",
        "count 2\ndocument gone.txt: No such file or directory\ncount 1\ndocument b.txt: second\ncount 0\n"
        "next null\nspec zero, count 0, taken 2\ndialog null\n"},
-      {"queue-none", "FD_CASE=queue", "cancel\n", docs, "", "", "count 0\nnext null\nspec zero, count 0, taken 0\ndialog null\n"},
+      {"queue-none", "FD_CASE=queue", "cancel\n", docs, "", "",
+       "count 0\nnext null\nspec zero, count 0, taken 0\ndialog null\n"},
       // r, r+, a+ and w+ use the open dialog; a+ reads from the start of the chosen file.
-      {"modes", "FD_CASE=open FD_MODES=r,rb,a+,r+", "choose \"data.tsv\"\nchoose \"pic.png\"\nchoose \"data.tsv\"\ncancel\n",
+      {"modes", "FD_CASE=open FD_MODES=r,rb,a+,r+",
+       "choose \"data.tsv\"\nchoose \"pic.png\"\nchoose \"data.tsv\"\ncancel\n",
        "printf 'x\\ty\\n1\\t2\\n' > data.tsv && echo png > pic.png", "", "",
        "r: data.tsv: x\ty\nr: close 0\nrb: pic.png: png\nrb: close 0\na+: data.tsv: x\ty\na+: close 0\nr+: null\n"},
       // The old content stays until fclose; then the new file replaces it.
@@ -48,10 +50,12 @@ TEST(FileDialogs, EachCaseGetsItsDialogAndLeavesItsFiles) {
       // A save that is cancelled, that cannot make its file (/proc takes no
       // new files, not even from root), or whose stream the program never
       // closes leaves the folder as it was.
-      {"save-cancel", "FD_CASE=open FD_MODES=w", "cancel\n", "echo keep > old.eps", "", files, "w: null\nkeep\nold.eps "},
+      {"save-cancel", "FD_CASE=open FD_MODES=w", "cancel\n", "echo keep > old.eps", "", files,
+       "w: null\nkeep\nold.eps "},
       {"save-ro", "FD_CASE=open FD_MODES=w", "saveas \"/proc/vok-test.txt\"\n", "echo keep > old.eps", "", files,
        "w: null vok-test.txt\nkeep\nold.eps "},
-      {"save-unclosed", "FD_CASE=open FD_MODES=w FD_LEAVE_OPEN=1", "saveas \"x.txt\"\n", "echo keep > old.eps", "", files,
+      {"save-unclosed", "FD_CASE=open FD_MODES=w FD_LEAVE_OPEN=1", "saveas \"x.txt\"\n", "echo keep > old.eps", "",
+       files,
        "w: x.txt: before close (none)\nkeep\nold.eps "},
       // Return takes the proposed name in the folder the save dialog shows.
       {"location", "FD_CASE=location FD_FOLDER=place", "key return\ncancel\n", "mkdir place", "", "cat place/placed.txt",
