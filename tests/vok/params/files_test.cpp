@@ -88,52 +88,44 @@ TEST_F(PDFiles, EveryTypeIsWrittenByteForByteAndReadsBack) {
   EXPECT_DOUBLE_EQ(v.e, 6.022141e23);
 }
 
-// A file of another registration loads its matching leading lines only.
-TEST_F(PDFiles, OtherRegistrationStopsAtTheFirstMismatch) {
-  int a, b, c;
+// A file of another registration loads its matching leading lines only;
+// hand-written values parse as numbers do.
+TEST_F(PDFiles, OtherRegistrationsStopAtTheFirstMismatch) {
+  int a;
+  int16_t b;
+  double c;
   in_AddParameterP(&a, intType, "A", list);
-  in_AddParameterP(&b, intType, "B", list);
-  in_AddParameterP(&c, intType, "C", list);
+  in_AddParameterP(&b, shortType, "B", list);
+  in_AddParameterP(&c, doubleType, "C", list);
   const std::string wrong = "Error in FscanfPDParamList:\n", other = wrong + "Data type incompatible\nFile: ";
+  const std::string lineB = "\"B\"\tshortType\t20\n";
   const struct {
     std::string file, out;
-    std::vector<int> values;  // from 1, 2, 3
+    std::vector<double> values;  // from 1, 2, 3
   } cases[] = {
       // a line missing
-      {"\"A\"\tintType\t10\n\"B\"\tintType\t20\n", wrong + "the line\n\nis wrong format\n", {10, 20, 3}},
-      {"\"New\"\tintType\t5\n\"A\"\tintType\t10\n\"B\"\tintType\t20\n\"C\"\tintType\t30\n",
+      {"\"A\"\tintType\t10\n" + lineB, wrong + "the line\n\nis wrong format\n", {10, 20, 3}},
+      {"\"New\"\tintType\t5\n\"A\"\tintType\t10\n" + lineB + "\"C\"\tdoubleType\t30\n",
        other + "\"New\"\tintType\t5\n\nDialog: \"A\"\tintType\t1\n\n", {1, 2, 3}},
-      {"\"A\"\tintType\t10\n\"B\"\tdoubleType\t20.000000\n\"C\"\tintType\t30\n",
-       other + "\"B\"\tdoubleType\t20.000000\n\nDialog: \"B\"\tintType\t2\n\n", {10, 2, 3}},
+      {"\"A\"\tintType\t10\n\"B\"\tdoubleType\t20.000000\n\"C\"\tdoubleType\t30\n",
+       other + "\"B\"\tdoubleType\t20.000000\n\nDialog: \"B\"\tshortType\t2\n\n", {10, 2, 3}},
       // labels compare case-sensitively
       {"\"a\"\tintType\t10\n", other + "\"a\"\tintType\t10\n\nDialog: \"A\"\tintType\t1\n\n", {1, 2, 3}},
       // an extra line at the end is never read
-      {"\"A\"\tintType\t11\n\"B\"\tintType\t21\n\"C\"\tintType\t31\n\"D\"\tintType\t41\n", "", {11, 21, 31}},
+      {"\"A\"\tintType\t11\n" + lineB + "\"C\"\tdoubleType\t31\n\"D\"\tintType\t41\n", "", {11, 20, 31}},
       {"A\tintType\t12\n", wrong + "the line\nA\tintType\t12\n\nis wrong format\n", {1, 2, 3}},
+      // what a number begins with; narrowed to 16 bits; an empty value is no number
+      {"\"A\" intType   12abc\n\"B\"\tshortType\t70000\n\"C\"\tdoubleType\n", "", {12, int16_t(70000), 0}},
+      // held at the limit instead of overflowing
+      {"\"A\"\tintType\t99999999999999\n", wrong + "the line\n\nis wrong format\n", {INT32_MAX, 2, 3}},
   };
   for (const auto& k : cases) {
     a = 1, b = 2, c = 3;
     vtest::writeFile(path, k.file);
     EXPECT_EQ(load(path), k.out) << k.file;
-    EXPECT_EQ((std::vector<int>{a, b, c}), k.values) << k.file;
+    EXPECT_EQ((std::vector<double>{double(a), double(b), c}), k.values) << k.file;
   }
   EXPECT_EQ(load(dir + "/missing.txt"), "Error while opening parameters file\n");
-}
-
-TEST_F(PDFiles, HandWrittenValuesParseAsNumbersDo) {
-  int i = 1;
-  int16_t s = 1;
-  double d = 1;
-  in_AddParameterP(&i, intType, "I", list);
-  in_AddParameterP(&s, shortType, "S", list);
-  in_AddParameterP(&d, doubleType, "D", list);
-  vtest::writeFile(path, "\"I\" intType   12abc\n\"S\"\tshortType\t70000\n\"D\"\tdoubleType\n");
-  EXPECT_EQ(load(path), "");
-  // Narrowed to 16 bits; an empty value is no number.
-  EXPECT_EQ(std::make_tuple(i, s, d), std::make_tuple(12, int16_t(70000), 0.0));
-  vtest::writeFile(path, "\"I\"\tintType\t99999999999999\n");
-  load(path);
-  EXPECT_EQ(i, INT32_MAX);  // held at the limit instead of overflowing
 }
 
 // Lines a 511-character reader would split: a long label with a long
