@@ -57,8 +57,7 @@ class Printing : public ::testing::Test {
   vtest::Image printedWindow(bool landscape) {
     vtest::Image page = printedPage(), window;
     EXPECT_TRUE(vtest::readPPM(dir + "/expect.ppm", &window));
-    EXPECT_EQ(page.width, 595);
-    EXPECT_EQ(page.height, 842);
+    EXPECT_TRUE(page.width == 595 && page.height == 842) << page.width << "x" << page.height;
     EXPECT_LE(mismatches(page, window, landscape), 40);
     return page;
   }
@@ -80,9 +79,9 @@ TEST_F(Printing, BitmapPrintingSendsTheWindowPixelsAndCancelSendsNothing) {
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, "accepted 1\nformat A4 portrait 100\n");
   vtest::Image page = printedWindow(false);
-  EXPECT_EQ(page.at(100, 100), 0x000000u);  // inside the black rectangle
-  EXPECT_EQ(page.at(140, 360), 0xFF0000u);  // the red oval's centre
-  EXPECT_EQ(page.at(480, 530), 0x0000FFu);  // the blue rectangle
+  // Inside the black rectangle, the red oval's centre, the blue rectangle.
+  EXPECT_EQ((std::vector<uint32_t>{page.at(100, 100), page.at(140, 360), page.at(480, 530)}),
+            (std::vector<uint32_t>{0x000000u, 0xFF0000u, 0x0000FFu}));
 
   // Another destination chosen in the print dialog gets the job; a bad
   // number of copies keeps the dialog open until it is mended.
