@@ -24,7 +24,7 @@ TEST_F(BufferedTest, ConnectedSegmentsAndRelativeLinesStayTogether) {
 
 // Past a short's range (a label's "$99999$" size) the window's values stay
 // at the limits: they once wrapped round to negative ones.
-TEST_F(BufferedTest, WindowValuesAreScaledWithinTheRangeOfAShort) {
+TEST_F(BufferedTest, ScaledValuesStayAtTheLimitsOfAShort) {
   useBuffered(Rect{0, 0, 40, 40}, 1.5);
   s_PenSize(1, 1);
   s_TextSize(12);
