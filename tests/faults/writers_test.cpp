@@ -31,13 +31,13 @@ const Writer kWriters[] = {
     {"picture", "sheetgraph", "", "check \"Save Graph\" on\npress \"OK\"\nsaveas \"out/graph.pict\"\n", "out",
      "graph.pict"},
     {"params", "sheetgraph", "", "press \"Save Params\"\nsaveas \"out/graph.param\"\n", "out", "graph.param"},
-    {"macpaint", "saving_prog", "SAVE_CASE=monofail", "saveas \"out/keep.mac\"\n", "out", "keep.mac"},
-    {"bitmap", "saving_prog", "SAVE_CASE=color", "saveas \"out/window.pict\"\n", "out", "window.pict"},
-    {"text", "text_io_prog", "TEXT_CASE=save", "saveas \"out/out.txt\"\ntype \"12\"\n", "out", "out.txt"},
+    {"macpaint", "output_prog", "SAVE_CASE=monofail", "saveas \"out/keep.mac\"\n", "out", "keep.mac"},
+    {"bitmap", "output_prog", "SAVE_CASE=color", "saveas \"out/window.pict\"\n", "out", "window.pict"},
+    {"text", "output_prog", "TEXT_CASE=save", "saveas \"out/out.txt\"\ntype \"12\"\n", "out", "out.txt"},
     {"bounds", "frame_prog", "VOK_TEST_MODE=start VOK_TEST_VARIANT=Start VOK_TEST_REMEMBER=1 VOK_TEST_SETTEXT=1", "",
      "Library/Preferences", "frame_prog-windowBounds.txt"},
-    {"page_setting", "print_prog", "PAPERSIZE=a4 PRINT_CASE=format PRINT_MODE=0",
-     "check \"Landscape\" on\npress \"OK\"\n", "Library/Preferences", "print_prog-pageSetting.txt"},
+    {"page_setting", "output_prog", "PAPERSIZE=a4 PRINT_CASE=format PRINT_MODE=0",
+     "check \"Landscape\" on\npress \"OK\"\n", "Library/Preferences", "output_prog-pageSetting.txt"},
 };
 void PrintTo(const Writer& w, std::ostream* os) { *os << w.name; }
 

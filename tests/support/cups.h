@@ -25,7 +25,6 @@ class CupsDaemon {
   std::string pageLog() const;
   // "CUPS_SERVER=host:port" for a command line.
   std::string env() const { return "CUPS_SERVER=" + server_; }
-  const std::string& dir() const { return dir_; }
 
  private:
   std::string dir_, server_;

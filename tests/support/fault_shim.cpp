@@ -7,8 +7,8 @@
 //   VFAULT_REPORT at exit, "open N write N fsync N rename N" goes there
 // Opens count when they may create or write; writes count where bytes
 // leave the process (a stdio call counts when it reached the kernel, so a
-// buffered stream's writes are few); fsync/fdatasync count on files opened
-// for writing; renames count when either name is watched.
+// buffered stream's writes are few); fsync counts on files opened for
+// writing; renames count when either name is watched.
 #undef _FORTIFY_SOURCE  // the plain stdio entry points are the ones wrapped
 #include <dlfcn.h>
 #include <fcntl.h>
@@ -17,7 +17,6 @@
 #include <stdlib.h>
 #include <string.h>
 #include <sys/syscall.h>
-#include <sys/uio.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -63,23 +62,13 @@ F next(F* cache, const char* name) {
 }
 #define REAL(name) next(&real_##name, #name)
 
-// True when `path` (relative to `dirfd`) lies under the watched folder.
-bool watchedPath(int dirfd, const char* path) {
+// True when `path` (absolute, or relative to the working folder) lies under the watched folder.
+bool watchedPath(const char* path) {
   init();
   if (!g.dirLen || !path) return false;
   if (path[0] == '/') return strncmp(path, g.dir, g.dirLen) == 0;
-  char base[4096];
-  ssize_t n;
-  if (dirfd == AT_FDCWD) {
-    if (!getcwd(base, sizeof base)) return false;
-    n = ssize_t(strlen(base));
-  } else {
-    char link[64];
-    snprintf(link, sizeof link, "/proc/self/fd/%d", dirfd);
-    if ((n = readlink(link, base, sizeof base - 1)) < 0) return false;
-  }
-  base[n] = 0;
-  char full[8192];
+  char base[4096], full[8192];
+  if (!getcwd(base, sizeof base)) return false;
   snprintf(full, sizeof full, "%s/%s", base, path);
   return strncmp(full, g.dir, g.dirLen) == 0;
 }
@@ -120,24 +109,22 @@ __attribute__((destructor)) void writeReport() {
   syscall(SYS_close, fd);
 }
 
-int (*real_open)(const char*, int, ...), (*real_openat)(int, const char*, int, ...);
-int (*real_creat)(const char*, mode_t);
+int (*real_open)(const char*, int, ...);
 FILE* (*real_fopen)(const char*, const char*);
 int (*real_mkstemp)(char*), (*real_mkstemps)(char*, int);
 int (*real_close)(int);
-ssize_t (*real_write)(int, const void*, size_t), (*real_pwrite)(int, const void*, size_t, off_t),
-    (*real_writev)(int, const iovec*, int);
+ssize_t (*real_write)(int, const void*, size_t);
 size_t (*real_fwrite)(const void*, size_t, size_t, FILE*);
 int (*real_fputs)(const char*, FILE*), (*real_fputc)(int, FILE*);
 int (*real_vfprintf)(FILE*, const char*, va_list);
 int (*real_fflush)(FILE*), (*real_fclose)(FILE*);
-int (*real_fsync)(int), (*real_fdatasync)(int);
-int (*real_rename)(const char*, const char*), (*real_renameat)(int, const char*, int, const char*);
+int (*real_fsync)(int);
+int (*real_rename)(const char*, const char*);
 
 // An open of `path` that may write: counted, maybe failed, its file tracked.
 template <typename Call>
-int openWatched(int dirfd, const char* path, bool forWriting, Call call) {
-  bool watched = forWriting && watchedPath(dirfd, path);
+int openWatched(const char* path, bool forWriting, Call call) {
+  bool watched = forWriting && watchedPath(path);
   if (watched && hit(kOpen)) return -1;
   int fd = call();
   if (watched) track(fd, true);
@@ -174,27 +161,17 @@ int open(const char* path, int flags, ...) {
   va_start(ap, flags);
   mode_t mode = modeArg(flags, ap);
   va_end(ap);
-  return openWatched(AT_FDCWD, path, writes(flags), [&] { return REAL(open)(path, flags, mode); });
-}
-int openat(int dirfd, const char* path, int flags, ...) {
-  va_list ap;
-  va_start(ap, flags);
-  mode_t mode = modeArg(flags, ap);
-  va_end(ap);
-  return openWatched(dirfd, path, writes(flags), [&] { return REAL(openat)(dirfd, path, flags, mode); });
-}
-int creat(const char* path, mode_t mode) {
-  return openWatched(AT_FDCWD, path, true, [&] { return REAL(creat)(path, mode); });
+  return openWatched(path, writes(flags), [&] { return REAL(open)(path, flags, mode); });
 }
 FILE* fopen(const char* path, const char* mode) {
-  bool watched = writes(mode) && watchedPath(AT_FDCWD, path);
+  bool watched = writes(mode) && watchedPath(path);
   if (watched && hit(kOpen)) return nullptr;
   FILE* f = REAL(fopen)(path, mode);
   if (watched && f) track(fileno(f), true);
   return f;
 }
-int mkstemp(char* t) { return openWatched(AT_FDCWD, t, true, [&] { return REAL(mkstemp)(t); }); }
-int mkstemps(char* t, int s) { return openWatched(AT_FDCWD, t, true, [&] { return REAL(mkstemps)(t, s); }); }
+int mkstemp(char* t) { return openWatched(t, true, [&] { return REAL(mkstemp)(t); }); }
+int mkstemps(char* t, int s) { return openWatched(t, true, [&] { return REAL(mkstemps)(t, s); }); }
 
 int close(int fd) {
   track(fd, false);
@@ -204,14 +181,6 @@ int close(int fd) {
 ssize_t write(int fd, const void* buf, size_t n) {
   if (watchedFd(fd) && hit(kWrite)) return -1;
   return REAL(write)(fd, buf, n);
-}
-ssize_t pwrite(int fd, const void* buf, size_t n, off_t at) {
-  if (watchedFd(fd) && hit(kWrite)) return -1;
-  return REAL(pwrite)(fd, buf, n, at);
-}
-ssize_t writev(int fd, const iovec* iov, int count) {
-  if (watchedFd(fd) && hit(kWrite)) return -1;
-  return REAL(writev)(fd, iov, count);
 }
 
 size_t fwrite(const void* p, size_t size, size_t n, FILE* f) {
@@ -247,14 +216,9 @@ int fclose(FILE* f) {
 }
 
 int fsync(int fd) { return watchedFd(fd) && hit(kFsync) ? -1 : REAL(fsync)(fd); }
-int fdatasync(int fd) { return watchedFd(fd) && hit(kFsync) ? -1 : REAL(fdatasync)(fd); }
 
 int rename(const char* from, const char* to) {
-  if ((watchedPath(AT_FDCWD, from) || watchedPath(AT_FDCWD, to)) && hit(kRename)) return -1;
+  if ((watchedPath(from) || watchedPath(to)) && hit(kRename)) return -1;
   return REAL(rename)(from, to);
-}
-int renameat(int fromDir, const char* from, int toDir, const char* to) {
-  if ((watchedPath(fromDir, from) || watchedPath(toDir, to)) && hit(kRename)) return -1;
-  return REAL(renameat)(fromDir, from, toDir, to);
 }
 }  // extern "C"

@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 #include "tests/support/headless.h"
@@ -48,15 +48,13 @@ bool gsStacks(const std::string& eps, int* operands, int* dicts, std::string* lo
                     shellQuote("(" + path + ") (r) file cvx exec count = countdictstack ="));
   if (log) *log = r.out + r.err;
   if (r.status != 0) return false;
-  // The two numbers are the last two lines (font substitution notes may come first).
+  // The two numbers are the last two words (font substitution notes may come first).
   std::istringstream in(r.out);
-  std::vector<std::string> lines;
-  for (std::string line; std::getline(in, line);)
-    if (!line.empty()) lines.push_back(line);
-  if (lines.size() < 2) return false;
+  std::vector<std::string> words{std::istream_iterator<std::string>(in), {}};
+  if (words.size() < 2) return false;
   try {
-    *operands = std::stoi(lines[lines.size() - 2]);
-    *dicts = std::stoi(lines.back());
+    *operands = std::stoi(words[words.size() - 2]);
+    *dicts = std::stoi(words.back());
   } catch (...) {
     return false;
   }
@@ -73,13 +71,13 @@ bool epsDeclaredBox(const std::string& eps, Box* box) {
   return false;
 }
 
-bool gsMeasuredBox(const std::string& eps, Box* box, bool hires) {
+bool gsMeasuredBox(const std::string& eps, Box* box) {
   RunResult r = run(std::string(kGS) +
                     " -sDEVICE=bbox -dDEVICEWIDTHPOINTS=20000 -dDEVICEHEIGHTPOINTS=20000 -c '10000 10000 translate' -f " +
                     shellQuote(eps));
   std::string text = r.out + r.err;
   if (r.status != 0) return false;
-  if (!parseBox(text, hires ? "%%HiResBoundingBox:" : "%%BoundingBox:", box)) return false;
+  if (!parseBox(text, "%%BoundingBox:", box)) return false;
   if (box->urx <= box->llx || box->ury <= box->lly) {
     *box = Box{};
     return true;
@@ -88,22 +86,10 @@ bool gsMeasuredBox(const std::string& eps, Box* box, bool hires) {
   return true;
 }
 
-// The next header token of a PPM file, past blanks and "#" comments.
+// The next header token of a PPM file, past "#" comments.
 std::string ppmToken(std::istream& in) {
   std::string token;
-  int c;
-  while ((c = in.get()) != EOF) {
-    if (c == '#') {
-      while ((c = in.get()) != EOF && c != '\n') {
-      }
-      continue;
-    }
-    if (std::isspace(c)) {
-      if (!token.empty()) break;
-      continue;
-    }
-    token += char(c);
-  }
+  while (in >> token && token[0] == '#') std::getline(in, token);
   return token;
 }
 
@@ -118,6 +104,7 @@ bool readPPM(const std::string& path, Image* out) {
   } catch (...) {
     return false;
   }
+  in.get();  // the one blank before the samples
   if (magic != "P6" || out->width <= 0 || out->height <= 0 || (maxval != 255 && maxval != 65535)) return false;
   size_t bytes = maxval > 255 ? 2 : 1;  // 16-bit samples are cut to their high byte
   std::vector<unsigned char> raw(size_t(out->width) * size_t(out->height) * 3 * bytes);
@@ -144,27 +131,23 @@ bool writePPM(const std::string& path, const Image& img) {
   return bool(out);
 }
 
-bool gsRender(const std::string& eps, Image* out, std::string* log) {
-  std::string ppm = eps + ".gs.ppm";
-  RunResult r = run(std::string(kGS) +
-                    " -sDEVICE=ppmraw -r72 -dEPSCrop -dTextAlphaBits=1 -dGraphicsAlphaBits=1 -sOutputFile=" +
-                    shellQuote(ppm) + " " + shellQuote(eps));
+// gs's ppmraw device without antialiasing, `options` before the file.
+static bool gsRaster(const std::string& file, const std::string& ppm, const std::string& options, std::string* log) {
+  RunResult r = run(std::string(kGS) + " -sDEVICE=ppmraw -dTextAlphaBits=1 -dGraphicsAlphaBits=1 " + options +
+                    " -sOutputFile=" + shellQuote(ppm) + " " + shellQuote(file));
   if (log) *log = r.out + r.err;
-  return r.status == 0 && readPPM(ppm, out);
+  return r.status == 0;
+}
+
+bool gsRender(const std::string& eps, Image* out, std::string* log) {
+  return gsRaster(eps, eps + ".gs.ppm", "-r72 -dEPSCrop", log) && readPPM(eps + ".gs.ppm", out);
 }
 
 bool gsRenderPages(const std::string& ps, std::vector<Image>* pages, std::string* log, int dpi) {
   pages->clear();
   std::string base = ps + ".page";
-  RunResult r = run(std::string(kGS) + " -sDEVICE=ppmraw -r" + std::to_string(dpi) + " -dTextAlphaBits=1 -dGraphicsAlphaBits=1 -sOutputFile=" +
-                    shellQuote(base + "%d.ppm") + " " + shellQuote(ps));
-  if (log) *log = r.out + r.err;
-  if (r.status != 0) return false;
-  for (int n = 1;; ++n) {
-    Image img;
-    if (!readPPM(base + std::to_string(n) + ".ppm", &img)) break;
-    pages->push_back(img);
-  }
+  if (!gsRaster(ps, base + "%d.ppm", "-r" + std::to_string(dpi), log)) return false;
+  for (Image img; readPPM(base + std::to_string(pages->size() + 1) + ".ppm", &img);) pages->push_back(img);
   return !pages->empty();
 }
 

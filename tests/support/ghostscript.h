@@ -21,9 +21,9 @@ struct Box {
 };
 // The %%BoundingBox of the file's header (false when missing or not before the body).
 bool epsDeclaredBox(const std::string& eps, Box* box);
-// The box of what gs paints (its bbox device; measured on a large page so
-// that negative coordinates are not clipped). Integer box when hires is false.
-bool gsMeasuredBox(const std::string& eps, Box* box, bool hires = false);
+// The integer box of what gs paints (its bbox device; measured on a large
+// page so that negative coordinates are not clipped).
+bool gsMeasuredBox(const std::string& eps, Box* box);
 // The file exists, Ghostscript reads it, and what it paints lies inside the declared box.
 void expectGoodEPS(const std::string& eps);
 

@@ -22,7 +22,9 @@ TEST_F(BufferedTest, ConnectedSegmentsAndRelativeLinesStayTogether) {
   EXPECT_TRUE(inkBox(screen).right == 51 && inkBox(screen).bottom == 61);
 }
 
-TEST_F(BufferedTest, PenSizeIsRoundedUpInTheWindow) {
+// Past a short's range (a label's "$99999$" size) the window's values stay
+// at the limits: they once wrapped round to negative ones.
+TEST_F(BufferedTest, ScaledValuesStayAtTheLimitsOfAShort) {
   useBuffered(Rect{0, 0, 40, 40}, 1.5);
   s_PenSize(1, 1);
   s_TextSize(12);
@@ -31,18 +33,11 @@ TEST_F(BufferedTest, PenSizeIsRoundedUpInTheWindow) {
   EXPECT_EQ((std::vector<int>{world->pnSize.h, world->txSize, world->pnLoc.h}), (std::vector<int>{1, 12, 3}));
   EXPECT_EQ((std::vector<int>{screen->pnSize.h, screen->pnSize.v, screen->txSize, screen->pnLoc.h}),
             (std::vector<int>{2, 2, 18, 4}));
-}
-
-// Scaled past a short's range (a label's "$99999$" size), the window's
-// values stay at the limits: they once wrapped round to negative ones.
-TEST_F(BufferedTest, ScaledValuesStayAtTheLimitsOfAShort) {
-  useBuffered(Rect{0, 0, 40, 40}, 1.5);
   s_TextSize(32767);
   s_PenSize(30000, 1);
   s_MoveTo(-30000, 30000);
-  const short got[] = {screen->txSize, screen->pnSize.h, screen->pnLoc.h, screen->pnLoc.v, world->txSize};
-  const short expected[] = {32767, 32767, -32768, 32767, 32767};
-  for (size_t i = 0; i < sizeof got / sizeof got[0]; ++i) EXPECT_EQ(got[i], expected[i]) << i;
+  EXPECT_EQ((std::vector<int>{screen->txSize, screen->pnSize.h, screen->pnLoc.h, screen->pnLoc.v, world->txSize}),
+            (std::vector<int>{32767, 32767, -32768, 32767, 32767}));
 }
 
 TEST_F(BufferedTest, ShapesTextAndColoursReachBothPorts) {

@@ -11,21 +11,15 @@
 #include "vok/vok.h"
 
 int main(int argc, char** argv) {
+  StartDrawingOnly();
+  Rect r = {20, 30, 120, 230};
   if (argc > 1 && std::strcmp(argv[1], "exit") == 0) {
-    Rect r = {0, 0, 50, 50};
-    GWorldPtr world = nullptr;
-    if (NewGWorld(&world, 0, &r, nullptr, nullptr, 0) != noErr) return 2;
-    s_ss.started = 1;  // no windows needed to record
-    s_UsePlainDrawingPort(world);
-    s_CustomizeQDProcs();
     BeginEPSSaving();
     std::printf("recording %s\n", EPSTemporaryPath());
     FrameRect(&r);
     return s_eps.active ? 0 : 3;
   }
-  StartDrawingOnly();
   SetEPSFileName("graph.dat");
-  Rect r = {20, 30, 120, 230};
   for (int round = 1; round <= 2; ++round) {
     EraseDrawing();
     BeginEPSSaving();

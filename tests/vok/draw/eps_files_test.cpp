@@ -22,7 +22,6 @@ std::string line(const std::string& text, int n) {
   for (int i = 1; i < n && at != std::string::npos; ++i) at = text.find('\n', at) + 1;
   return text.substr(at, text.find('\n', at) - at);
 }
-bool exists(const std::string& p) { return std::filesystem::exists(p); }
 
 // Exactly one failure was reported, holding every part.
 ::testing::AssertionResult reportedOnce(std::initializer_list<std::string> parts) {
@@ -97,7 +96,7 @@ TEST_F(EPSFileTest, RecordingIsPrivateAndAlwaysRemoved) {
   BeginEPSSaving();  // recordings do not nest: the first goes on
   EXPECT_EQ(tmp, EPSTemporaryPath());
   saveTo("one.eps");
-  EXPECT_TRUE(!exists(tmp) && std::string(EPSTemporaryPath()).empty());
+  EXPECT_TRUE(!vtest::fileExists(tmp) && std::string(EPSTemporaryPath()).empty());
   EndEPSSaving();  // without a recording: nothing
   EXPECT_TRUE(g_reports.empty());
 }
@@ -121,43 +120,6 @@ TEST_F(EPSFileTest, ProgramEndingWhileRecordingLeavesNoTemporaryFile) {
   EXPECT_TRUE(std::filesystem::is_empty(dir));
 }
 
-TEST_F(EPSFileTest, UnwritableFolderIsReportedAndLeavesNothing) {
-  usePlain(50, 50);
-  vtest::writeFile(dir + "/plain-file", "x");
-  for (std::string target : {dir + "/no/such/folder/a.eps", dir + "/plain-file/a.eps"}) {
-    g_reports.clear();
-    BeginEPSSaving();
-    std::string tmp = EPSTemporaryPath();
-    EPSSetNextOutputPath(target.c_str());
-    EndEPSSaving();
-    EXPECT_TRUE(reportedOnce({"Error in EndEPSSaving", target}));
-    EXPECT_FALSE(exists(target) || exists(tmp)) << target;
-  }
-}
-
-// A full disk while the file is assembled: the old file under that name stays as it was.
-TEST_F(EPSFileTest, FullDiskKeepsTheOldFileAndIsReported) {
-  usePlain(200, 200);
-  std::string target = dir + "/full.eps";
-  vtest::writeFile(target, "old content\n");
-  BeginEPSSaving();
-  for (short i = 0; i < 40; ++i) {
-    s_MoveTo(i, 0);
-    s_LineTo(i, 100);
-  }
-  std::fflush(s_eps.file);
-  struct stat st;
-  ASSERT_EQ(stat(EPSTemporaryPath(), &st), 0);
-  EPSSetNextOutputPath(target.c_str());
-  {
-    vtest::FileSizeLimit limit(st.st_size + 20);  // the recording fits, the finished file does not
-    EndEPSSaving();
-  }
-  EXPECT_TRUE(reportedOnce({}));
-  EXPECT_EQ(vtest::readFile(target), "old content\n");
-  EXPECT_EQ(vtest::regularFiles(dir), 1);  // no temporary file beside it either
-}
-
 TEST_F(EPSFileTest, LostRecordingIsReportedNotSaved) {
   usePlain(200, 200);
   BeginEPSSaving();
@@ -172,7 +134,7 @@ TEST_F(EPSFileTest, LostRecordingIsReportedNotSaved) {
     EndEPSSaving();
   }
   EXPECT_TRUE(reportedOnce({"recording"}));
-  EXPECT_FALSE(exists(target));
+  EXPECT_FALSE(vtest::fileExists(target));
 }
 
 // The real save dialog, answered by a script: the file lands where chosen,

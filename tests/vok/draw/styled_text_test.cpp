@@ -38,10 +38,18 @@ class StyledTextTest : public DrawTest {
 };
 
 // Sizes shrink by trunc(size * 0.85 + 0.5) a level; a subscript's group is
-// raised by trunc(10 * 0.2 + 1) back to the baseline. Cases run in order:
-// bold stays on into the next label.
-TEST_F(StyledTextTest, ScriptsShrinkAndComeBackLevelByLevel) {
+// raised by trunc(10 * 0.2 + 1); every label ends back at the baseline, even
+// when its markup is unterminated. Cases run in order: bold stays on into
+// the next label.
+TEST_F(StyledTextTest, MarkupPiecesShrinkRiseAndComeBack) {
   const char* cases[][2] = {{"x_1", "x:12i@0 1:10@-3"},
+                            {"x^{ab", "x:12i@0 a:10i@3 b:10i@3"},
+                            {"a_", "a:12i@0"}, {"b^", "b:12i@0"}, {"c!", "c:12i@0"}, {"d$", "d:12i@0"},
+                            {"e$&", "e:12i@0"}, {"f_{", "f:12i@0"}, {"g^{_{", "g:12i@0"}, {"i$Helvetica", "i:12i@0"},
+                            {"j$12", "j:12i@0"},  // the size set to 12 as the text ends
+                            // escapes and lone braces are characters; unknown commands vanish
+                            {"a!_b!$c}{d!", "a:12i@0 _:12@0 b:12i@0 $:12@0 c:12i@0 }:12@0 {:12@0 d:12i@0"},
+                            {"$#foo$z$$y$w", "z:12i@0 w:12i@0"},
                             {"e^{-x^2}", "e:12i@0 -:10@3 x:10i@3 2:9@6"},
                             {"a_{b^{c}d}e", "a:12i@0 b:10i@-3 c:9i@0 d:10i@-3 e:12i@0"},
                             {"$&Pdx$&Iy", "d:12@0 x:12@0 y:12i@0"},  // italic letters off and on
@@ -69,15 +77,6 @@ TEST_F(StyledTextTest, FontAndSizeCommands) {
   EXPECT_EQ(std::string(reinterpret_cast<char*>(name + 1), name[0]), "Times");  // the font is reset
 }
 
-TEST_F(StyledTextTest, EscapesAndLoneBracesAreOrdinaryCharactersAndUnknownCommandsVanish) {
-  DrawStyleText("a!_b!$c}{d!");
-  EXPECT_EQ(drawn(), "a_b$c}{d");
-  for (auto& c : textCalls()) EXPECT_EQ(c.v, kBase) << c.text;
-  textCalls().clear();
-  DrawStyleText("$#foo$z$$y$w");
-  EXPECT_EQ(drawn(), "zw");
-}
-
 TEST_F(StyledTextTest, EmptyTextDrawsNothingButSetsTheDefaultFont) {
   SetFont("Courier");
   DrawStyleText("");
@@ -86,20 +85,6 @@ TEST_F(StyledTextTest, EmptyTextDrawsNothingButSetsTheDefaultFont) {
   Str255 name;
   FMGetFontFamilyName(world->txFont, name);
   EXPECT_EQ(name[0], 5);  // "Times"
-}
-
-TEST_F(StyledTextTest, UnterminatedMarkupDrawsWhatItCan) {
-  DrawStyleText("x^{ab");
-  EXPECT_EQ(drawn(), "xab");
-  EXPECT_TRUE(textCalls()[1].v == kBase - 3 && world->pnLoc.v == kBase && world->txSize == 12 &&
-              s_c_subscriptLevel == 0);
-  for (const char* text : {"a_", "b^", "c!", "d$", "e$&", "f_{", "g^{_{", "i$Helvetica", "j$12"}) {
-    textCalls().clear();
-    DrawStyleText(text);
-    EXPECT_EQ(drawn(), std::string(1, text[0])) << text;
-    EXPECT_TRUE(world->pnLoc.v == kBase && s_c_subscriptLevel == 0) << text;
-  }
-  EXPECT_EQ(world->txSize, 12);  // "j$12" changed the size to 12 and the text ended
 }
 
 // A command longer than its 64-byte buffer is cut, never overflowed.

@@ -84,12 +84,6 @@ TEST_F(Frame, ConsoleInputEchoesAndCutsPieces) {
   EXPECT_STREQ(s_fgets(piece, 4, stdin), "acd");
   EXPECT_STREQ(s_fgets(piece, 4, stdin), "ef\n");
   EXPECT_EQ(text(), "out\racdef\r");
-  echoInputFlag = 0;
-  script("type \"quiet\"\n");
-  char line[64];
-  s_fgets(line, sizeof line, stdin);
-  echoInputFlag = 1;
-  EXPECT_TRUE(std::string(line) == "quiet\n" && text() == "out\racdef\r") << line << text();
 }
 
 TEST_F(Frame, OverlongConsoleLineIsCutAndHandedOutWithinItsEnd) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "tests/support/vok_expect.h"
 #include "vok/frame/startup.h"
@@ -32,9 +33,8 @@ class Placement : public ::testing::Test {
 TEST_F(Placement, ZeroScaleIsNoDivisionByZero) {
   s_d_scale = 0.0;
   SetGoodBounds();
-  EXPECT_EQ(s_windowBounds, (Rect{23, 250, 767, 1023}));
-  EXPECT_EQ(s_textBounds, (Rect{23, 0, 767, 250}));
-  EXPECT_EQ(s_inputBounds, (Rect{40, 0, 55, 250}));
+  EXPECT_EQ((std::vector<Rect>{s_windowBounds, s_textBounds, s_inputBounds}),
+            (std::vector<Rect>{{23, 250, 767, 1023}, {23, 0, 767, 250}, {40, 0, 55, 250}}));
 }
 
 TEST(StartFont, LengthByteNameAndNul) {

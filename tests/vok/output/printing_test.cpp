@@ -4,8 +4,6 @@
 // to a scratch folder.
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <cstdio>
 #include <string>
 
@@ -14,17 +12,12 @@
 #include "tests/support/headless.h"
 
 namespace {
-bool exists(const std::string& path) {
-  struct stat st;
-  return ::stat(path.c_str(), &st) == 0;
-}
-
-// Runs print_prog in `dir` (HOME there too) with a script and settings.
+// Runs output_prog in `dir` (HOME there too) with a script and settings.
 vtest::RunResult runProg(const std::string& dir, const std::string& vars, const std::string& script) {
-  return vtest::runHeadlessIn(dir, "print_prog", script, {"PAPERSIZE=a4 " + vars});
+  return vtest::runHeadlessIn(dir, "output_prog", script, {"PAPERSIZE=a4 " + vars});
 }
 
-std::string settingFile(const std::string& home) { return home + "/Library/Preferences/print_prog-pageSetting.txt"; }
+std::string settingFile(const std::string& home) { return home + "/Library/Preferences/output_prog-pageSetting.txt"; }
 
 // Rendered pixels inside the printable area that differ from the window
 // pixel that should be there (`landscape`: the window's top along the
@@ -64,8 +57,7 @@ class Printing : public ::testing::Test {
   vtest::Image printedWindow(bool landscape) {
     vtest::Image page = printedPage(), window;
     EXPECT_TRUE(vtest::readPPM(dir + "/expect.ppm", &window));
-    EXPECT_EQ(page.width, 595);
-    EXPECT_EQ(page.height, 842);
+    EXPECT_TRUE(page.width == 595 && page.height == 842) << page.width << "x" << page.height;
     EXPECT_LE(mismatches(page, window, landscape), 40);
     return page;
   }
@@ -81,15 +73,15 @@ TEST_F(Printing, BitmapPrintingSendsTheWindowPixelsAndCancelSendsNothing) {
   EXPECT_EQ(r.out, "accepted 0\nformat A4 portrait 100\n");
   EXPECT_TRUE(daemon.waitIdle("vokq"));
   EXPECT_EQ(vtest::run(daemon.env() + " lpstat -W all -o vokq").out, "");
-  EXPECT_FALSE(exists(queueFile));
+  EXPECT_FALSE(vtest::fileExists(queueFile));
 
   r = runProg(dir, daemon.env() + " PRINT_CASE=bitmap", "press \"OK\"\npress \"Print\"\n");
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, "accepted 1\nformat A4 portrait 100\n");
   vtest::Image page = printedWindow(false);
-  EXPECT_EQ(page.at(100, 100), 0x000000u);  // inside the black rectangle
-  EXPECT_EQ(page.at(140, 360), 0xFF0000u);  // the red oval's centre
-  EXPECT_EQ(page.at(480, 530), 0x0000FFu);  // the blue rectangle
+  // Inside the black rectangle, the red oval's centre, the blue rectangle.
+  EXPECT_EQ((std::vector<uint32_t>{page.at(100, 100), page.at(140, 360), page.at(480, 530)}),
+            (std::vector<uint32_t>{0x000000u, 0xFF0000u, 0x0000FFu}));
 
   // Another destination chosen in the print dialog gets the job; a bad
   // number of copies keeps the dialog open until it is mended.
@@ -100,11 +92,11 @@ TEST_F(Printing, BitmapPrintingSendsTheWindowPixelsAndCancelSendsNothing) {
               "press \"OK\"\ncheck \"vokz\" on\nfield \"Copies:\" 0\npress \"Print\"\nfield \"Copies:\" 2\npress \"Print\"\n");
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_TRUE(daemon.waitIdle("vokz"));
-  EXPECT_TRUE(exists(other));
-  EXPECT_FALSE(exists(queueFile));
+  EXPECT_TRUE(vtest::fileExists(other));
+  EXPECT_FALSE(vtest::fileExists(queueFile));
   EXPECT_NE(vtest::readFile(other).find("%%Pages: 1"), std::string::npos);
   // The job: two copies of an A4 page, titled with the program's name.
-  EXPECT_NE(daemon.pageLog().find("total 2 - localhost print_prog A4"), std::string::npos) << daemon.pageLog();
+  EXPECT_NE(daemon.pageLog().find("total 2 - localhost output_prog A4"), std::string::npos) << daemon.pageLog();
 }
 
 TEST_F(Printing, TheChosenPageFormatIsStoredAndOfferedInTheNextRun) {
@@ -138,7 +130,7 @@ TEST(PageSetting, MissingEmptyOrCorruptFilesGiveTheDefaultAndCancelStoresNothing
   vtest::RunResult r = runProg(dir, "PRINT_CASE=format PRINT_MODE=0", "check \"US Letter\" on\ncancel\n");
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, "format A4 portrait 100\nstored no\n");
-  EXPECT_FALSE(exists(file));
+  EXPECT_FALSE(vtest::fileExists(file));
   // A bad scale keeps the dialog open with a message; a good one is taken.
   r = runProg(dir, "PRINT_CASE=format PRINT_MODE=0",
               "check \"US Letter\" on\nfield \"Scale (%):\" 5\npress \"OK\"\nfield \"Scale (%):\" 80\npress \"OK\"\n");
@@ -161,7 +153,7 @@ TEST(PageSetting, MissingEmptyOrCorruptFilesGiveTheDefaultAndCancelStoresNothing
   // Without HOME there is no file to read or write, and nothing breaks.
   vtest::writeFile(dir + "/s.txt", "check \"Landscape\" on\npress \"OK\"\n");
   r = vtest::run("cd " + dir + " && env -u HOME PAPERSIZE=a4 VOK_DISPLAY=headless VOK_SCRIPT=s.txt PRINT_CASE=format PRINT_MODE=0 " +
-                 vtest::progPath("print_prog"));
+                 vtest::progPath("output_prog"));
   EXPECT_EQ(r.out, "format A4 landscape 100\nstored yes\n") << r.err;
 }
 

@@ -63,9 +63,9 @@ TEST(VectorPrinting, PagesAreVectorsThatKeepTheWholeDrawing) {
   for (auto [frame, landscape, scaled] : {std::tuple{false, false, false}, {false, true, true}, {true, false, true},
                                           {true, true, false}}) {
     SCOPED_TRACE(std::string(frame ? "frame" : "shapes") + (landscape ? " landscape" : " portrait"));
-    std::remove((dir + "/Library/Preferences/print_prog-pageSetting.txt").c_str());
+    std::remove((dir + "/Library/Preferences/output_prog-pageSetting.txt").c_str());
     vtest::RunResult r = vtest::runHeadlessIn(
-        dir, "print_prog", std::string(landscape ? "check \"Landscape\" on\n" : "") + "press \"OK\"\npress \"Print\"\n",
+        dir, "output_prog", std::string(landscape ? "check \"Landscape\" on\n" : "") + "press \"OK\"\npress \"Print\"\n",
         {"PAPERSIZE=a4 " + daemon.env() + " PRINT_CASE=picture PRINT_FRAME=" + (frame ? "1" : "0")});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(vtest::has(r.out, "printed 1\n")) << r.out;
@@ -100,7 +100,7 @@ TEST(VectorPrinting, RegionsPixelCopiesAndWideFramesPrintAsReplayed) {
   vtest::CupsDaemon daemon;
   std::string queueFile, why, dir = vtest::scratchDir("vector-elements");
   ASSERT_TRUE(daemon.start(&why) && daemon.addQueue("voke", &queueFile, &why, true)) << why;
-  vtest::RunResult r = vtest::runHeadlessIn(dir, "print_prog", "press \"OK\"\npress \"Print\"\nsaveas \"e.pict\"\n",
+  vtest::RunResult r = vtest::runHeadlessIn(dir, "output_prog", "press \"OK\"\npress \"Print\"\nsaveas \"e.pict\"\n",
                                             {"PAPERSIZE=a4 " + daemon.env() + " PRINT_CASE=elements"});
   ASSERT_TRUE(r.status == 0 && vtest::has(r.out, "printed 1\n") && daemon.waitIdle("voke")) << r.out << r.err;
   std::string job = vtest::readFile(queueFile);

@@ -1,5 +1,6 @@
-// The Parameters dialog run by a script: argv[1] picks a registration,
-// the dialog is shown once (or as the script says), and the variables are
+// The Parameters dialog run by a script: every type, the file buttons, two
+// pages (26 + 7 slots), argv[1] the start-up parameter file if any. The
+// dialog is shown once (or as the script says), and the variables are
 // printed afterwards so the test can compare them. The script command
 // `pagetext` prints the page in front, one "| label = value" line a slot.
 #include <cstdio>
@@ -40,37 +41,6 @@ std::string pageText(const VokScriptLine&) {
 }
 const bool g_registered = VokRegisterScriptCommand("pagetext", pageText);
 
-// ---- "pages": 30 integers over two pages --------------------------------------
-int g_p[30];
-void pages() {
-  for (int i = 0; i < 30; ++i) {
-    g_p[i] = i;
-    in_AddParameterP(&g_p[i], intType, ("P" + std::to_string(i)).c_str(), g_list);
-  }
-  ParametersDialogP(g_list);
-  for (int i = 0; i < 30; ++i) std::printf("P%d=%d\n", i, g_p[i]);
-}
-
-// ---- "do": a command that sees the edited values and changes one -----------
-int g_counter = 1, g_flag = 0;
-double g_tiny = 0.0000001;
-void bump() {
-  std::printf("in command: counter=%d flag=%d\n", g_counter, g_flag);
-  g_counter += 10;
-}
-void command() {
-  in_AddParameterP(&g_tiny, doubleType, "Tiny", g_list);
-  in_AddParameterP(&g_counter, intType, "Counter", g_list);
-  in_AddParameterP(&g_flag, flagType, "Flag", g_list);
-  in_AddParameterP(reinterpret_cast<void*>(bump), doType, "Bump", g_list);
-  ParametersDialogP(g_list);
-  std::string field;
-  VokDialogItemText(g_list->dialog, 7, &field);
-  std::printf("counter=%d field=%s flag=%d tiny_unchanged=%d\n", g_counter, field.c_str(), g_flag,
-              g_tiny == 0.0000001);
-}
-
-// ---- "all": every type, the file buttons, two pages (26 + 7 slots) -------------
 int g_ints[8] = {1, 2, 3, 4, 5, 6, 7, 8};
 long g_long = 1234567890123L;
 int16_t g_short = -5;
@@ -80,8 +50,12 @@ char g_strings[4][256] = {"alpha", "beta gamma", "", "50%"};
 char g_static[32] = "fixed text";
 int g_staticInt = 42;
 int g_flags[4] = {0, 1, 0, 1};
+}  // namespace
 
-void all() {
+int main(int argc, char** argv) {
+  if (argc > 1) SetParametersDialogInitFile(argv[1]);
+  StartDrawingOnly();
+  in_SetUpParametersDialogP(&g_list);
   in_AddParameterP(reinterpret_cast<void*>(SavePDParameters), doType, "Save Params", g_list);
   in_AddParameterP(s_PD.fileName, stringType, "Param File Name", g_list);
   in_AddParameterP(reinterpret_cast<void*>(LoadPDParameters), doType, "Load Params", g_list);
@@ -104,26 +78,6 @@ void all() {
   for (auto& s : g_strings) std::printf("string=[%s]\n", s);
   for (int v : g_flags) std::printf("flag=%d\n", v);
   std::printf("file=%s\n", s_PD.fileName);
-}
-
-// ---- "quit": item 3 ends the program without reading back --------------------
-int g_x = 1;
-void quit() {
-  in_AddParameterP(&g_x, intType, "X", g_list);
-  ParametersDialogP(g_list);
-  std::printf("returned x=%d\n", g_x);
-}
-}  // namespace
-
-int main(int argc, char** argv) {
-  std::string mode = argc > 1 ? argv[1] : "";
-  if (argc > 2) SetParametersDialogInitFile(argv[2]);
-  StartDrawingOnly();
-  in_SetUpParametersDialogP(&g_list);
-  if (mode == "pages") pages();
-  else if (mode == "do") command();
-  else if (mode == "all") all();
-  else if (mode == "quit") quit();
   std::fflush(stdout);
   return 0;
 }

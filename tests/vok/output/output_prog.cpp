@@ -1,6 +1,7 @@
-// Printing in a started program, driven by a headless script. The case
-// comes from PRINT_CASE; results are lines on standard output.
-//   bitmap:  draws shapes, writes the window's pixels to PRINT_EXPECT (PPM),
+// Printing, saving and console text files in a started program, driven by
+// a headless script. The case comes from SAVE_CASE, TEXT_CASE or PRINT_CASE.
+// Printing (results are lines on standard output), PRINT_CASE:
+//   bitmap:  draws shapes, writes the window's pixels to expect.ppm,
 //            then the "Print BitMap" button (page setup, print dialog, job)
 //   same:    a bitmap job, then one with the same page setup and no dialogs
 //   format:  PageSetUp(PRINT_MODE) on a fresh session; prints the format
@@ -8,21 +9,31 @@
 //            EndPrinting; with PRINT_FRAME=1 a 720 x 540 frame and the label only
 //   elements: regions, pixel copies and wide frames printed as a picture,
 //            then saved (a picture file) and replayed in the window
+// Picture and bitmap saving, SAVE_CASE:
+//   mono:    black-and-white mode; saves the blank window, then a drawing
+//            (window pixels to expect.ppm), then three automatic saves
+//   color:   colour mode; the drawing saved as a bitmap (a picture)
+//   picture: BeginSaving/EndSaving twice (the second save may be cancelled),
+//            then a third recording, to show the recording always ends;
+//            prints the size of the first picture's handle
+//   monofail: black-and-white mode; the drawing saved as a bitmap once
+// Console text (results on standard error), TEXT_CASE:
+//   save:  output, a typed line and 30 lines of 100 characters saved; then
+//          the file chosen next read back through console input
+//   print: 150 lines printed one per call
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
 #include "tests/support/test_drawing.h"
+#include "tests/support/vok_prog.h"
 #include "vok/params/pd_procs.h"
 #include "vok/vok.h"
 
 namespace {
 const RGBColor kBlue = {0, 0, 65535};
 
-std::string env(const char* name, const char* fallback = "") {
-  const char* v = std::getenv(name);
-  return v ? v : fallback;
-}
+using vtest::env;
 
 // Each kind in its own place (the test's table repeats them). The copies
 // take parts of the drawing: black and white, or green, black and white.
@@ -69,6 +80,76 @@ void drawElements() {
   for (RgnHandle h : {rgn, mask}) DisposeRgn(h);
 }
 
+// The test shapes with a light (yellow: white in one bit) rectangle, and
+// marks beyond 576 x 720 that a one-bit image cuts off.
+void drawSavingShapes() {
+  vtest::drawTestShapes(RGBColor{65535, 65535, 0});
+  Rect right = {100, 570, 140, 700}, low = {700, 20, 760, 80};
+  PaintRect(&right);
+  PaintRect(&low);
+}
+
+int savingCase(const std::string& which) {
+  SetDrawingBoundsFull();
+  if (which == "mono" || which == "monofail") {
+    StartBW();
+    HideWindow(s_textWindow);
+    if (which == "mono") SaveProc();
+    drawSavingShapes();
+    if (which == "mono") vtest::writeDrawingPPM("expect.ppm");
+    SaveProc();
+    for (int i = 0; which == "mono" && i < 3; ++i) {
+      Rect mark = {short(10 + 10 * i), 10, short(18 + 10 * i), 18};
+      PaintRect(&mark);
+      EndBitMapSavingAuto();
+    }
+  } else if (which == "color") {
+    StartDrawingOnly();
+    drawSavingShapes();
+    vtest::writeDrawingPPM("expect.ppm");
+    SaveProc();
+  } else if (which == "picture") {
+    StartDrawingOnly();
+    BeginSaving();
+    drawSavingShapes();
+    EndSaving();
+    std::printf("pict %ld\n", long(GetHandleSize(reinterpret_cast<Handle>(s_save.pict))));
+    vtest::writeDrawingPPM("expect.ppm");
+    BeginSaving();
+    Rect more = {10, 10, 30, 30};
+    PaintRect(&more);
+    EndSaving();
+    BeginSaving();
+    EndSaving();
+  } else {
+    std::printf("unknown case %s\n", which.c_str());
+    return 3;
+  }
+  std::printf("done\n");
+  return 0;
+}
+
+int textCase(const std::string& which) {
+  StartDrawingOnly();
+  if (which == "print") {
+    BeginTextPrinting();
+    for (int i = 0; i < 150; ++i) s_printf("line %d\n", i);  // 60 lines a page on A4 at 12 points
+    EndTextPrinting();
+    return 0;
+  }
+  int n = 0;
+  BeginTextSaving();
+  s_printf("a\n");
+  s_scanf("%d", &n);
+  for (int i = 0; i < 30; ++i) s_printf("%099d\n", i + n);
+  EndTextSaving();
+  s_printf("not saved\n");
+  short ref = BeginTextReading();
+  std::fprintf(stderr, "read %d:", ref);
+  for (char piece[8]; ref > 0 && !textFileEnd;) std::fputs(s_fgets(piece, sizeof piece, stdin), stderr);
+  return 0;
+}
+
 void describeFormat(PMPageFormat f) {
   std::string paper;
   PMOrientation o = kPMPortrait;
@@ -81,11 +162,13 @@ void describeFormat(PMPageFormat f) {
 }  // namespace
 
 int main() {
+  if (!env("SAVE_CASE").empty()) return savingCase(env("SAVE_CASE"));
+  if (!env("TEXT_CASE").empty()) return textCase(env("TEXT_CASE"));
   StartDrawingOnly();
   std::string which = env("PRINT_CASE");
   if (which == "bitmap") {
     vtest::drawTestShapes(kBlue);
-    vtest::writeDrawingPPM(env("PRINT_EXPECT", "expect.ppm"));
+    vtest::writeDrawingPPM("expect.ppm");
     PrintProc();
     std::printf("accepted %d\n", int(s_print.bitMapAccepted));
     describeFormat(s_print.pageFormat);
@@ -110,7 +193,7 @@ int main() {
     TextFont(helvetica);
     MoveTo(320, 100);
     DrawText("Max Bitmap (a\\b)", 0, 16);
-    vtest::writeDrawingPPM(env("PRINT_EXPECT", "expect.ppm"));
+    vtest::writeDrawingPPM("expect.ppm");
     std::printf("printed %d\n", int(EndPrinting()));
   } else if (which == "elements") {  // the window, the picture's file and its replay in the window
     s_SetGWorld(s_drawingWindow, nullptr);
