@@ -19,6 +19,7 @@
 #include <memory>
 #include <unordered_map>
 
+#include "platform/font/face_file.h"
 #include "platform/font/font_internal.h"
 
 namespace vokfont {
@@ -99,7 +100,7 @@ FaceEntry* openFace(const ResolvedFace& rf) {
   auto it = g_faces.find(key);
   if (it != g_faces.end()) return it->second.get();
   auto e = std::make_unique<FaceEntry>();
-  if (FT_New_Face(library(), rf.path.c_str(), rf.index, &e->face) != 0 || !FT_IS_SCALABLE(e->face)) {
+  if (OpenFaceFile(library(), rf.path.c_str(), rf.index, &e->face) != 0 || !FT_IS_SCALABLE(e->face)) {
     if (e->face) FT_Done_Face(e->face);
     setLastError("Cannot use the font file " + rf.path + "; its text is measured but not drawn");
     g_faces.emplace(key, nullptr);
