@@ -1,14 +1,14 @@
 // sheetgraph end to end: the real program, run headless in a scratch folder
 // and driven by scripts as a user would drive it; its EPS output is read by
-// Ghostscript. (A program's EPS against its screen: ContourGraph.)
+// Ghostscript.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
 
-#include "tests/support/ghostscript.h"
 #include "tests/support/headless.h"
 #include "tests/support/vok_expect.h"
+#include "tests/support/vok_ink.h"
 #include "tests/support/vok_scripts.h"
 
 namespace {
@@ -89,4 +89,28 @@ TEST(SheetGraph, ExitOrQuitInTheFirstDialogWritesNothing) {
     EXPECT_EQ(r.status, 0) << r.err;
   }
   EXPECT_EQ(vtest::run("ls -A '" + dir + "'").out, "script\n");
+}
+
+// The EPS file of a whole graph, rendered by Ghostscript, shows what the
+// screen shows: the same ink within a pixel or two (strokes are centred on
+// their path in the file, glyphs come from another rasterizer).
+TEST(SheetGraph, EPSOfTheGraphLooksLikeTheScreen) {
+  VTEST_REQUIRE(vtest::haveGhostscript(), "gs");
+  VTEST_REQUIRE(vtest::haveTool("pngtopnm"), "pngtopnm (netpbm)");
+  std::string dir = vtest::scratchDir("sheetgraph-eps-screen");
+  vtest::RunResult r = runIn(dir, "field \"Title\" \"Damped x_1\"\ncheck \"Title above\" on\n" +
+                                      epsPass("graph.eps", "screen.png") + kExitGraph);
+  ASSERT_EQ(r.status, 0) << r.out << r.err;
+  vtest::Image screen, eps;
+  vtest::Box box;
+  ASSERT_TRUE(vtest::readPNG(dir + "/screen.png", &screen));
+  ASSERT_TRUE(vtest::gsRender(dir + "/graph.eps", &eps) && vtest::epsDeclaredBox(dir + "/graph.eps", &box));
+  ASSERT_GT(eps.width, 100);
+  // The drawing window's content starts below the menu bar, at global (0, 22);
+  // the file's y axis runs up from the content's bottom edge.
+  vtest::InkMatch m = vtest::compareInk(eps, screen, int(box.llx), 768 - int(box.ury));
+  EXPECT_GT(m.inked, 2000);
+  EXPECT_LT(double(m.differing) / double(m.inked), 0.6) << m.differing;  // one-pixel edges everywhere
+  EXPECT_LE(m.farthestA, 2);
+  EXPECT_LE(m.farthestB, 2);
 }
