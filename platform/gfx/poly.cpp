@@ -120,7 +120,8 @@ void framePoly(GrafPort* port, PolyHandle poly) {
   Painter p(port, ink);
   if (p.idle()) return;
   bool xorInk = ink.kind == InkKind::Invert || ink.kind == InkKind::PatXor;
-  SpanRgnBuilder gathered;
+  Painter::Box clip = p.box();
+  SpanRgnBuilder gathered({clip.left, clip.top, clip.right, clip.bottom});
   for (int i = 0; i + 1 < n || (n == 1 && i == 0); ++i) {
     const Point &a = pts[i], &b = pts[n == 1 ? 0 : i + 1];
     if (xorInk)

@@ -5,6 +5,7 @@
 #pragma once
 #include "platform/gfx/gfx.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -59,21 +60,28 @@ uint64_t nextRgnGen();
 class SpanRgnBuilder {
  public:
   static constexpr bool kHasDots = false;
-  void span(int y, int x0, int x1) {
-    if (x0 < x1) spans_.push_back({y, x0, x1});
-  }
-  void rows(int y0, int y1, int x0, int x1) {
-    for (int y = y0; y < y1; ++y) span(y, x0, x1);
-  }
   struct Box {
     int left, top, right, bottom;
   };
-  Box box() const { return Box{kCoordMin, kCoordMin, kCoordMax, kCoordMax}; }
+  SpanRgnBuilder() = default;
+  // Keeps only what falls inside limit: for a region that is painted through
+  // a clip of that box, so that a huge shape costs what shows of it.
+  explicit SpanRgnBuilder(const Box& limit) : limit_(limit) {}
+  void span(int y, int x0, int x1) {
+    if (y < limit_.top || y >= limit_.bottom) return;
+    x0 = std::max(x0, limit_.left), x1 = std::min(x1, limit_.right);
+    if (x0 < x1) spans_.push_back({y, x0, x1});
+  }
+  void rows(int y0, int y1, int x0, int x1) {
+    for (int y = std::max(y0, limit_.top), end = std::min(y1, limit_.bottom); y < end; ++y) span(y, x0, x1);
+  }
+  Box box() const { return limit_; }
   void build(OpaqueRgn* dst);
  private:
   struct S {
     int y, x0, x1;
   };
+  Box limit_{kCoordMin, kCoordMin, kCoordMax, kCoordMax};
   std::vector<S> spans_;
 };
 

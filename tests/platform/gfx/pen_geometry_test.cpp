@@ -156,3 +156,32 @@ TEST(PenGeometry, OvalsAndRoundRectsStayInsideTheirRectangleAndAreSymmetric) {
     }
   }
 }
+
+// An inverting frame of a polygon that runs far outside the port is gathered
+// only where it can show: the pixels inside must be those of the same frame
+// drawn on a canvas large enough to hold it whole (shared vertices and
+// crossings inverted once).
+TEST(PenGeometry, InvertedPolygonFramesCutAtThePortMatchTheWholeFrame) {
+  const Point path[] = {{-40, -30}, {25, 80}, {30, -20}, {10, 10}, {70, 25}, {-40, -30}};  // {v, h}
+  auto frame = [&](int offset) {
+    PenSize(5, 3);
+    PenMode(patXor);
+    PolyHandle poly = OpenPoly();
+    MoveTo(short(path[0].h + offset), short(path[0].v + offset));
+    for (const Point& p : path) LineTo(short(p.h + offset), short(p.v + offset));
+    ClosePoly();
+    FramePoly(poly);
+    KillPoly(poly);
+  };
+  std::vector<uint32_t> whole;
+  {
+    Canvas big(260, 240);
+    frame(100);
+    for (int y = 0; y < 40; ++y)
+      for (int x = 0; x < 60; ++x) whole.push_back(big.at(x + 100, y + 100));
+  }
+  Canvas small(60, 40);
+  frame(0);
+  EXPECT_EQ(small.pixels(), whole);
+  EXPECT_NE(std::count(whole.begin(), whole.end(), kBlack), 0);
+}
