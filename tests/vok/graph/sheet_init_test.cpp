@@ -13,7 +13,7 @@ namespace {
 using vtest::hasAll;
 using vtest::ProgRun;
 
-// Runs sheet_init_prog in a scratch folder holding the standard files, with
+// Runs the SGInit mode of frame_prog in a scratch folder holding the standard files, with
 // `env` before it, `args` as its documents and `script` as its input, after
 // the shell command `setup`.
 ProgRun runProg(const std::string& name, const std::string& env, const std::string& script,
@@ -32,11 +32,11 @@ ProgRun runProg(const std::string& name, const std::string& env, const std::stri
       {"tabs.tsv", tabs + "a\n1\n"}};
   std::string dir = vtest::scratchDir("sheet-init-" + name);
   for (const auto& f : files) vtest::writeFile(dir + "/" + f.first, f.second);
-  return {dir, vtest::runHeadlessIn(dir, "sheet_init_prog", script, {env, args, setup})};
+  return {dir, vtest::runHeadlessIn(dir, "frame_prog", script, {"VOK_TEST_MODE=sheet " + env, args, setup})};
 }
 
 // The log line of an alert in a headless run.
-const std::string kAlert = "sheet_init_prog: alert: Error in SGInit: ";
+const std::string kAlert = "frame_prog: alert: Error in SGInit: ";
 const std::string kParamsOfA =
     "  params: Series Number:staticIntType@columnCount, Data 1:stringType@name1, Data 2:stringType@name2, "
     "Data 3:stringType@name3\n";

@@ -9,7 +9,7 @@
 
 namespace {
 vtest::RunResult runDialog(const std::string& dir, const std::string& script, const std::string& args = "") {
-  return vtest::runHeadlessIn(dir, "params_dialog_prog", script, {"", args});
+  return vtest::runHeadlessIn(dir, "frame_prog", script, {"VOK_TEST_MODE=params", args});
 }
 using vtest::hasAll;
 }  // namespace
@@ -108,7 +108,7 @@ TEST(ParamsFatal, MisusesEndTheProgramWithTheirMessage) {
   };
   std::string dir = vtest::scratchDir("params-fatal");
   for (const Case& c : cases) {
-    auto r = vtest::runHeadlessIn(dir, "params_fatal_prog", std::string(c.answer) + "\n", {"", c.mode});
+    auto r = vtest::runHeadlessIn(dir, "frame_prog", std::string(c.answer) + "\n", {"VOK_TEST_MODE=fatal", c.mode});
     EXPECT_EQ(r.status, c.status) << c.mode;
     EXPECT_TRUE(hasAll(r.out + r.err, {c.message})) << c.mode;
     EXPECT_TRUE(vtest::hasNone(r.out, {"survived"})) << c.mode;

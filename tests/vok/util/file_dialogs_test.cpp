@@ -10,11 +10,11 @@
 
 namespace {
 using vtest::ProgRun;
-// Runs file_dialogs_prog after `setup` (shell), with FD_* settings in `vars`
+// Runs the file dialogs of frame_prog after `setup` (shell), with FD_* settings in `vars`
 // and `docs` on the command line.
 ProgRun runCase(const std::string& name, const std::string& vars, const std::string& script,
                 const std::string& setup = "", const std::string& docs = "") {
-  return vtest::runHeadless("file-dialogs-" + name, "file_dialogs_prog", script, {vars, docs, setup});
+  return vtest::runHeadless("file-dialogs-" + name, "frame_prog", script, {"VOK_TEST_MODE=dialogs " + vars, docs, setup});
 }
 }  // namespace
 
