@@ -1,6 +1,9 @@
 // sheetgraph end to end: the real program, run headless in a scratch folder
 // and driven by scripts as a user would drive it; its EPS output is read by
-// Ghostscript.
+// Ghostscript. Hostile runs: scripts that would lose input or are no scripts
+// stop with status 2 and say why; an EPS save under a missing TMPDIR or a
+// file-size limit says why, keeps the old file and leaves no temporary; a
+// save that failed ends the run with status 1.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -18,8 +21,9 @@ const std::string kDamped = "'" + vtest::sourceDir() + "/examples/damped.tsv'";
 
 // Runs sheetgraph in the folder `dir` (kept between runs of one test) with
 // the script and the documents `args`; HOME is the folder too.
-vtest::RunResult runIn(const std::string& dir, const std::string& script, const std::string& args = kDamped) {
-  return vtest::runHeadlessIn(dir, vtest::programPath("sheetgraph"), script, {"", args});
+vtest::RunResult runIn(const std::string& dir, const std::string& script, const std::string& args = kDamped,
+                       const std::string& env = "", const std::string& setup = "") {
+  return vtest::runHeadlessIn(dir, vtest::programPath("sheetgraph"), script, {env, args, setup});
 }
 
 // The corner numbers are drawn as text, so the EPS carries them as strings.
@@ -113,4 +117,28 @@ TEST(SheetGraph, EPSOfTheGraphLooksLikeTheScreen) {
   EXPECT_LT(double(m.differing) / double(m.inked), 0.6) << m.differing;  // one-pixel edges everywhere
   EXPECT_LE(m.farthestA, 2);
   EXPECT_LE(m.farthestB, 2);
+}
+
+TEST(SheetGraph, HostileRunsEndWithTheirReason) {
+  const std::string text(300, 'w'), save = "check \"EPS Save Graph\" on\npress \"OK\"\nsaveas \"graph.eps\"\n";
+  const std::string end = "click 600 400\n" + std::string(kExitGraph);
+  struct Case {
+    std::string script, env, setup, says;
+    int status;
+  } cases[] = {
+      {"key \"" + text + "\"\n", "", "", "more input than the event queue holds", 2},
+      {std::string("press \"OK\"\0 x\n", 14), "", "", "a NUL byte at column 11", 2},
+      {"", "VOK_SCRIPT=.", "", "cannot read the script: it is a directory", 2},
+      {save + end, "TMPDIR=/nonexistent", "", "cannot create the recording file in /nonexistent", 0},
+      {save + "press \"OK\"\n" + end, "TMPDIR=$PWD/t", "mkdir t && printf old >graph.eps && ulimit -f 4",
+       "graph.eps: the recording could not be written: File too large", 1},
+  };
+  for (const Case& c : cases) {
+    std::string dir = vtest::scratchDir("hostile");
+    vtest::RunResult run = runIn(dir, c.script, kDamped, c.env, c.setup);
+    EXPECT_EQ(run.status, c.status) << c.says << "\n" << run.err;
+    EXPECT_TRUE(vtest::hasAll(run.out + run.err, {c.says}));
+    std::string left = c.setup.empty() ? "old" : vtest::run("cd '" + dir + "' && ls -A t; cat graph.eps").out;
+    EXPECT_EQ(left, "old");
+  }
 }

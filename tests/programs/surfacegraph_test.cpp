@@ -61,6 +61,6 @@ TEST(SurfaceFunction, OwnFunctionAndRefusedSettings) {
   std::string params = vtest::readFile(dir + "/after.param");
   EXPECT_TRUE(has(params, "\"X Max\"\tdoubleType\t1.0") && has(params, "\"X Resolustion\"\tdoubleType\t5.0")) << params;
   EXPECT_TRUE(has(vtest::readFile(dir + "/own.eps"), "0.699992 0.800000 1.000000 setrgbcolor")) << "its low ground";
-  r = vtest::runHeadlessIn(dir, vtest::progPath("no_function_prog"), "press \"OK\"\n");
+  r = vtest::runHeadlessIn(dir, "frame_prog", "press \"OK\"\n", {"VOK_TEST_MODE=nofunction"});
   EXPECT_TRUE(r.status != 0 && has(r.out + r.err, "Error in Graph3DF: No function")) << r.out << r.err;
 }

@@ -13,7 +13,7 @@ namespace {
 using vtest::hasAll;
 using vtest::ProgRun;
 
-// Runs sheet_init_prog in a scratch folder holding the standard files, with
+// Runs the SGInit mode of frame_prog in a scratch folder holding the standard files, with
 // `env` before it, `args` as its documents and `script` as its input, after
 // the shell command `setup`.
 ProgRun runProg(const std::string& name, const std::string& env, const std::string& script,
@@ -24,19 +24,15 @@ ProgRun runProg(const std::string& name, const std::string& env, const std::stri
       {"a.tsv", "t\tA\tB\n0\t1\t10\n2\t5\t30\n"},
       {"b.tsv", "x\ty\n1\t-1\n2\t-2\n3\t-3\n"},
       {"wide.tsv", "p\tq\tr\ts\n1\t2\t3\t4\n"},
-      {"empty.tsv", ""},
       {"noheader.tsv", " \t\n1\t2\n"},
-      {"binary.dat", std::string("\x7f"
-                                 "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x03\0",
-                                 18)},
       {"tabs.tsv", tabs + "a\n1\n"}};
   std::string dir = vtest::scratchDir("sheet-init-" + name);
   for (const auto& f : files) vtest::writeFile(dir + "/" + f.first, f.second);
-  return {dir, vtest::runHeadlessIn(dir, "sheet_init_prog", script, {env, args, setup})};
+  return {dir, vtest::runHeadlessIn(dir, "frame_prog", script, {"VOK_TEST_MODE=sheet " + env, args, setup})};
 }
 
 // The log line of an alert in a headless run.
-const std::string kAlert = "sheet_init_prog: alert: Error in SGInit: ";
+const std::string kAlert = "frame_prog: alert: Error in SGInit: ";
 const std::string kParamsOfA =
     "  params: Series Number:staticIntType@columnCount, Data 1:stringType@name1, Data 2:stringType@name2, "
     "Data 3:stringType@name3\n";
@@ -70,14 +66,15 @@ TEST(SGInit, NothingReadRegistersNothing) {
 
 // Files that cannot be read give an alert naming the file and change
 // nothing (the good file's data and frame stay to the last read), before
-// and after a good file; only the good one registers.
+// and after a good file; only the good one registers. (Each way a file is
+// refused, with its message: SheetRead.RefusedFilesKeepTheDataAndNameTheFile.)
 TEST(SGInit, UnreadableFilesAreNamedInAnAlert) {
   std::string script;
-  for (int i = 0; i < 9; ++i) script += "press \"OK\"\n";
+  for (int i = 0; i < 7; ++i) script += "press \"OK\"\n";
   // A path too long for an alert is named by its last part, so the reason still shows.
   std::string deep = std::string(120, 'd') + "/" + std::string(120, 'e');
-  ProgRun r = runProg("hostile", "SG_READS=10", script,
-                      "missing.tsv empty.tsv tabs.tsv binary.dat a.tsv noheader.tsv wide.tsv folder " + deep +
+  ProgRun r = runProg("hostile", "SG_READS=8", script,
+                      "missing.tsv tabs.tsv a.tsv noheader.tsv wide.tsv folder " + deep +
                           "/gone.tsv " + deep + "/deep.tsv",
                       "mkdir -p folder " + deep + " && : > " + deep + "/deep.tsv");
   ASSERT_EQ(r.result.status, 1) << r.result.out << r.result.err;
@@ -86,7 +83,6 @@ TEST(SGInit, UnreadableFilesAreNamedInAnAlert) {
       r.result.err,
       {e + "cannot open \"gone.tsv\": No such file", e + "\"deep.tsv\" is empty\n",
        e + "cannot open \"" + r.dir + "/missing.tsv\": No such file",
-       e + "\"" + r.dir + "/binary.dat\" is not a text file",
        // The dialog's parameters stand for the first file's three columns: a wider file is refused.
        e + "\"" + r.dir + "/wide.tsv\" has 4 columns, more than the 3 of the first data file",
        e + "cannot read \"" + r.dir + "/folder\": Is a directory",
@@ -94,8 +90,8 @@ TEST(SGInit, UnreadableFilesAreNamedInAnAlert) {
        e + "\"" + r.dir + "/tabs.tsv\" has 5001 columns; at most 4096 can be read"}));
   EXPECT_TRUE(hasAll(
       r.result.out,
-      {"read 4: file=data columns=0 rows=0 names=\n  params: none\n", "read 5: file=a.tsv columns=3 rows=2 names=t|A|B",
-       "read 10: file=a.tsv columns=3 rows=2 names=t|A|B x1=1 y1=2 pen2=2 frame=0..2,1..5\n" +
+      {"read 2: file=data columns=0 rows=0 names=\n  params: none\n", "read 3: file=a.tsv columns=3 rows=2 names=t|A|B",
+       "read 8: file=a.tsv columns=3 rows=2 names=t|A|B x1=1 y1=2 pen2=2 frame=0..2,1..5\n" +
            kParamsOfA}));
 }
 

@@ -26,9 +26,7 @@ std::string words(std::string text, int tab) {
 TEST(SheetScan, WordsAndTabFields) {
   EXPECT_EQ(words("  alpha beta\r\n gamma", 0), "alpha|beta|gamma|");
   // Tab mode: a word starts right at the field; the rest of the field is skipped.
-  EXPECT_EQ(words("4.5 m/s\t7\n", 1), "4.5|7|");
-  EXPECT_EQ(words("1\t\t3\n", 1), "1||3|");
-  EXPECT_EQ(words(" 2\t5\n", 1), "|5|");
+  EXPECT_EQ(words("4.5 m/s\t 2\t\t3\n", 1), "4.5|||3|");
   EXPECT_EQ(words("", 1), "");
   EXPECT_EQ(words("a\tb", 1), "a|b|");  // the text's end ends the last word
   // A word longer than the room is cut to it, and skipped whole.

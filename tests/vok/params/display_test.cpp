@@ -1,18 +1,14 @@
 // DisplayParametersP: the page as text in two columns of 13 rows, drawn
 // into an offscreen world and found by its ink.
-#include "platform/gfx/gfx.h"
+#include "tests/vok/draw/draw_fixture.h"
 #include "tests/vok/params/pd_fixture.h"
 
 namespace {
-// Dark pixels of the world inside [left, right) x [top, bottom).
+// Inked pixels of the world inside [left, right) x [top, bottom).
 int inkIn(GWorldPtr world, short left, short top, short right, short bottom) {
-  PixMap* pm = *GetGWorldPixMap(world);
   int n = 0;
   for (int y = top; y < bottom; ++y)
-    for (int x = left; x < right; ++x) {
-      uint32_t p = pm->baseAddr[y * pm->rowPixels + x];
-      if (((p >> 16) & 0xFF) < 128 && ((p >> 8) & 0xFF) < 128 && (p & 0xFF) < 128) ++n;
-    }
+    for (int x = left; x < right; ++x) n += drawtest::inked(world, x, y);
   return n;
 }
 }  // namespace

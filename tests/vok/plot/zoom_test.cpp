@@ -33,8 +33,8 @@ TEST(Magnify, DragShowsTheWorldRectangleUnderIt) {
        "enlarge x 3.0000 2.0000 y 0.5000 2.0000 w -400.0000 200.0000 erased 1\n"
        "shrink x 3.5000 1.5000 y -0.2500 2.7500 w -200.0000 100.0000 erased 1\n"},
   };
-  for (const auto& c : cases) {  // zoom_prog reports on standard error
-    auto r = vtest::runHeadless(c.name, "zoom_prog", c.script, {"VOK_SCREEN=1200x1000", c.steps}).result;
+  for (const auto& c : cases) {  // frame_prog reports on standard error
+    auto r = vtest::runHeadless(c.name, "frame_prog", c.script, {"VOK_SCREEN=1200x1000 VOK_TEST_MODE=zoom", c.steps}).result;
     EXPECT_EQ(r.status, 0) << c.name << r.err << r.out;
     EXPECT_EQ(r.err, c.report) << c.name;
   }

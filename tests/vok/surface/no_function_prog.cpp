@@ -1,8 +1,0 @@
-// A surface graph started without a function installed.
-#include "vok/vok.h"
-
-int main() {
-  StartColorDrawingOnly();
-  Graph3DFunction();
-  return 0;
-}
