@@ -19,7 +19,7 @@ int gap(short font, short size, char a, char b) {
   DrawChar(a);
   MoveTo(short(240 + CharWidth(a)), 80);  // b as far after a's pen as a's advance, 200 further right
   DrawChar(b);
-  return canvas.inkBox(gfxtest::kWhite, 200).left - 200 - canvas.inkBox(gfxtest::kWhite, 0, 200).right;
+  return canvas.inkBox(200).left - 200 - canvas.inkBox(0, 200).right;
 }
 }  // namespace
 
