@@ -1,10 +1,13 @@
 // Saving end to end: a started program saves its window as MacPaint and
 // picture files through scripted save dialogs; the files are decoded by the
-// netpbm programs and compared with the window's pixels. Failed writes are
-// checked in tests/faults.
+// netpbm programs and compared with the window's pixels. Console text saved
+// is exactly the console's bytes and reads back as the same lines; a file
+// that is not text is refused. Failed writes are checked in tests/faults.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 #include "tests/support/ghostscript.h"
@@ -109,4 +112,20 @@ TEST(Saving, RecordedDrawingsSaveAsPicturesAndACancelledSaveStillEndsTheRecordin
   EXPECT_TRUE(long(file.size()) == 512 + handleSize && file.substr(0, 512) == std::string(512, '\0'));
   EXPECT_GT(fileSize(dir + "/empty.pict"), 512);
   EXPECT_EQ(vtest::regularFiles(dir), 6) << "script, expect.ppm, drawing.pict (with its .ppm and .log), empty.pict";
+}
+
+TEST(TextFiles, SavedTextIsTheConsolesBytesReadsBackAndBinaryFilesAreRefused) {
+  std::string dir = vtest::scratchDir("text-save"), saved = "a\r12\r", lines = "a\n12\n";
+  for (int i = 0; i < 30; ++i) lines += std::string(97, '0') + std::to_string(12 + i) + "\n";
+  std::replace_copy(lines.begin() + 5, lines.end(), std::back_inserter(saved), '\n', '\r');
+  vtest::RunResult r = vtest::runHeadlessIn(dir, "output_prog", "saveas \"out.txt\"\ntype \"12\"\nchoose \"out.txt\"\n",
+                                          {"TEXT_CASE=save"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(vtest::readFile(dir + "/out.txt") == saved);
+  EXPECT_TRUE(r.err.find(":" + lines + "\n") != std::string::npos) << r.err;  // and the empty line at the end
+
+  vtest::writeFile(dir + "/in.txt", std::string("12\0\1", 4));
+  r = vtest::runHeadlessIn(dir, "output_prog", "cancel\ntype \"12\"\nchoose \"in.txt\"\ncancel\n",
+                           {"TEXT_CASE=save"});
+  EXPECT_NE(r.err.find("Error in BeginTextReading: in.txt is not a text file"), std::string::npos) << r.err;
 }
