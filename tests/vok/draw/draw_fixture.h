@@ -115,6 +115,12 @@ class DrawTest : public ::testing::Test {
     world = screen = nullptr;
   }
 
+  // Ends the recording into `path`, as if it had been chosen in the save dialog.
+  static std::string saveEPS(const std::string& path) {
+    EPSSetNextOutputPath(path.c_str());
+    EndEPSSaving();
+    return path;
+  }
   // The PostScript recorded so far (the recording stays open).
   static std::string recorded() {
     if (!s_eps.file) return "";

@@ -37,12 +37,6 @@ class EPSFileTest : public DrawTest {
     unsetenv("TMPDIR");
     DrawTest::TearDown();
   }
-  std::string saveTo(const std::string& name) {
-    std::string path = dir + "/" + name;
-    EPSSetNextOutputPath(path.c_str());
-    EndEPSSaving();
-    return path;
-  }
 };
 
 TEST(EPSFileName, DefaultNamesFromDataNames) {
@@ -66,14 +60,14 @@ TEST_F(EPSFileTest, FinishedFileHasHeaderBoxAndRecording) {
   BeginEPSSaving();
   PaintRect(drawtest::rect({40, 50, 300, 450}));
   std::string rec = recorded();
-  std::string out = vtest::readFile(saveTo("box.eps"));
+  std::string out = vtest::readFile(saveEPS(dir + "/box.eps"));
   // Pixels 50..449 x 40..299 of a 500-high drawing, one point more on every side for the strokes.
   EXPECT_EQ(line(out, 2), "%%BoundingBox: 49 199 451 461");
   EXPECT_EQ(out.substr(out.find('\n', out.find('\n') + 1) + 1), rec);
   EXPECT_TRUE(g_reports.empty());
   EraseDrawing();  // the box is that of the window's ink: none, an empty box
   BeginEPSSaving();
-  EXPECT_EQ(line(vtest::readFile(saveTo("empty.eps")), 2), "%%BoundingBox: 0 500 0 500");
+  EXPECT_EQ(line(vtest::readFile(saveEPS(dir + "/empty.eps")), 2), "%%BoundingBox: 0 500 0 500");
 }
 
 TEST_F(EPSFileTest, RecordingIsPrivateAndAlwaysRemoved) {
@@ -86,7 +80,7 @@ TEST_F(EPSFileTest, RecordingIsPrivateAndAlwaysRemoved) {
   EXPECT_EQ(st.st_mode & 0777, 0600u);
   BeginEPSSaving();  // recordings do not nest: the first goes on
   EXPECT_EQ(tmp, EPSTemporaryPath());
-  saveTo("one.eps");
+  saveEPS(dir + "/one.eps");
   EXPECT_TRUE(!vtest::fileExists(tmp) && std::string(EPSTemporaryPath()).empty());
   EndEPSSaving();  // without a recording: nothing
   EXPECT_TRUE(g_reports.empty());

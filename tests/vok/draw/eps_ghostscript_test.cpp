@@ -96,12 +96,6 @@ void drawEveryPrimitive() {
 // Not white, and inside the image (at() is 0xFF000000 outside).
 bool ink(uint32_t rgb) { return rgb < 0xFFFFFFu; }
 
-std::string saveEPS(const std::string& path) {
-  EPSSetNextOutputPath(path.c_str());
-  EndEPSSaving();
-  return path;
-}
-
 // Parsing, clean stacks, the header, and a PDF made of it.
 void expectValidEPS(const std::string& eps) {
   std::string log;
