@@ -25,10 +25,7 @@ int gap(short font, short size, char a, char b) {
 
 TEST(GlyphSpacing, GapsBetweenLettersAreTheFontsDesign) {
   for (const char* family : {"Helvetica", "Times", "Geneva"}) {
-    Str255 name;
-    CopyCToPascal(family, name);
-    short font = 0;
-    GetFNum(name, &font);
+    short font = gfxtest::fnum(family);
     for (const std::string word : {"Bitmap", "Max", "Exit", "Graph", "Frame", "Number", "Interval", "Save"})
       for (size_t i = 0; i + 1 < word.size(); ++i) {
         double em = gap(font, 96, word[i], word[i + 1]) / 96.0;

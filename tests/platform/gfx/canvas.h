@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/font/font.h"
 #include "platform/gfx/gfx.h"
 #include "tests/support/paths.h"
 #include "tests/support/vok_ink.h"
@@ -87,6 +88,15 @@ inline ::testing::AssertionResult looksLike(const Canvas& c, const std::string& 
 }
 
 inline Rect rect(int l, int t, int r, int b) { return Rect{short(t), short(l), short(b), short(r)}; }
+
+// The font number GetFNum gives `name` (-1 when it sets none).
+inline short fnum(const char* name) {
+  Str255 p;
+  CopyCToPascal(name, p);
+  short id = -1;
+  GetFNum(p, &id);
+  return id;
+}
 
 inline Point penAt() {
   Point p;
