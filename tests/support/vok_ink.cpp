@@ -45,10 +45,11 @@ Image portImage(CGrafPtr port) {
 }
 
 Rect inkBox(const Image& img, Rect area) {
-  if (area.right <= area.left || area.bottom <= area.top) area = Rect{0, 0, short(img.height), short(img.width)};
+  if (area.top == 0 && area.left == 0 && area.bottom == 0 && area.right == 0)
+    area = Rect{0, 0, short(img.height), short(img.width)};
   int l = area.right, t = area.bottom, r = area.left, b = area.top;
-  for (int y = area.top; y < area.bottom; ++y)
-    for (int x = area.left; x < area.right; ++x)
+  for (int y = std::max<int>(area.top, 0); y < std::min<int>(area.bottom, img.height); ++y)
+    for (int x = std::max<int>(area.left, 0); x < std::min<int>(area.right, img.width); ++x)
       if (img.at(x, y) < 0xFFFFFFu) l = std::min(l, x), t = std::min(t, y), r = std::max(r, x + 1), b = std::max(b, y + 1);
   return r <= l ? Rect{0, 0, 0, 0} : Rect{short(t), short(l), short(b), short(r)};
 }

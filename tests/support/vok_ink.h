@@ -27,7 +27,7 @@ InkMatch compareInk(const Image& a, const Image& b, int dx, int dy, const InkOpt
 // A port's pixels (0xRRGGBB) as an image.
 Image portImage(CGrafPtr port);
 // The box of the pixels that are not white within `area` (the whole image
-// when it is empty), right and bottom exclusive; all zero when there are none.
+// when it is all zero), right and bottom exclusive; all zero when there are none.
 Rect inkBox(const Image& img, Rect area = {0, 0, 0, 0});
 // Pixels of a page rendered at `dpi` that differ from the drawing pixel under
 // their centre: the drawing at `scale` from the paper's top left corner, or
