@@ -1,11 +1,9 @@
 // Paths and small process helpers shared by the tests.
 #include "tests/support/paths.h"
 
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -77,20 +75,5 @@ int regularFiles(const std::string& dir) {
   int n = 0;
   for (auto& e : std::filesystem::directory_iterator(dir)) n += e.is_regular_file();
   return n;
-}
-
-FileSizeLimit::FileSizeLimit(unsigned long long bytes) {
-  struct rlimit r;
-  getrlimit(RLIMIT_FSIZE, &r);
-  oldCur_ = r.rlim_cur, oldMax_ = r.rlim_max;
-  oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-  r.rlim_cur = rlim_t(bytes);
-  setrlimit(RLIMIT_FSIZE, &r);
-}
-
-FileSizeLimit::~FileSizeLimit() {
-  struct rlimit r = {rlim_t(oldCur_), rlim_t(oldMax_)};
-  setrlimit(RLIMIT_FSIZE, &r);
-  std::signal(SIGXFSZ, oldHandler_);
 }
 }  // namespace vtest

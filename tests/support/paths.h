@@ -34,19 +34,6 @@ void writeFile(const std::string& path, const std::string& text);
 // Regular files directly in `dir`: what a failed save may have left behind.
 int regularFiles(const std::string& dir);
 
-// Lowers the file size limit to `bytes` until destroyed: writes past it fail
-// as on a full disk (SIGXFSZ is ignored meanwhile).
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(unsigned long long bytes);
-  ~FileSizeLimit();
-  FileSizeLimit(const FileSizeLimit&) = delete;
-  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
- private:
-  unsigned long long oldCur_ = 0, oldMax_ = 0;
-  void (*oldHandler_)(int) = nullptr;
-};
 }  // namespace vtest
 
 // In a test body: skips the test when `present` is false, and fails it under

@@ -44,8 +44,8 @@ TEST(DialogScripts, EveryDialogAnswersItsScript) {
   };
   for (const auto& k : cases) {
     SCOPED_TRACE(k.name);
-    vtest::ProgRun r = vtest::runHeadless("dialogs-" + std::string(k.name), "dialogs_prog", k.script,
-                                          {"", k.mode, k.setup});
+    vtest::ProgRun r = vtest::runHeadless("dialogs-" + std::string(k.name), "twowin_prog", k.script,
+                                          {"DIALOG_CASE=" + std::string(k.mode), "", k.setup});
     ASSERT_EQ(r.result.status, k.status) << r.err();
     std::string want = k.out;
     for (size_t at; (at = want.find('@')) != std::string::npos;) want.replace(at, 1, r.dir);

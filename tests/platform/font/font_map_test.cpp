@@ -6,16 +6,11 @@
 #include <string>
 
 #include "platform/font/font.h"
+#include "tests/platform/gfx/canvas.h"
 #include "tests/support/headless.h"
 
 namespace {
-short fnum(const char* name) {
-  Str255 p;
-  CopyCToPascal(name, p);
-  short id = -1;
-  GetFNum(p, &id);
-  return id;
-}
+using gfxtest::fnum;
 
 std::string familyName(short id) {
   Str255 p;

@@ -19,16 +19,13 @@ int gap(short font, short size, char a, char b) {
   DrawChar(a);
   MoveTo(short(240 + CharWidth(a)), 80);  // b as far after a's pen as a's advance, 200 further right
   DrawChar(b);
-  return canvas.inkBox(gfxtest::kWhite, 200).left - 200 - canvas.inkBox(gfxtest::kWhite, 0, 200).right;
+  return canvas.inkBox(200).left - 200 - canvas.inkBox(0, 200).right;
 }
 }  // namespace
 
 TEST(GlyphSpacing, GapsBetweenLettersAreTheFontsDesign) {
   for (const char* family : {"Helvetica", "Times", "Geneva"}) {
-    Str255 name;
-    CopyCToPascal(family, name);
-    short font = 0;
-    GetFNum(name, &font);
+    short font = gfxtest::fnum(family);
     for (const std::string word : {"Bitmap", "Max", "Exit", "Graph", "Frame", "Number", "Interval", "Save"})
       for (size_t i = 0; i + 1 < word.size(); ++i) {
         double em = gap(font, 96, word[i], word[i + 1]) / 96.0;

@@ -23,16 +23,8 @@ int leftmost(const Canvas& c, int v) {
   return -1;
 }
 
-short fnum(const char* name) {
-  Str255 p;
-  CopyCToPascal(name, p);
-  short id = 0;
-  GetFNum(p, &id);
-  return id;
-}
-
 void setText(const char* family, short size, short face = normal) {
-  TextFont(fnum(family));
+  TextFont(gfxtest::fnum(family));
   TextSize(size);
   TextFace(face);
 }

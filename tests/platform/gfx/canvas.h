@@ -10,8 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "platform/font/font.h"
 #include "platform/gfx/gfx.h"
 #include "tests/support/paths.h"
+#include "tests/support/vok_ink.h"
 
 namespace gfxtest {
 
@@ -49,16 +51,9 @@ class Canvas {
     }
     return s;
   }
-  // Bounding box of the pixels in columns [x0, x1) that differ from `bg` (empty when none).
-  Rect inkBox(uint32_t bg = kWhite, int x0 = 0, int x1 = 1 << 15) const {
-    Rect r{32767, 32767, -32768, -32768};
-    for (int y = 0; y < h_; ++y)
-      for (int x = std::max(x0, 0); x < std::min(x1, w_); ++x)
-        if (at(x, y) != bg) {
-          r.left = std::min<short>(r.left, short(x)), r.right = std::max<short>(r.right, short(x + 1));
-          r.top = std::min<short>(r.top, short(y)), r.bottom = std::max<short>(r.bottom, short(y + 1));
-        }
-    return r.right < r.left ? Rect{0, 0, 0, 0} : r;
+  // Bounding box of the non-white pixels in columns [x0, x1) (empty when none).
+  Rect inkBox(int x0 = 0, int x1 = 1 << 15) const {
+    return vtest::inkBox(vtest::portImage(world_), Rect{0, short(x0), short(h_), short(std::min(x1, w_))});
   }
   int count(uint32_t p) const {
     int n = 0;
@@ -93,6 +88,15 @@ inline ::testing::AssertionResult looksLike(const Canvas& c, const std::string& 
 }
 
 inline Rect rect(int l, int t, int r, int b) { return Rect{short(t), short(l), short(b), short(r)}; }
+
+// The font number GetFNum gives `name` (-1 when it sets none).
+inline short fnum(const char* name) {
+  Str255 p;
+  CopyCToPascal(name, p);
+  short id = -1;
+  GetFNum(p, &id);
+  return id;
+}
 
 inline Point penAt() {
   Point p;

@@ -1,6 +1,6 @@
-// Pictures: what is recorded replays to the same pixels, scaled replays
-// match drawing at the larger size, an outside decoder reads our file to its
-// end and draws the same pixels.
+// Pictures: what is recorded replays to the same pixels, and scaled replays
+// match drawing at the larger size. (An outside decoder reads our files in
+// tests/vok/output/saving_test.cpp.)
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,7 +9,6 @@
 #include "platform/font/font.h"
 #include "platform/gfx/picture.h"
 #include "tests/platform/gfx/canvas.h"
-#include "tests/support/ghostscript.h"
 
 using namespace gfxtest;
 
@@ -210,50 +209,6 @@ TEST(Pictures, AwkwardPixelImagesAndHugeRegionsReplayExactly) {
     PaintRgn(board);
   };
   expectReplayMatches(100, 100, draw, rect(0, 0, 100, 100), draw);
-}
-
-TEST(Pictures, AnOutsideDecoderReadsOurFileToTheEndAndDrawsTheSamePixels) {
-  std::string decoder = vtest::picttoppmPath();
-  VTEST_REQUIRE(!decoder.empty(), "picttoppm (scripts/build-picttoppm)");
-  auto draw = [] {
-    PenSize(2, 2);
-    line(5, 5, 100, 5);
-    PenNormal();
-    line(5, 10, 5, 70);
-    FrameRect(&(const Rect&)rect(10, 12, 60, 40));
-    RGBForeColor(&kRed);
-    PaintRect(&(const Rect&)rect(64, 12, 110, 40));
-    RGBForeColor(&kTeal);
-    PolyHandle t = triangle(10, 44, 30);
-    PaintPoly(t);
-    KillPoly(t);
-    ForeColor(blackColor);
-    Image img(40, 20), odd(55, 10);
-    copyImage(img, rect(50, 45, 90, 65));
-    copyImage(odd, rect(50, 68, 105, 78));
-  };
-  Canvas c(120, 80);
-  PicHandle pic = record(rect(0, 0, 120, 80), +draw);
-  std::string dir = vtest::scratchDir("pict-decode"), file(512, '\0');  // a file's header, then the bytes
-  auto b = bytesOf(pic);
-  vtest::writeFile(dir + "/scene.pict", file.append(b.begin(), b.end()));
-  // The decoder must read to the end opcode: it fails on anything it cannot walk.
-  vtest::RunResult r = vtest::run(decoder + " " + dir + "/scene.pict >" + dir + "/raw.ppm 2>" + dir +
-                                  "/err.log && pamdepth 255 " + dir + "/raw.ppm > " + dir + "/scene.ppm");
-  ASSERT_EQ(r.status, 0) << vtest::readFile(dir + "/err.log").substr(0, 2000) << r.err;
-  vtest::Image ppm;
-  ASSERT_TRUE(vtest::readPPM(dir + "/scene.ppm", &ppm));
-  ASSERT_EQ(ppm.width, 120);
-  ASSERT_EQ(ppm.height, 80);
-  int diff = 0;
-  for (int y = 0; y < 80; ++y)
-    for (int x = 0; x < 120; ++x) {
-      uint32_t a = ppm.at(x, y), b = c.at(x, y);
-      auto d = [](uint32_t p, uint32_t q, int s) { return std::abs(int(p >> s & 0xFF) - int(q >> s & 0xFF)); };
-      diff += d(a, b, 16) > 8 || d(a, b, 8) > 8 || d(a, b, 0) > 8;
-    }
-  EXPECT_LE(diff, 120 * 80 / 100) << "pixels differing from the window";
-  KillPicture(pic);
 }
 
 TEST(Pictures, RecordingLifecycle) {

@@ -8,55 +8,29 @@
 #include <vector>
 
 #include "platform/print/print_internal.h"
+#include "tests/platform/gfx/canvas.h"
 #include "tests/support/ghostscript.h"
 #include "tests/support/paths.h"
 #include "tests/support/test_drawing.h"
+#include "tests/support/vok_ink.h"
 
 namespace {
-// A page of the format's size with the test shapes on it.
-GWorldPtr drawPage(const OpaquePMPageFormat& f, const RGBColor& third) {
-  short w, h;
-  vokprint::pageSize(f, &w, &h);
-  Rect bounds = {0, 0, h, w};
-  GWorldPtr world = nullptr;
-  EXPECT_EQ(NewGWorld(&world, 32, &bounds, nullptr, nullptr, 0), noErr);
-  GrafPtr saved;
-  GetPort(&saved);
-  SetPort(world);
-  vtest::drawTestShapesHere(third);
-  SetPort(saved);
-  return world;
-}
 const RGBColor kBlue = {0, 0, 65535}, kGreen = {0, 65535, 0};
 
 constexpr short kDpi = 300;  // pages are sent and rendered at it, pixels replicated
 
-// Pixels of the render that differ from the page pixel under their centre.
-long mismatches(const vtest::Image& out, const PixMap& pm, const OpaquePMPageFormat& f) {
-  double s = f.scale / 100.0;
-  int pw = pm.bounds.right, ph = pm.bounds.bottom;
-  long bad = 0;
-  for (int row = 0; row < out.height; ++row)
-    for (int col = 0; col < out.width; ++col) {
-      double x = (col + 0.5) * 72 / kDpi, y = (row + 0.5) * 72 / kDpi;  // page points from the paper's top left
-      double lx = x, ly = y;  // in the drawing's own orientation
-      if (f.orientation == kPMLandscape) lx = out.height * 72.0 / kDpi - y, ly = x;
-      int i = int(lx / s), j = int(ly / s);
-      uint32_t want = 0xFFFFFF;
-      if (i >= 0 && j >= 0 && i < pw && j < ph) want = pm.baseAddr[size_t(j) * size_t(pm.rowPixels) + size_t(i)] & 0xFFFFFF;
-      if (out.at(col, row) != want) ++bad;
-    }
-  return bad;
-}
-
 // A document of `count` pages (the test shapes, the third in blue on odd
 // pages, green on even ones) rendered, each page against its own pixels.
 void checkFormat(const OpaquePMPageFormat& f, const std::string& name, int count = 1) {
-  std::vector<GWorldPtr> pages;
+  std::vector<vtest::Image> pages;
   std::string body;
+  short w, h;
+  vokprint::pageSize(f, &w, &h);
   for (int i = 0; i < count; ++i) {
-    pages.push_back(drawPage(f, i % 2 ? kGreen : kBlue));
-    body += vokprint::encodePage(pages.back()->portPixMap, f, short(i + 1), kDpi);
+    gfxtest::Canvas page(w, h);
+    vtest::drawTestShapesHere(i % 2 ? kGreen : kBlue);
+    body += vokprint::encodePage(page.port()->portPixMap, f, short(i + 1), kDpi);
+    pages.push_back(vtest::portImage(page.port()));
   }
   std::string path = vtest::scratchDir("ps-" + name) + "/doc.ps";
   vtest::writeFile(path, vokprint::encodeDocument(body, count, f, "test (page)"));
@@ -70,10 +44,10 @@ void checkFormat(const OpaquePMPageFormat& f, const std::string& name, int count
     // Whole device pixels per page pixel, but for the rounding where 300/72 falls
     // between two; at 50 % the edges of the page's pixels are resampled.
     long limit = long(out[i].width) * out[i].height / (f.scale == 100 ? 1000 : 200);
-    EXPECT_LE(mismatches(out[i], pages[i]->portPixMap, f), limit) << name << " page " << i + 1;
+    EXPECT_LE(vtest::pageMismatches(out[i], pages[i], f.orientation == kPMLandscape, f.scale / 100.0, kDpi), limit)
+        << name << " page " << i + 1;
   }
   EXPECT_EQ(log.find("Error"), std::string::npos) << log;
-  for (GWorldPtr page : pages) DisposeGWorld(page);
 }
 }  // namespace
 

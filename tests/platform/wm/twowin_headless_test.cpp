@@ -63,10 +63,6 @@ TEST(TwoWindowsHeadless, ScriptsAndTheCommandLineArriveAsEvents) {
     EXPECT_TRUE(!*k.absent || !vtest::has(r.out(), k.absent)) << r.out();
     EXPECT_TRUE(k.status || vtest::has(r.out().substr(r.out().size() - 5), "quit\n")) << r.out();
   }
-  vtest::RunResult missing =
-      vtest::run("VOK_DISPLAY=headless VOK_SCRIPT=/nonexistent/s.txt " + vtest::progPath("twowin_prog"));
-  EXPECT_EQ(missing.status, 2);
-  EXPECT_TRUE(vtest::has(missing.err, "/nonexistent/s.txt: cannot read the script")) << missing.err;
 }
 
 TEST(TwoWindowsHeadless, SigtermQuitsCleanly) {

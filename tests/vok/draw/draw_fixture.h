@@ -11,6 +11,7 @@
 
 #include "tests/support/paths.h"
 #include "tests/support/vok_expect.h"
+#include "tests/support/vok_ink.h"
 #include "vok/draw/bottlenecks.h"
 #include "vok/vok.h"
 
@@ -26,21 +27,7 @@ inline bool inked(CGrafPtr port, int h, int v) { return pixel(port, h, v) != 0xF
 inline const Rect* rect(const Rect& r) { return &r; }
 
 // Bounding box of the non-white pixels of a port (empty when all white).
-inline Rect inkBox(CGrafPtr port) {
-  Rect b;
-  GetPortBounds(port, &b);
-  int l = b.right, t = b.bottom, r = b.left, bo = b.top;
-  for (int v = b.top; v < b.bottom; ++v)
-    for (int h = b.left; h < b.right; ++h)
-      if (inked(port, h, v)) {
-        if (h < l) l = h;
-        if (h + 1 > r) r = h + 1;
-        if (v < t) t = v;
-        bo = v + 1;
-      }
-  if (r <= l) return Rect{0, 0, 0, 0};
-  return Rect{short(t), short(l), short(bo), short(r)};
-}
+inline Rect inkBox(CGrafPtr port) { return vtest::inkBox(vtest::portImage(port)); }
 
 // A text call that reached the drawing bottleneck, with the port's pen, font, size and face.
 struct TextCall {
@@ -128,6 +115,12 @@ class DrawTest : public ::testing::Test {
     world = screen = nullptr;
   }
 
+  // Ends the recording into `path`, as if it had been chosen in the save dialog.
+  static std::string saveEPS(const std::string& path) {
+    EPSSetNextOutputPath(path.c_str());
+    EndEPSSaving();
+    return path;
+  }
   // The PostScript recorded so far (the recording stays open).
   static std::string recorded() {
     if (!s_eps.file) return "";

@@ -96,31 +96,6 @@ void drawEveryPrimitive() {
 // Not white, and inside the image (at() is 0xFF000000 outside).
 bool ink(uint32_t rgb) { return rgb < 0xFFFFFFu; }
 
-// The whole port as an image.
-Image portImage(CGrafPtr port) {
-  Rect b;
-  GetPortBounds(port, &b);
-  Image out;
-  out.width = b.right - b.left, out.height = b.bottom - b.top;
-  for (int y = b.top; y < b.bottom; ++y)
-    for (int x = b.left; x < b.right; ++x) out.rgb.push_back(drawtest::pixel(port, x, y));
-  return out;
-}
-
-Rect inkBoxIn(const Image& img, const Rect& area) {
-  int l = area.right, t = area.bottom, r = area.left, b = area.top;
-  for (int y = area.top; y < area.bottom; ++y)
-    for (int x = area.left; x < area.right; ++x)
-      if (ink(img.at(x, y))) l = std::min(l, x), t = std::min(t, y), r = std::max(r, x + 1), b = std::max(b, y + 1);
-  return Rect{short(t), short(l), short(b), short(r)};
-}
-
-std::string saveEPS(const std::string& path) {
-  EPSSetNextOutputPath(path.c_str());
-  EndEPSSaving();
-  return path;
-}
-
 // Parsing, clean stacks, the header, and a PDF made of it.
 void expectValidEPS(const std::string& eps) {
   std::string log;
@@ -164,7 +139,7 @@ TEST_F(EPSGhostscriptTest, VectorDrawingOfEveryPrimitive) {
   int left = int(declared.llx), top = kH - int(declared.ury);
   ASSERT_EQ(gs.width, int(declared.urx - declared.llx));
   ASSERT_EQ(gs.height, int(declared.ury - declared.lly));
-  Image ours = portImage(world);
+  Image ours = vtest::portImage(world);
   vtest::InkOptions how;
   how.limit = 6;
   how.skip = [&](int x, int y) { return inside(kTextArea, x + left, y + top); };
@@ -188,8 +163,8 @@ TEST_F(EPSGhostscriptTest, VectorDrawingOfEveryPrimitive) {
   EXPECT_LT(patternDiff, 56 * 56 / 20);
 
   // Text: the same ink box, give or take the glyph rasters.
-  Rect a = inkBoxIn(ours, kTextArea), b = inkBoxIn(gs, {short(kTextArea.top - top), short(kTextArea.left - left),
-                                                        short(kTextArea.bottom - top), short(kTextArea.right - left)});
+  Rect a = vtest::inkBox(ours, kTextArea), b = vtest::inkBox(gs, {short(kTextArea.top - top), short(kTextArea.left - left),
+                                                                  short(kTextArea.bottom - top), short(kTextArea.right - left)});
   EXPECT_NEAR(a.left, b.left + left, 2);
   EXPECT_NEAR(a.right, b.right + left, 4);
   EXPECT_NEAR(a.top, b.top + top, 2);

@@ -1,5 +1,5 @@
 // Printing, saving and console text files in a started program, driven by
-// a headless script. The case comes from SAVE_CASE, TEXT_CASE or PRINT_CASE.
+// a headless script. The case comes from SAVE_CASE, TEXT_CASE, EPS_CASE or PRINT_CASE.
 // Printing (results are lines on standard output), PRINT_CASE:
 //   bitmap:  draws shapes, writes the window's pixels to expect.ppm,
 //            then the "Print BitMap" button (page setup, print dialog, job)
@@ -13,7 +13,7 @@
 //   mono:    black-and-white mode; saves the blank window, then a drawing
 //            (window pixels to expect.ppm), then three automatic saves
 //   color:   colour mode; the drawing saved as a bitmap (a picture)
-//   picture: BeginSaving/EndSaving twice (the second save may be cancelled),
+//   picture: BeginSaving/EndSaving (with a polygon and a pixel copy) twice (the second save may be cancelled),
 //            then a third recording, to show the recording always ends;
 //            prints the size of the first picture's handle
 //   monofail: black-and-white mode; the drawing saved as a bitmap once
@@ -21,6 +21,13 @@
 //   save:  output, a typed line and 30 lines of 100 characters saved; then
 //          the file chosen next read back through console input
 //   print: 150 lines printed one per call
+// EPS files, EPS_CASE:
+//   dialog: two recordings, the save dialog answered by the script (first a
+//           file, then a cancel), printing whether each temporary was
+//           removed; then ends while a third recording is open, printing
+//           its temporary's path
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -112,6 +119,18 @@ int savingCase(const std::string& which) {
     StartDrawingOnly();
     BeginSaving();
     drawSavingShapes();
+    // A small polygon (its slanted edges are drawn a little differently by the
+    // decoder), and a copy 55 pixels wide: a width where readers disagree on the row-count field.
+    PolyHandle poly = OpenPoly();
+    MoveTo(400, 100);
+    LineTo(416, 84);
+    LineTo(432, 100);
+    ClosePoly();
+    PaintPoly(poly);
+    KillPoly(poly);
+    Rect from = {300, 100, 340, 155}, to = {300, 200, 340, 255};
+    CopyBits(GetPortBitMapForCopyBits(s_drawingPort), GetPortBitMapForCopyBits(s_drawingPort), &from, &to, srcCopy,
+             nullptr);
     EndSaving();
     std::printf("pict %ld\n", long(GetHandleSize(reinterpret_cast<Handle>(s_save.pict))));
     vtest::writeDrawingPPM("expect.ppm");
@@ -150,6 +169,27 @@ int textCase(const std::string& which) {
   return 0;
 }
 
+int epsCase() {
+  StartDrawingOnly();
+  Rect r = {20, 30, 120, 230};
+  SetEPSFileName("graph.dat");
+  for (int round = 1; round <= 2; ++round) {
+    EraseDrawing();
+    BeginEPSSaving();
+    if (!s_eps.active) return 3;
+    std::string tmp = EPSTemporaryPath();
+    FrameRect(&r);
+    s_MoveTo(40, 80);
+    DrawStyleText("f(x) = x^2");
+    EndEPSSaving();
+    std::printf("round %d: temporary %s\n", round, access(tmp.c_str(), F_OK) == 0 ? "left" : "removed");
+  }
+  BeginEPSSaving();  // the program ends while recording: the temporary must go with it
+  std::printf("recording %s\n", EPSTemporaryPath());
+  FrameRect(&r);
+  return s_eps.active ? 0 : 3;
+}
+
 void describeFormat(PMPageFormat f) {
   std::string paper;
   PMOrientation o = kPMPortrait;
@@ -164,6 +204,7 @@ void describeFormat(PMPageFormat f) {
 int main() {
   if (!env("SAVE_CASE").empty()) return savingCase(env("SAVE_CASE"));
   if (!env("TEXT_CASE").empty()) return textCase(env("TEXT_CASE"));
+  if (!env("EPS_CASE").empty()) return epsCase();
   StartDrawingOnly();
   std::string which = env("PRINT_CASE");
   if (which == "bitmap") {

@@ -1,18 +1,22 @@
 // Saving end to end: a started program saves its window as MacPaint and
 // picture files through scripted save dialogs; the files are decoded by the
-// netpbm programs and compared with the window's pixels. Failed writes are
-// checked in tests/faults.
+// netpbm programs and compared with the window's pixels. Console text saved
+// is exactly the console's bytes and reads back as the same lines; a file
+// that is not text is refused. Failed writes are checked in tests/faults.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 #include "tests/support/ghostscript.h"
 #include "tests/support/headless.h"
 
 namespace {
+// Runs output_prog in `dir` with a script and "SAVE_CASE=..." or "TEXT_CASE=...".
 vtest::RunResult runProg(const std::string& dir, const std::string& which, const std::string& script) {
-  return vtest::runHeadlessIn(dir, "output_prog", script, {"SAVE_CASE=" + which});
+  return vtest::runHeadlessIn(dir, "output_prog", script, {which});
 }
 
 long fileSize(const std::string& path) {
@@ -56,7 +60,7 @@ long pictureMismatches(const std::string& file, const vtest::Image& window, std:
 TEST(Saving, MonochromeBitmapsDecodeToTheWindowCutTo576By720) {
   VTEST_REQUIRE(vtest::haveTool("macptopbm"), "macptopbm (netpbm)");
   std::string dir = vtest::scratchDir("saving-mono");
-  vtest::RunResult r = runProg(dir, "mono", "saveas \"blank.mac\"\nsaveas \"out.mac\"\n");
+  vtest::RunResult r = runProg(dir, "SAVE_CASE=mono", "saveas \"blank.mac\"\nsaveas \"out.mac\"\n");
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(fileSize(dir + "/blank.mac"), 512 + 720 * 2) << "each white row packs into two bytes";
   vtest::Image window;
@@ -78,7 +82,7 @@ TEST(Saving, MonochromeBitmapsDecodeToTheWindowCutTo576By720) {
 TEST(Saving, ColourBitmapsArePicturesOfTheWindowPixels) {
   VTEST_REQUIRE(!vtest::picttoppmPath().empty(), "picttoppm (scripts/build-picttoppm)");
   std::string dir = vtest::scratchDir("saving-color");
-  vtest::RunResult r = runProg(dir, "color", "saveas \"window.pict\"\n");
+  vtest::RunResult r = runProg(dir, "SAVE_CASE=color", "saveas \"window.pict\"\n");
   ASSERT_EQ(r.status, 0) << r.err;
   vtest::Image window;
   ASSERT_TRUE(vtest::readPPM(dir + "/expect.ppm", &window));
@@ -91,7 +95,7 @@ TEST(Saving, ColourBitmapsArePicturesOfTheWindowPixels) {
 TEST(Saving, RecordedDrawingsSaveAsPicturesAndACancelledSaveStillEndsTheRecording) {
   VTEST_REQUIRE(!vtest::picttoppmPath().empty(), "picttoppm (scripts/build-picttoppm)");
   std::string dir = vtest::scratchDir("saving-picture");
-  vtest::RunResult r = runProg(dir, "picture", "saveas \"drawing.pict\"\ncancel\nsaveas \"empty.pict\"\n");
+  vtest::RunResult r = runProg(dir, "SAVE_CASE=picture", "saveas \"drawing.pict\"\ncancel\nsaveas \"empty.pict\"\n");
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_NE(r.out.find("done"), std::string::npos) << "a cancelled save must not leave the recording open";
   vtest::Image window;
@@ -109,4 +113,18 @@ TEST(Saving, RecordedDrawingsSaveAsPicturesAndACancelledSaveStillEndsTheRecordin
   EXPECT_TRUE(long(file.size()) == 512 + handleSize && file.substr(0, 512) == std::string(512, '\0'));
   EXPECT_GT(fileSize(dir + "/empty.pict"), 512);
   EXPECT_EQ(vtest::regularFiles(dir), 6) << "script, expect.ppm, drawing.pict (with its .ppm and .log), empty.pict";
+}
+
+TEST(TextFiles, SavedTextIsTheConsolesBytesReadsBackAndBinaryFilesAreRefused) {
+  std::string dir = vtest::scratchDir("text-save"), saved = "a\r12\r", lines = "a\n12\n";
+  for (int i = 0; i < 30; ++i) lines += std::string(97, '0') + std::to_string(12 + i) + "\n";
+  std::replace_copy(lines.begin() + 5, lines.end(), std::back_inserter(saved), '\n', '\r');
+  vtest::RunResult r = runProg(dir, "TEXT_CASE=save", "saveas \"out.txt\"\ntype \"12\"\nchoose \"out.txt\"\n");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(vtest::readFile(dir + "/out.txt") == saved);
+  EXPECT_TRUE(r.err.find(":" + lines + "\n") != std::string::npos) << r.err;  // and the empty line at the end
+
+  vtest::writeFile(dir + "/in.txt", std::string("12\0\1", 4));
+  r = runProg(dir, "TEXT_CASE=save", "cancel\ntype \"12\"\nchoose \"in.txt\"\ncancel\n");
+  EXPECT_NE(r.err.find("Error in BeginTextReading: in.txt is not a text file"), std::string::npos) << r.err;
 }
