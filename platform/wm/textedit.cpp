@@ -90,7 +90,7 @@ int replace(TEHandle h, int from, int to, const char* s, int n) {
   }
   char* t = *r.hText;
   std::memmove(t + from + n, t + to, size_t(r.teLength - to));
-  if (n > 0) std::memcpy(t + from, s, size_t(n));
+  if (n > 0 && s) std::memcpy(t + from, s, size_t(n));
   r.teLength = short(newLen);
   layout(h);
   return n;

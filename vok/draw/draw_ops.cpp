@@ -54,6 +54,16 @@ void s_Move(short dh, short dv) {
   both([&] { Move(dh, dv); }, [&] { Move(scaledBy(dh), scaledBy(dv)); });
 }
 
+PenHeights s_GetPenHeights() {
+  PenHeights at;
+  both([&] { at.drawn = GetQDPort()->pnLoc.v; }, [&] { at.window = GetQDPort()->pnLoc.v; });
+  return at;
+}
+
+void s_SetPenHeights(PenHeights heights) {
+  both([&] { MoveTo(GetQDPort()->pnLoc.h, heights.drawn); }, [&] { MoveTo(GetQDPort()->pnLoc.h, heights.window); });
+}
+
 void s_LineTo(short h, short v) {
   LineTo(h, v);
   s_FlushScreen();

@@ -12,6 +12,14 @@ void s_Move(short dh, short dv);
 void s_LineTo(short h, short v);
 void s_Line(short dh, short dv);
 void s_GlobalToLocal(Point* pt);  // the result is in unscaled drawing coordinates
+// The pen's height in the buffer and, when mirroring, in the window: a raised
+// or lowered text group comes back to it exactly, even where its moves stopped
+// at the edge of the coordinate space.
+struct PenHeights {
+  short drawn = 0, window = 0;
+};
+PenHeights s_GetPenHeights();
+void s_SetPenHeights(PenHeights heights);
 
 // ---- colours -------------------------------------------------------------------
 void s_ForeColor(long color);

@@ -124,6 +124,7 @@ void STSubscript(const char* text, int* cursor, int superscript) {
   if (next == 0) return;  // nothing to lower or raise: the mark is ignored
   short size = drawingTextSize();
   short shift = shiftFor(size);
+  PenHeights baseline = s_GetPenHeights();  // deep groups of huge text can run off the coordinates
   s_TextSize(short(std::trunc(size * s_c_ST.sizeFactor + 0.5)));
   s_Move(0, superscript ? short(-shift) : shift);
   if (next == '{') {
@@ -136,6 +137,7 @@ void STSubscript(const char* text, int* cursor, int superscript) {
     DrawStyleChar(next);
     s_Move(0, superscript ? shift : short(-shift));
   }
+  s_SetPenHeights(baseline);
   s_TextSize(size);
 }
 

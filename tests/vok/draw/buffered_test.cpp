@@ -40,6 +40,17 @@ TEST_F(BufferedTest, ScaledValuesStayAtTheLimitsOfAShort) {
             (std::vector<int>{32767, 32767, -32768, 32767, 32767}));
 }
 
+// Nested groups of huge text lower the pen past the coordinate space, where
+// moves stop at the edge: the label must still end on its baseline in both ports.
+TEST_F(BufferedTest, DeepGroupsOfHugeTextEndOnTheBaseline) {
+  useBuffered(Rect{0, 0, 60, 200}, 1.5);
+  for (const char* label : {"$99999$_{_{_{_{_{_{_{_{_{", "$32767$^{^{^{^{^{^{^{^{^{x}}}}}}}}}y"}) {
+    s_MoveTo(10, 30);
+    DrawStyleText(label);
+    EXPECT_TRUE(world->pnLoc.v == 30 && screen->pnLoc.v == 45 && s_c_subscriptLevel == 0) << label;
+  }
+}
+
 TEST_F(BufferedTest, ShapesTextAndColoursReachBothPorts) {
   useBuffered(Rect{0, 0, 60, 60}, 2.0);
   SetRGBColor(100, 0, 0);
