@@ -135,7 +135,6 @@ void STSubscript(const char* text, int* cursor, int superscript) {
   } else {
     ++*cursor;
     DrawStyleChar(next);
-    s_Move(0, superscript ? shift : short(-shift));
   }
   s_SetPenHeights(baseline);
   s_TextSize(size);
